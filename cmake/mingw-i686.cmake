@@ -1,0 +1,17 @@
+# Cross-compiles quelt.exe as a 32-bit Windows program with mingw-w64.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(TOOLCHAIN_PREFIX i686-w64-mingw32)
+# The posix thread model is not needed; prefer the win32 flavour when present.
+if(EXISTS /usr/bin/${TOOLCHAIN_PREFIX}-g++-win32)
+  set(CMAKE_CXX_COMPILER /usr/bin/${TOOLCHAIN_PREFIX}-g++-win32)
+  set(CMAKE_C_COMPILER /usr/bin/${TOOLCHAIN_PREFIX}-gcc-win32)
+else()
+  set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++)
+  set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc)
+endif()
+set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

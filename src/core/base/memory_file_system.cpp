@@ -1,0 +1,122 @@
+#include "base/memory_file_system.h"
+
+#include <algorithm>
+
+#include "base/path.h"
+
+namespace quelt {
+
+std::string MemoryFileSystem::Key(const std::string& path) {
+  std::string key = FoldCase(path);
+  for (char& c : key) {
+    if (c == '/') c = '\\';
+  }
+  while (key.size() > 3 && key.back() == '\\') key.pop_back();
+  return key;
+}
+
+bool MemoryFileSystem::ParentExists(const std::string& key) const {
+  std::string parent = FolderOf(key);
+  while (parent.size() > 3 && parent.back() == '\\') parent.pop_back();
+  if (parent.empty() || parent.size() <= 3) return true;  // a drive root always exists
+  return folders_.count(parent) != 0;
+}
+
+bool MemoryFileSystem::ReadFile(const std::string& path, std::string& out, std::uint64_t maxBytes) {
+  auto it = files_.find(Key(path));
+  if (it == files_.end()) return false;
+  const std::string& d = it->second.data;
+  out.assign(d, 0, static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, d.size())));
+  return true;
+}
+
+bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& data) {
+  const std::string key = Key(path);
+  if (folders_.count(key) || !ParentExists(key)) return false;
+  if (writesLeft_ == 0) return false;
+  if (writesLeft_ > 0) --writesLeft_;
+  File& f = files_[key];
+  if (f.info.readOnly) return false;
+  if (f.name.empty()) f.name = FileNameOf(path);
+  f.data = data;
+  f.info.size = data.size();
+  return true;
+}
+
+bool MemoryFileSystem::GetInfo(const std::string& path, FileInfo& info) {
+  const std::string key = Key(path);
+  if (folders_.count(key) || (key.size() <= 3 && !key.empty())) {
+    info = FileInfo{};
+    info.isDirectory = true;
+    return true;
+  }
+  auto it = files_.find(key);
+  if (it == files_.end()) return false;
+  info = it->second.info;
+  return true;
+}
+
+bool MemoryFileSystem::CreateFolder(const std::string& path) {
+  std::string key = Key(path);
+  if (files_.count(key)) return false;
+  while (key.size() > 3) {
+    if (files_.count(key)) return false;
+    folders_.insert(key);
+    key = FolderOf(key);
+    while (key.size() > 3 && key.back() == '\\') key.pop_back();
+  }
+  return true;
+}
+
+bool MemoryFileSystem::DeleteFile(const std::string& path) {
+  auto it = files_.find(Key(path));
+  if (it == files_.end() || it->second.info.readOnly) return false;
+  files_.erase(it);
+  return true;
+}
+
+bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
+  const std::string kf = Key(from), kt = Key(to);
+  auto it = files_.find(kf);
+  if (it == files_.end() || files_.count(kt) || folders_.count(kt) || !ParentExists(kt)) return false;
+  File f = std::move(it->second);
+  files_.erase(it);
+  f.name = FileNameOf(to);
+  files_[kt] = std::move(f);
+  return true;
+}
+
+bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<DirEntry>& entries) {
+  std::string key = Key(path);
+  if (!(key.size() <= 3 || folders_.count(key))) return false;
+  entries.clear();
+  auto inFolder = [&](const std::string& k) {
+    std::string parent = FolderOf(k);
+    while (parent.size() > 3 && parent.back() == '\\') parent.pop_back();
+    return parent == key;
+  };
+  for (const std::string& d : folders_) {
+    if (inFolder(d)) entries.push_back({FileNameOf(d), true});
+  }
+  for (const auto& [k, f] : files_) {
+    if (inFolder(k)) entries.push_back({f.name, false});
+  }
+  return true;
+}
+
+void MemoryFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
+  auto it = files_.find(Key(path));
+  if (it != files_.end()) it->second.info.readOnly = readOnly;
+}
+
+void MemoryFileSystem::SetModified(const std::string& path, const FileTime& time) {
+  auto it = files_.find(Key(path));
+  if (it != files_.end()) it->second.info.modified = time;
+}
+
+const std::string* MemoryFileSystem::Content(const std::string& path) const {
+  auto it = files_.find(Key(path));
+  return it == files_.end() ? nullptr : &it->second.data;
+}
+
+}  // namespace quelt

@@ -1,0 +1,77 @@
+#include "base/messages.h"
+
+#include <atomic>
+
+namespace quelt {
+namespace {
+
+struct Entry {
+  MessageId id;
+  const char* japanese;
+  const char* english;  // nullptr: the Japanese text serves both
+};
+
+constexpr Entry kMessages[] = {
+    {kMsgOleInitFailed,
+     "OLE の初期化に失敗しました。OLE ﾗｲﾌﾞﾗﾘが正しいﾊﾞｰｼﾞｮﾝのものか確認してください。",
+     "OLE initialization failed. Make sure that the OLE libraries are the correct version."},
+    {kMsgFrameTitle, "Kav Quelt : %1", nullptr},
+    {kMsgTooManyChars, "文字数オーバーのため処理できません。", "Too many characters to process."},
+    {kMsgTooManyLines, "行数オーバーです。", "Too many lines."},
+    {kMsgBadCabinet, "キャビネットファイルの内容が不正のため読み込めません。",
+     "The cabinet file is invalid and cannot be read."},
+    {kMsgOutOfMemory, "メモリ不足です。", "Out of memory."},
+    {kMsgCabinetExists, "同名のキャビネットがすでに存在しています。\n上書きしますか？",
+     "A cabinet of the same name already exists.\nOverwrite it?"},
+    {kMsgBadPathName, "パス名（ファイル名）が不正です。", "The path name (file name) is invalid."},
+    {kMsgCabinetCreateError,
+     "キャビネットファイルの作成中にエラーが発生しました。キャビネットは作成できません。",
+     "An error occurred while creating the cabinet file. The cabinet cannot be created."},
+    {kMsgOverMaxSize, "許容最大サイズを越えるため処理できません。",
+     "Cannot process: the maximum size is exceeded."},
+    {kMsgOverMaxLength, "許容最大長を越えるものがあるため処理できません。",
+     "Cannot process: an item exceeds the maximum length."},
+    {kMsgOverMaxCount, "許容最大個数を越えるため処理できません。",
+     "Cannot process: the maximum count is exceeded."},
+    {kMsgTooManyAreaComments,
+     "コメント \"/*\"、\"*/\" の個数が許容最大数を越えました。これらのコメント部が正しい色で表示されない可能性があります。",
+     nullptr},
+    {kMsgCommonSettingsTitle, "共通設定", "Common Settings"},
+    {kMsgDocumentTooLargeToConvert,
+     "文書サイズが大き過ぎて指定の条件で保存できません。コードはシフトJIS、改行はCRLF指定で保存してください。",
+     nullptr},
+    {kMsgSupportLibraryMissing, "MUSCRL32.DLLが見つかりません。", "Failed to find MUSCRL32.DLL"},
+    {kMsgSaveChanges, "%1 への変更を保存しますか?", "Save changes to %1?"},
+    {kMsgOpenFailed, "%1 を開けません。", "Cannot open %1."},
+    {kMsgSaveFailed, "%1 を保存できません。", "Cannot save %1."},
+};
+
+std::atomic<bool> g_english{false};
+
+}  // namespace
+
+void SetEnglishInterface(bool english) { g_english = english; }
+bool IsEnglishInterface() { return g_english; }
+
+std::string MessageText(MessageId id) {
+  for (const Entry& e : kMessages) {
+    if (e.id == id) return (g_english && e.english) ? e.english : e.japanese;
+  }
+  return {};
+}
+
+std::string FormatMessage(const std::string& text, const std::string& arg) {
+  std::string out;
+  out.reserve(text.size() + arg.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == '1') {
+      out += arg;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace quelt

@@ -1,0 +1,45 @@
+// The message table: every text the engine shows the user, by id, in the
+// Japanese and (where there is one) the English form. The interface language
+// is one flag for the whole process.
+#pragma once
+
+#include <string>
+
+namespace quelt {
+
+// Ids below 61000 are the program's string-table ids; ids from 61000 up are
+// texts that have no fixed string id of their own.
+enum MessageId : int {
+  kMsgOleInitFailed = 100,
+  kMsgFrameTitle = 57347,            // "Kav Quelt : %1"
+  kMsgTooManyChars = 59394,          // text over 10,485,760 bytes
+  kMsgTooManyLines = 59395,          // over 100,000 display lines
+  kMsgBadCabinet = 59398,
+  kMsgOutOfMemory = 59399,
+  kMsgCabinetExists = 59400,
+  kMsgBadPathName = 59401,
+  kMsgCabinetCreateError = 59402,
+  kMsgOverMaxSize = 59403,
+  kMsgOverMaxLength = 59404,
+  kMsgOverMaxCount = 59405,
+  kMsgTooManyAreaComments = 59406,
+  kMsgCommonSettingsTitle = 59455,   // "共通設定"
+  kMsgDocumentTooLargeToConvert = 61000,
+  kMsgSupportLibraryMissing = 61001,
+  kMsgSaveChanges = 61002,           // save-modified question, %1 = title
+  kMsgOpenFailed = 61003,            // %1 = path
+  kMsgSaveFailed = 61004,            // %1 = path
+};
+
+// Sets the process-wide interface language (false: Japanese, the default).
+void SetEnglishInterface(bool english);
+bool IsEnglishInterface();
+
+// The text of a message in the current interface language, as UTF-8.
+// Unknown ids give an empty string.
+std::string MessageText(MessageId id);
+
+// Replaces every "%1" in text by arg.
+std::string FormatMessage(const std::string& text, const std::string& arg);
+
+}  // namespace quelt

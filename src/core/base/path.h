@@ -1,0 +1,32 @@
+// Windows path helpers over Shift-JIS text. Every helper walks the path
+// character by character, so a trail byte 0x5C ('\') is never taken for a
+// folder separator.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quelt {
+
+// Offset one past the last backslash or colon, i.e. where the name begins.
+std::size_t NameStart(std::string_view path);
+// The folder part including its final backslash ("C:\a\b.txt" -> "C:\a\").
+std::string FolderOf(std::string_view path);
+// The name with extension ("C:\a\b.txt" -> "b.txt").
+std::string FileNameOf(std::string_view path);
+// The name without extension ("C:\a\b.txt" -> "b").
+std::string FileTitleOf(std::string_view path);
+// The extension without its dot ("b.txt" -> "txt"; none -> "").
+std::string ExtensionOf(std::string_view path);
+// Replaces the extension (or appends one when there is none); ext has no dot.
+std::string ReplaceExtension(std::string_view path, std::string_view ext);
+// Joins a folder and a name, adding a backslash where needed.
+std::string JoinPath(std::string_view folder, std::string_view name);
+// True for "\\server\..." and for "X:..." with a drive letter.
+bool IsAbsolutePath(std::string_view path);
+// ASCII letters folded to lower case; double-byte characters left alone.
+std::string FoldCase(std::string_view text);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+
+}  // namespace quelt
