@@ -44,6 +44,9 @@ constexpr Entry kMessages[] = {
     {kMsgSaveChanges, "%1 への変更を保存しますか?", "Save changes to %1?"},
     {kMsgOpenFailed, "%1 を開けません。", "Cannot open %1."},
     {kMsgSaveFailed, "%1 を保存できません。", "Cannot save %1."},
+    {kMsgCabinetReadFailed, "Failed to read from Cabinet", nullptr},
+    {kMsgCabinetWriteFailed, "Failed to write to Cabinet", nullptr},
+    {kMsgOpeningCabinet, "ｷｬﾋﾞﾈｯﾄを開いています:", "Opening Cabinet:"},
 };
 
 std::atomic<bool> g_english{false};

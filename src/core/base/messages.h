@@ -29,6 +29,9 @@ enum MessageId : int {
   kMsgSaveChanges = 61002,           // save-modified question, %1 = title
   kMsgOpenFailed = 61003,            // %1 = path
   kMsgSaveFailed = 61004,            // %1 = path
+  kMsgCabinetReadFailed = 61100,     // a cabinet file exists but cannot be read
+  kMsgCabinetWriteFailed = 61101,    // the cabinet file cannot be written
+  kMsgOpeningCabinet = 61102,        // status text while a cabinet reopens its files
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
