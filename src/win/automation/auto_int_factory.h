@@ -40,8 +40,9 @@ class CAutoIntFactory final : public IClassFactory {
 };
 
 // Offers "QUELT.AUTOINT" to other processes. Start and Stop run on the
-// user-interface thread after COM (or OLE) has been initialised there as a
-// single-threaded apartment; calls then arrive through its message loop.
+// user-interface thread while COM (or OLE) is initialised there as a
+// single-threaded apartment (stop before uninitialising it); calls then
+// arrive through that thread's message loop.
 class AutomationServer {
  public:
   AutomationServer() = default;
