@@ -152,7 +152,7 @@ bool IsHtmlName(std::string_view name) {
   return name.size() > 4 && (EndsWithNoCase(name, ".html") || EndsWithNoCase(name, ".htm"));
 }
 
-DocumentKind ChooseDocumentKind(std::string_view name, bool ctrl, bool shift, bool ctrlAllowed) {
+OpenChoice ChooseDocumentKind(std::string_view name, bool ctrl, bool shift, bool ctrlAllowed) {
   const bool htmlName = IsHtmlName(name);
   if (ctrl && !shift && ctrlAllowed) return {kOpenKindBinary, false};
   if (shift && !ctrl) return {kOpenKindText, !htmlName};
@@ -183,7 +183,7 @@ bool ParseDdeOpenCommand(std::string_view command, std::string& path) {
 
 std::string FrameTitleText(std::string_view cabinetPath) {
   const std::string title = FileTitleOf(cabinetPath);
-  return FormatMessage(MessageText(kMsgFrameTitle), title.empty() ? std::string(" ") : title);
+  return FormatMessageText(MessageText(kMsgFrameTitle), title.empty() ? std::string(" ") : title);
 }
 
 }  // namespace quelt

@@ -44,17 +44,17 @@ constexpr int kOpenKindText = 1;
 constexpr int kOpenKindBinary = 2;
 constexpr int kOpenKindHtmlVisual = 3;
 
-struct DocumentKind {
+struct OpenChoice {  // open kind and HTML flag chosen for a file
   int openKind = kOpenKindText;
   bool html = false;  // the text document treats its content as HTML
-  bool operator==(const DocumentKind&) const = default;
+  bool operator==(const OpenChoice&) const = default;
 };
 
 // The document kind for a file opened by name with the keys held. ctrlAllowed
 // is true for command-line files, the recent-file list and, with
 // "EnableCtrlOnDDEDrop" set, dropped files. Ctrl and Shift together open the
 // HTML visual document only with the Japanese interface.
-DocumentKind ChooseDocumentKind(std::string_view name, bool ctrl, bool shift, bool ctrlAllowed);
+OpenChoice ChooseDocumentKind(std::string_view name, bool ctrl, bool shift, bool ctrlAllowed);
 
 // The DDE execute text that asks the running instance to open path:
 // [open("path")].

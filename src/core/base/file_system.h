@@ -44,9 +44,9 @@ class FileSystem {
   virtual bool GetInfo(const std::string& path, FileInfo& info) = 0;
   // Creates a folder and any missing parents; true when it exists afterwards.
   virtual bool CreateFolder(const std::string& path) = 0;
-  virtual bool DeleteFile(const std::string& path) = 0;
+  virtual bool RemoveFile(const std::string& path) = 0;
   // Moves (renames) a file; fails when `to` exists.
-  virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
   // The entries of a folder, without "." and "..".
   virtual bool ListFolder(const std::string& path, std::vector<DirEntry>& entries) = 0;
 

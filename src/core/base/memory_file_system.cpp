@@ -68,14 +68,14 @@ bool MemoryFileSystem::CreateFolder(const std::string& path) {
   return true;
 }
 
-bool MemoryFileSystem::DeleteFile(const std::string& path) {
+bool MemoryFileSystem::RemoveFile(const std::string& path) {
   auto it = files_.find(Key(path));
   if (it == files_.end() || it->second.info.readOnly) return false;
   files_.erase(it);
   return true;
 }
 
-bool MemoryFileSystem::MoveFile(const std::string& from, const std::string& to) {
+bool MemoryFileSystem::RenameFile(const std::string& from, const std::string& to) {
   const std::string kf = Key(from), kt = Key(to);
   auto it = files_.find(kf);
   if (it == files_.end() || files_.count(kt) || folders_.count(kt) || !ParentExists(kt)) return false;

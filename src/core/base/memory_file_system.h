@@ -17,8 +17,8 @@ class MemoryFileSystem : public FileSystem {
   bool WriteFile(const std::string& path, const std::string& data) override;
   bool GetInfo(const std::string& path, FileInfo& info) override;
   bool CreateFolder(const std::string& path) override;
-  bool DeleteFile(const std::string& path) override;
-  bool MoveFile(const std::string& from, const std::string& to) override;
+  bool RemoveFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
   bool ListFolder(const std::string& path, std::vector<DirEntry>& entries) override;
 
   // Test controls.

@@ -63,7 +63,7 @@ std::string MessageText(MessageId id) {
   return {};
 }
 
-std::string FormatMessage(const std::string& text, const std::string& arg) {
+std::string FormatMessageText(const std::string& text, const std::string& arg) {
   std::string out;
   out.reserve(text.size() + arg.size());
   for (std::size_t i = 0; i < text.size(); ++i) {

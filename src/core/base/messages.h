@@ -43,6 +43,6 @@ bool IsEnglishInterface();
 std::string MessageText(MessageId id);
 
 // Replaces every "%1" in text by arg.
-std::string FormatMessage(const std::string& text, const std::string& arg);
+std::string FormatMessageText(const std::string& text, const std::string& arg);
 
 }  // namespace quelt

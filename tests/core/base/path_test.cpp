@@ -45,7 +45,7 @@ TEST(MemoryFileSystem, FoldersAndFiles) {
   std::string s;
   ASSERT_TRUE(fs.ReadFile("c:\\A\\b.TXT", s, 2));
   EXPECT_EQ(s, "xy");
-  EXPECT_TRUE(fs.MoveFile("C:\\a\\b.txt", "C:\\a\\c.txt"));
+  EXPECT_TRUE(fs.RenameFile("C:\\a\\b.txt", "C:\\a\\c.txt"));
   std::vector<DirEntry> list;
   ASSERT_TRUE(fs.ListFolder("C:\\a", list));
   ASSERT_EQ(list.size(), 1u);
@@ -61,7 +61,7 @@ TEST(Messages, LanguageAndArguments) {
   EXPECT_EQ(MessageText(kMsgSupportLibraryMissing), "Failed to find MUSCRL32.DLL");
   EXPECT_EQ(MessageText(kMsgFrameTitle), "Kav Quelt : %1");
   SetEnglishInterface(false);
-  EXPECT_EQ(FormatMessage(MessageText(kMsgFrameTitle), "a.cab"), "Kav Quelt : a.cab");
+  EXPECT_EQ(FormatMessageText(MessageText(kMsgFrameTitle), "a.cab"), "Kav Quelt : a.cab");
 }
 
 }  // namespace
