@@ -1,0 +1,384 @@
+#include "app/quelt_app.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <ole2.h>
+#include <shellapi.h>
+
+#include "app/automation_bridge.h"
+#include "app/micro_scroll.h"
+#include "automation/auto_int_registry.h"
+#include "base/path.h"
+#include "frame/main_frame.h"
+#include "framework/doc_template.h"
+#include "framework/mdi_child.h"
+#include "framework/win_text.h"
+#include "res/resource.h"
+#include "view/norb_doc.h"
+#include "view/norb_view.h"
+
+namespace quelt::win {
+namespace {
+
+constexpr const char* kSettingsSection = "Settings";
+
+std::wstring LoadResString(UINT id) {
+  const wchar_t* text = nullptr;
+  const int n = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+  return n > 0 ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring();
+}
+
+// The program's own command line, after its name, as Shift-JIS.
+std::string CommandTail() {
+  const wchar_t* p = GetCommandLineW();
+  // Skip the program name: quoted, or up to the first blank.
+  if (*p == L'"') {
+    ++p;
+    while (*p && *p != L'"') ++p;
+    if (*p == L'"') ++p;
+  } else {
+    while (*p && *p != L' ' && *p != L'\t') ++p;
+  }
+  while (*p == L' ' || *p == L'\t') ++p;
+  return WideToSjis(p);
+}
+
+bool HasSwitch(const std::string& tail, const char* name) {
+  const std::string folded = FoldCase(tail);
+  const std::string n = FoldCase(name);
+  return folded.find("/" + n) != std::string::npos || folded.find("-" + n) != std::string::npos;
+}
+
+std::string LongPathName(const std::string& path) {
+  const std::wstring w = SjisToWide(path);
+  wchar_t buffer[MAX_PATH * 2];
+  const DWORD n = GetLongPathNameW(w.c_str(), buffer, MAX_PATH * 2);
+  return (n > 0 && n < MAX_PATH * 2) ? WideToSjis(buffer) : path;
+}
+
+bool KeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+}  // namespace
+
+CQueltApp::CQueltApp() : automation_(std::make_unique<AutomationBridge>(*this)) {}
+
+CQueltApp::~CQueltApp() = default;
+
+std::wstring CQueltApp::DdeServiceName() const { return SjisToWide(paths_.baseName); }
+
+bool CQueltApp::LoadSettingsFile() {
+  if (!paths_.settingsFile.empty()) LoadIniFile(files_, paths_.settingsFile, ini_);
+  // The interface language: Japanese unless the settings file asks for
+  // English with "EnglishInterface=1".
+  SetEnglishInterface(ini_.GetInt(kSettingsSection, "EnglishInterface", 0) == 1);
+  const SettingsLoadResult r = LoadSettings(ini_, paths_, files_, settings_);
+  host_.SetBeepType(static_cast<UINT>(settings_.beepSoundType));
+  cabinet_ = DefaultSettings(0, IsEnglishInterface());
+  if (r.tabPositionInvalid) host_.Beep();
+  return true;
+}
+
+void CQueltApp::SaveSettingsFile() {
+  if (paths_.settingsFile.empty()) return;
+  SaveSettings(settings_, ini_);
+  SaveIniFile(files_, paths_.settingsFile, ini_);
+}
+
+bool CQueltApp::HandOverToRunningInstance(const CommandLine& cmd) {
+  std::vector<std::string> names = SplitFileList(cmd.fileList);
+  if (names.empty()) {
+    MessageBeep(static_cast<UINT>(-1));
+    return true;
+  }
+  if (settings_.convToLongFileName) {
+    for (std::string& n : names) n = LongPathName(n);
+  }
+  if (!HandOverFiles(DdeServiceName(), names)) MessageBeep(static_cast<UINT>(-1));
+  return true;
+}
+
+bool CQueltApp::InitInstance() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  wchar_t exe[MAX_PATH + 1] = L"";
+  const DWORD exeLen = GetModuleFileNameW(nullptr, exe, MAX_PATH + 1);
+  paths_ = DeriveAppPaths(exeLen > 0 && exeLen <= MAX_PATH ? WideToSjis(exe) : std::string());
+  const std::string tail = CommandTail();
+
+  // Registration requests from an installer or a user: do it and end.
+  if (HasSwitch(tail, "RegServer") || HasSwitch(tail, "UnregServer")) {
+    startupAborted_ = true;
+    if (HasSwitch(tail, "UnregServer")) {
+      UnregisterAutomationServer();
+    } else {
+      RegisterAutomationServer(exe);
+    }
+    return false;
+  }
+
+  // 1. Instance check.
+  LoadSettingsFile();
+  commandLine_ = ParseCommandLine(tail);
+  if (!settings_.multiInstance) {
+    const std::wstring mutexName = SjisToWide(InstanceMutexName(paths_));
+    if (InstanceMutex::OtherInstanceRunning(mutexName)) {
+      HandOverToRunningInstance(commandLine_);
+      startupAborted_ = true;
+      return false;
+    }
+    mutex_.Acquire(mutexName);
+  }
+
+  // 2. The object-linking runtime.
+  if (FAILED(OleInitialize(nullptr))) {
+    host_.ShowMessage(kMsgOleInitFailed);
+    startupAborted_ = true;
+    return false;
+  }
+  oleInitialized_ = true;
+
+  // 3.-5. Paths and settings are in place; the recent-file list and the
+  // shared buffers belong to the parts that use them.
+  OSVERSIONINFOW version{sizeof version};
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  version4_ = !GetVersionExW(&version) || version.dwMajorVersion > 3;
+#pragma GCC diagnostic pop
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  // 6. Document templates, in this order, and the automation class object.
+  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+  MdiFrame::RegisterClass(instance, icon);
+  MdiChild::RegisterClass(instance, LoadIconW(instance, MAKEINTRESOURCEW(IDR_TEXTTYPE)));
+  auto makeText = [this] { return std::make_unique<CNorbDoc>(openKind_, html_); };
+  auto makeTextView = [] { return std::make_unique<CNorbView>(); };
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), makeText, makeTextView));
+  // The HTML visual and cabinet file-list documents have their own windows
+  // once those arrive; until then their templates show the text view.
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_HTMLTYPE, LoadResString(IDR_HTMLTYPE), makeText, makeTextView));
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), makeText, makeTextView));
+  automationServer_.Start(automation_.get());
+
+  // 7. The main frame.
+  frame_ = std::make_unique<CMainFrame>();
+  if (!frame_->Create(L"Kav Quelt", LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)))) return false;
+  SetMainFrame(frame_.get());
+  ShowMainFrame();
+  DragAcceptFiles(frame_->Hwnd(), TRUE);
+
+  // 8. The cabinet named with /A replaces the current one for this run.
+  cabinetPath_ = settings_.initialCabinet ? paths_.defaultCabinet : settings_.cabinetName;
+  if (cabinetPath_.empty()) cabinetPath_ = paths_.defaultCabinet;
+  if (!commandLine_.cabinetPath.empty() && commandLine_.cabinetPath.size() <= 259)
+    cabinetPath_ = commandLine_.cabinetPath;
+
+  // 9. Splash.
+  splash_.Create(frame_->Hwnd(), settings_.disableSplash || commandLine_.quiet);
+
+  // 10.-11. The cabinet's files, then the command line's.
+  RegisterMicroScroll(instance);
+  const bool cabinetRead = false;  // cabinets are reopened by the cabinet module
+  OpenStartupFiles(cabinetRead);
+
+  // 12. Title.
+  UpdateFrameTitleFromCabinet();
+
+  // 16. Registry entries of the automation object.
+  RegisterAutomationServer(exe);
+  RedrawWindow(frame_->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  return true;
+}
+
+void CQueltApp::ShowMainFrame() {
+  HWND hwnd = frame_->Hwnd();
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  GetStartupInfoW(&si);
+  const int requested = (si.dwFlags & STARTF_USESHOWWINDOW) ? si.wShowWindow : SW_SHOWNORMAL;
+  if (settings_.windowPos) {
+    const WindowPlacement& p = *settings_.windowPos;
+    WINDOWPLACEMENT wp{sizeof wp};
+    wp.flags = p.flags;
+    wp.showCmd = (requested == SW_SHOWNORMAL || requested == SW_SHOWDEFAULT) ? p.showCmd : requested;
+    wp.ptMinPosition = {p.minX, p.minY};
+    wp.ptMaxPosition = {p.maxX, p.maxY};
+    wp.rcNormalPosition = {p.left, p.top, p.right, p.bottom};
+    SetWindowPlacement(hwnd, &wp);
+  } else {
+    ShowWindow(hwnd, (requested == SW_SHOWNORMAL || requested == SW_SHOWDEFAULT) ? SW_SHOWMAXIMIZED : requested);
+  }
+  UpdateWindow(hwnd);
+}
+
+void CQueltApp::OpenStartupFiles(bool cabinetRead) {
+  std::vector<std::string> names = SplitFileList(commandLine_.fileList);
+  Document* last = nullptr;
+  for (std::string& name : names) {
+    if (settings_.convToLongFileName) name = LongPathName(name);
+    if (Document* d = OpenFileByName(name, true)) last = d;
+  }
+  if (names.empty() && !cabinetRead && !settings_.invokeWithoutUntitled) NewTextDocument();
+  if (MdiChild* child = ActiveChild()) SendMessageW(MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Hwnd()), 0);
+  // The jump to /L and /C needs the caret of the edit window; the view
+  // applies it when it has one.
+  (void)last;
+  if (!ActiveChild() && !settings_.invokeWithoutUntitled) {
+    NewTextDocument();
+    if (MdiChild* child = ActiveChild())
+      SendMessageW(MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Hwnd()), 0);
+  }
+}
+
+void CQueltApp::UpdateFrameTitleFromCabinet() {
+  if (frame_) frame_->SetBaseTitle(SjisToWide(FrameTitleText(cabinetPath_)));
+}
+
+Document* CQueltApp::NewTextDocument() {
+  openKind_ = 1;
+  html_ = false;
+  return Templates().front()->OpenDocumentFile(nullptr);
+}
+
+Document* CQueltApp::OpenWithKind(const std::string& path, int openKind, bool html) {
+  openKind_ = openKind;
+  html_ = html;
+  Document* doc = OpenDocumentFile(path);
+  openKind_ = 1;
+  html_ = false;
+  return doc;
+}
+
+Document* CQueltApp::OpenFileByName(const std::string& path, bool ctrlAllowed) {
+  const auto kind = ChooseDocumentKind(path, KeyDown(VK_CONTROL), KeyDown(VK_SHIFT), ctrlAllowed);
+  return OpenWithKind(path, kind.openKind, kind.html);
+}
+
+void CQueltApp::OpenDroppedFiles(const std::vector<std::string>& paths) {
+  // The keys are read once, when the drop arrives.
+  const auto ctrl = KeyDown(VK_CONTROL), shift = KeyDown(VK_SHIFT);
+  for (const std::string& p : paths) {
+    const std::string name = settings_.convToLongFileName ? LongPathName(p) : p;
+    const auto kind = ChooseDocumentKind(name, ctrl, shift, settings_.enableCtrlOnDDEDrop != 0);
+    OpenWithKind(name, kind.openKind, kind.html);
+  }
+}
+
+bool CQueltApp::OnDDECommand(const std::string& command) {
+  std::string path;
+  if (!ParseDdeOpenCommand(command, path)) return false;
+  if (frame_ && IsIconic(frame_->Hwnd())) ShowWindow(frame_->Hwnd(), SW_RESTORE);
+  const auto kind = ChooseDocumentKind(path, false, false, false);
+  Document* doc = OpenWithKind(path, kind.openKind, kind.html);
+  return doc != nullptr;
+}
+
+bool CQueltApp::OnIdle(long count) {
+  bool more = WinApp::OnIdle(count);
+  if (frame_ && splash_.OnIdle(frame_->Hwnd())) more = true;
+  return more;
+}
+
+bool CQueltApp::ResidentModeApplies() const {
+  return settings_.residentMode && version4_ && !KeyDown(VK_CONTROL);
+}
+
+void CQueltApp::OnMainFrameClosing() {
+  WINDOWPLACEMENT wp{sizeof wp};
+  if (frame_ && GetWindowPlacement(frame_->Hwnd(), &wp)) {
+    WindowPlacement p;
+    p.flags = wp.flags;
+    if (IsZoomed(frame_->Hwnd())) p.flags |= WPF_RESTORETOMAXIMIZED;
+    p.showCmd = wp.showCmd;
+    p.minX = wp.ptMinPosition.x;
+    p.minY = wp.ptMinPosition.y;
+    p.maxX = wp.ptMaxPosition.x;
+    p.maxY = wp.ptMaxPosition.y;
+    p.left = wp.rcNormalPosition.left;
+    p.top = wp.rcNormalPosition.top;
+    p.right = wp.rcNormalPosition.right;
+    p.bottom = wp.rcNormalPosition.bottom;
+    settings_.windowPos = p;
+  }
+}
+
+void CQueltApp::OnMultiInstanceChanged() {
+  ini_.SetInt(kSettingsSection, "MultiInstance", settings_.multiInstance);
+  SaveIniFile(files_, paths_.settingsFile, ini_);
+  if (!settings_.multiInstance) mutex_.Acquire(SjisToWide(InstanceMutexName(paths_)));
+}
+
+int CQueltApp::ExitInstance() {
+  automationServer_.Stop();
+  if (!startupAborted_) {
+    SaveSettingsFile();
+    if (!paths_.tempFile.empty()) files_.RemoveFile(paths_.tempFile);
+    mutex_.Release();
+  }
+  SetMainFrame(nullptr);
+  frame_.reset();
+  if (oleInitialized_) OleUninitialize();
+  return 0;
+}
+
+bool CQueltApp::SaveDocumentAs(Document* document) {
+  wchar_t file[MAX_PATH * 2] = L"";
+  const std::wstring current = SjisToWide(document->PathName().empty() ? document->Title() : document->PathName());
+  wcsncpy(file, current.c_str(), MAX_PATH * 2 - 1);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = MainHwnd();
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH * 2;
+  ofn.lpstrFilter = L"ﾃｷｽﾄ(*.txt)\0*.txt\0すべてのﾌｧｲﾙ(*.*)\0*.*\0";
+  ofn.lpstrDefExt = L"txt";
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (!GetSaveFileNameW(&ofn)) return false;
+  const std::string path = WideToSjis(file);
+  if (!document->OnSaveDocument(path)) return false;
+  document->SetPathName(path);
+  return true;
+}
+
+void CQueltApp::OnFileOpen() {
+  // Room for ten full paths of one selection.
+  std::wstring buffer(MAX_PATH * 11, L'\0');
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = MainHwnd();
+  ofn.lpstrFile = buffer.data();
+  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+  ofn.lpstrFilter = L"ﾃｷｽﾄ(*.txt)\0*.txt\0HTML(*.html;*.htm)\0*.html;*.htm\0すべてのﾌｧｲﾙ(*.*)\0*.*\0";
+  ofn.Flags = OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameW(&ofn)) return;
+  std::vector<std::wstring> parts;
+  for (const wchar_t* p = buffer.c_str(); *p; p += wcslen(p) + 1) parts.emplace_back(p);
+  std::vector<std::wstring> files;
+  if (parts.size() == 1) {
+    files = parts;
+  } else {
+    for (std::size_t i = 1; i < parts.size() && files.size() < 10; ++i) files.push_back(parts[0] + L"\\" + parts[i]);
+  }
+  for (const std::wstring& f : files) OpenWithKind(WideToSjis(f), 1, IsHtmlName(WideToSjis(f)));
+}
+
+bool CQueltApp::OnCommand(UINT id) {
+  switch (id) {
+    case ID_FILE_NEW:
+      NewTextDocument();
+      return true;
+    case ID_FILE_OPEN:
+      OnFileOpen();
+      return true;
+    case ID_APP_ABOUT:
+      MessageBoxW(MainHwnd(), L"Kav Quelt  Version 2.41", L"Quelt", MB_OK | MB_ICONINFORMATION);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CQueltApp::OnUpdateCommand(UINT id, CommandState&) {
+  return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT;
+}
+
+}  // namespace quelt::win

@@ -1,0 +1,99 @@
+// `CQueltApp`: the application object. Start-up and exit in their order, the
+// single running instance with its DDE hand-over, the document templates,
+// the splash, the resident mode and the open requests.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_paths.h"
+#include "app/command_line.h"
+#include "app/ini_file.h"
+#include "app/instance.h"
+#include "app/settings.h"
+#include "app/splash.h"
+#include "app/win_file_system.h"
+#include "app/win_host.h"
+#include "automation/auto_int_factory.h"
+#include "cabinet/cabinet_settings.h"
+#include "framework/win_app.h"
+
+namespace quelt::win {
+
+class CMainFrame;
+class AutomationBridge;
+
+class CQueltApp : public WinApp {
+ public:
+  CQueltApp();
+  ~CQueltApp() override;
+  static CQueltApp* Get() { return static_cast<CQueltApp*>(Instance()); }
+
+  bool InitInstance() override;
+  int ExitInstance() override;
+  bool OnIdle(long count) override;
+  Host& GetHost() override { return host_; }
+  bool SaveDocumentAs(Document* document) override;
+  bool OnCommand(UINT id) override;
+  bool OnUpdateCommand(UINT id, CommandState& state) override;
+
+  // Receives a DDE execute string from another process.
+  bool OnDDECommand(const std::string& command);
+  // Opens a file with the document kind chosen from the keys held now.
+  Document* OpenFileByName(const std::string& path, bool ctrlAllowed);
+  // Opens a file with the given open kind and HTML flag (reset afterwards).
+  Document* OpenWithKind(const std::string& path, int openKind, bool html);
+  // A new untitled text document.
+  Document* NewTextDocument();
+  void OpenDroppedFiles(const std::vector<std::string>& paths);
+
+  // The open request a new text document copies.
+  int RequestedOpenKind() const { return openKind_; }
+  bool RequestedHtml() const { return html_; }
+
+  // Closing the main frame: placement and cabinet are stored.
+  void OnMainFrameClosing();
+  // True when closing the frame should leave the program resident.
+  bool ResidentModeApplies() const;
+  // The DDE service and topic a later start connects to.
+  std::wstring DdeServiceName() const;
+
+  AppSettings& Settings() { return settings_; }
+  // The working copy of the current cabinet.
+  const CabinetSettings& CurrentCabinet() const { return cabinet_; }
+  FileSystem& Files() { return files_; }
+  const AppPaths& Paths() const { return paths_; }
+  // Called when "MultiInstance" is changed at run time.
+  void OnMultiInstanceChanged();
+
+ private:
+  bool HandOverToRunningInstance(const CommandLine& cmd);
+  bool LoadSettingsFile();
+  void SaveSettingsFile();
+  void ShowMainFrame();
+  void OpenStartupFiles(bool cabinetRead);
+  void UpdateFrameTitleFromCabinet();
+  void OnFileOpen();
+
+  WinHost host_;
+  WinFileSystem files_;
+  AppPaths paths_;
+  IniFile ini_;
+  AppSettings settings_;
+  CabinetSettings cabinet_;
+  CommandLine commandLine_;
+  std::string cabinetPath_;
+  InstanceMutex mutex_;
+  Splash splash_;
+  std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<AutomationBridge> automation_;
+  AutomationServer automationServer_;
+  bool startupAborted_ = false;
+  bool oleInitialized_ = false;
+  bool version4_ = true;
+  int openKind_ = 1;
+  bool html_ = false;
+};
+
+}  // namespace quelt::win

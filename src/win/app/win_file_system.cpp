@@ -1,0 +1,125 @@
+#include "app/win_file_system.h"
+
+#include <windows.h>
+
+#include "framework/handles.h"
+#include "framework/win_text.h"
+
+namespace quelt::win {
+namespace {
+
+FileTime ToFileTime(const FILETIME& ft) {
+  FILETIME local;
+  SYSTEMTIME st{};
+  FileTimeToLocalFileTime(&ft, &local);
+  FileTimeToSystemTime(&local, &st);
+  return FileTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+}
+
+bool WriteAll(HANDLE h, const std::string& data) {
+  std::size_t done = 0;
+  while (done < data.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 1u << 20));
+    DWORD written = 0;
+    if (!::WriteFile(h, data.data() + done, chunk, &written, nullptr) || written != chunk) return false;
+    done += written;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WinFileSystem::ReadFile(const std::string& path, std::string& out, std::uint64_t maxBytes) {
+  FileHandle h(CreateFileW(SjisToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(h.Get(), &size)) return false;
+  const std::uint64_t want = std::min<std::uint64_t>(static_cast<std::uint64_t>(size.QuadPart), maxBytes);
+  if (want > 0x7FFFFFFF) return false;
+  out.resize(static_cast<std::size_t>(want));
+  std::size_t done = 0;
+  while (done < out.size()) {
+    DWORD got = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size() - done, 1u << 20));
+    if (!::ReadFile(h.Get(), out.data() + done, chunk, &got, nullptr)) return false;
+    if (got == 0) break;  // the file shrank meanwhile
+    done += got;
+  }
+  out.resize(done);
+  return true;
+}
+
+bool WinFileSystem::WriteFile(const std::string& path, const std::string& data) {
+  // Write beside the target, flush, then replace: a failure on the way
+  // leaves the old file as it was.
+  const std::wstring target = SjisToWide(path);
+  const DWORD oldAttributes = GetFileAttributesW(target.c_str());
+  if (oldAttributes != INVALID_FILE_ATTRIBUTES &&
+      (oldAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return false;
+  const std::wstring temp = target + L".~qt" + std::to_wstring(GetCurrentProcessId());
+  {
+    FileHandle h(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr));
+    if (!h) return false;
+    if (!WriteAll(h.Get(), data) || !FlushFileBuffers(h.Get())) {
+      h.Reset();
+      DeleteFileW(temp.c_str());
+      return false;
+    }
+  }
+  if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temp.c_str());
+    return false;
+  }
+  if (oldAttributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(target.c_str(), oldAttributes);
+  return true;
+}
+
+bool WinFileSystem::GetInfo(const std::string& path, FileInfo& info) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(SjisToWide(path).c_str(), GetFileExInfoStandard, &data)) return false;
+  info.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  info.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+  info.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  info.created = ToFileTime(data.ftCreationTime);
+  info.modified = ToFileTime(data.ftLastWriteTime);
+  return true;
+}
+
+bool WinFileSystem::CreateFolder(const std::string& path) {
+  std::wstring w = SjisToWide(path);
+  while (w.size() > 3 && (w.back() == L'\\' || w.back() == L'/')) w.pop_back();
+  const DWORD a = GetFileAttributesW(w.c_str());
+  if (a != INVALID_FILE_ATTRIBUTES) return (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  const std::size_t slash = w.find_last_of(L"\\/");
+  if (slash != std::wstring::npos && slash > 2) {
+    if (!CreateFolder(WideToSjis(w.substr(0, slash)))) return false;
+  }
+  return CreateDirectoryW(w.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool WinFileSystem::RemoveFile(const std::string& path) { return DeleteFileW(SjisToWide(path).c_str()) != 0; }
+
+bool WinFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  return MoveFileExW(SjisToWide(from).c_str(), SjisToWide(to).c_str(), 0) != 0;
+}
+
+bool WinFileSystem::ListFolder(const std::string& path, std::vector<DirEntry>& entries) {
+  std::wstring pattern = SjisToWide(path);
+  if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
+  pattern += L'*';
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW(pattern.c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  entries.clear();
+  do {
+    if (wcscmp(fd.cFileName, L".") == 0 || wcscmp(fd.cFileName, L"..") == 0) continue;
+    entries.push_back({WideToSjis(fd.cFileName), (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileW(h, &fd));
+  FindClose(h);
+  return true;
+}
+
+}  // namespace quelt::win

@@ -1,0 +1,171 @@
+#include "frame/main_frame.h"
+
+#include <dde.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "app/quelt_app.h"
+#include "framework/win_text.h"
+#include "res/resource.h"
+
+namespace quelt::win {
+
+bool CMainFrame::OnCommand(UINT id) {
+  switch (id) {
+    case ID_APP_EXIT:
+      PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+      return true;
+    case ID_WINDOW_CASCADE:
+      SendMessageW(client_, WM_MDICASCADE, 0, 0);
+      return true;
+    case ID_WINDOW_TILE_HORZ:
+      SendMessageW(client_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+      return true;
+    case ID_WINDOW_TILE_VERT:
+      SendMessageW(client_, WM_MDITILE, MDITILE_VERTICAL, 0);
+      return true;
+    case ID_WINDOW_ARRANGE:
+      SendMessageW(client_, WM_MDIICONARRANGE, 0, 0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CMainFrame::OnUpdateCommand(UINT id, CommandState& state) {
+  switch (id) {
+    case ID_APP_EXIT:
+      return true;
+    case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE_HORZ:
+    case ID_WINDOW_TILE_VERT:
+    case ID_WINDOW_ARRANGE:
+      state.enabled = CQueltApp::Get()->ActiveChild() != nullptr;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CMainFrame::OnClose() {
+  CQueltApp* app = CQueltApp::Get();
+  // Resident mode: closing only hides the frame behind the icon.
+  if (app->ResidentModeApplies() && EnterResidentMode()) return;
+  app->OnMainFrameClosing();
+  MdiFrame::OnClose();
+}
+
+bool CMainFrame::EnterResidentMode() {
+  NOTIFYICONDATAW nid{};
+  nid.cbSize = sizeof nid;
+  nid.hWnd = hwnd_;
+  nid.uID = ID_TRAY_ICON;
+  nid.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+  nid.uCallbackMessage = WM_TRAY_NOTIFY;
+  nid.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+  wcsncpy(nid.szTip, L"Quelt", 63);
+  if (!Shell_NotifyIconW(NIM_ADD, &nid)) return false;
+  trayIconShown_ = true;
+  ShowWindow(hwnd_, SW_HIDE);
+  return true;
+}
+
+void CMainFrame::RemoveTrayIcon() {
+  if (!trayIconShown_) return;
+  NOTIFYICONDATAW nid{};
+  nid.cbSize = sizeof nid;
+  nid.hWnd = hwnd_;
+  nid.uID = ID_TRAY_ICON;
+  Shell_NotifyIconW(NIM_DELETE, &nid);
+  trayIconShown_ = false;
+}
+
+void CMainFrame::OnTrayNotify(WPARAM id, LPARAM mouseMsg) {
+  if (id != ID_TRAY_ICON || mouseMsg != WM_LBUTTONDOWN) return;
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  RemoveTrayIcon();
+}
+
+LRESULT CMainFrame::OnDdeInitiate(HWND client, LPARAM lp) {
+  const ATOM appAtom = LOWORD(lp), topicAtom = HIWORD(lp);
+  wchar_t app[256] = L"", topic[256] = L"";
+  if (appAtom) GlobalGetAtomNameW(appAtom, app, 256);
+  if (topicAtom) GlobalGetAtomNameW(topicAtom, topic, 256);
+  const std::wstring service = CQueltApp::Get()->DdeServiceName();
+  // A null atom is a wildcard.
+  if ((appAtom && _wcsicmp(app, service.c_str()) != 0) || (topicAtom && _wcsicmp(topic, L"System") != 0))
+    return 0;
+  const ATOM replyApp = GlobalAddAtomW(service.c_str());
+  const ATOM replyTopic = GlobalAddAtomW(L"System");
+  SendMessageW(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(hwnd_), MAKELPARAM(replyApp, replyTopic));
+  return 0;
+}
+
+LRESULT CMainFrame::OnDdeExecute(HWND client, LPARAM lp) {
+  UINT_PTR unused = 0, handle = 0;
+  UnpackDDElParam(WM_DDE_EXECUTE, lp, &unused, &handle);
+  HGLOBAL data = reinterpret_cast<HGLOBAL>(handle);
+  std::wstring command;
+  if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+    const SIZE_T size = GlobalSize(data);
+    // A Unicode client sends UTF-16; an ANSI one the system code page.
+    if (size >= 2 && bytes[0] != 0 && bytes[1] == 0) {
+      const auto* w = reinterpret_cast<const wchar_t*>(bytes);
+      command.assign(w, wcsnlen(w, size / sizeof(wchar_t)));
+    } else {
+      const std::string ansi(bytes, strnlen(bytes, size));
+      const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+      command.resize(static_cast<std::size_t>(n));
+      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), command.data(), n);
+    }
+    GlobalUnlock(data);
+  }
+  const bool ok = CQueltApp::Get()->OnDDECommand(WideToSjis(command));
+  const UINT ackFlags = ok ? 0x8000 : 0;  // fAck
+  PostMessageW(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(hwnd_),
+               ReuseDDElParam(lp, WM_DDE_EXECUTE, WM_DDE_ACK, ackFlags, handle));
+  return 0;
+}
+
+void CMainFrame::OnDropFiles(HDROP drop) {
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  std::vector<std::string> paths;
+  for (UINT i = 0; i < count; ++i) {
+    const UINT len = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring path(len + 1, L'\0');
+    DragQueryFileW(drop, i, path.data(), len + 1);
+    path.resize(len);
+    paths.push_back(WideToSjis(path));
+  }
+  DragFinish(drop);
+  SetForegroundWindow(hwnd_);
+  CQueltApp::Get()->OpenDroppedFiles(paths);
+}
+
+LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_DDE_INITIATE:
+      return OnDdeInitiate(reinterpret_cast<HWND>(wp), lp);
+    case WM_DDE_EXECUTE:
+      return OnDdeExecute(reinterpret_cast<HWND>(wp), lp);
+    case WM_DDE_TERMINATE:
+      PostMessageW(reinterpret_cast<HWND>(wp), WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+      return 0;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wp));
+      return 0;
+    case WM_TRAY_NOTIFY:
+      OnTrayNotify(wp, lp);
+      return 0;
+    case WM_DESTROY:
+      RemoveTrayIcon();
+      break;
+    default:
+      break;
+  }
+  return MdiFrame::Handle(msg, wp, lp);
+}
+
+}  // namespace quelt::win

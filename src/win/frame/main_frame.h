@@ -1,0 +1,37 @@
+// The main frame `CMainFrame`: the MDI frame window of the program. It answers
+// DDE open requests from later starts, takes dropped files, hides behind the
+// notification-area icon in resident mode and keeps its placement.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "framework/mdi_frame.h"
+
+namespace quelt::win {
+
+class CMainFrame : public MdiFrame {
+ public:
+  bool OnCommand(UINT id) override;
+  bool OnUpdateCommand(UINT id, CommandState& state) override;
+
+  // Leaves the notification-area icon when the program ends while resident.
+  void RemoveTrayIcon();
+
+ protected:
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
+  void OnClose() override;
+
+ private:
+  LRESULT OnDdeInitiate(HWND client, LPARAM lp);
+  LRESULT OnDdeExecute(HWND client, LPARAM lp);
+  void OnDropFiles(HDROP drop);
+  bool EnterResidentMode();
+  void OnTrayNotify(WPARAM id, LPARAM mouseMsg);
+
+  bool trayIconShown_ = false;
+};
+
+}  // namespace quelt::win

@@ -1,0 +1,122 @@
+#include "framework/win_app.h"
+
+#include "base/path.h"
+#include "framework/doc_template.h"
+#include "framework/document.h"
+#include "framework/mdi_child.h"
+#include "framework/mdi_frame.h"
+#include "framework/view.h"
+
+namespace quelt::win {
+
+WinApp* WinApp::instance_ = nullptr;
+
+WinApp::WinApp() { instance_ = this; }
+
+WinApp::~WinApp() {
+  templates_.clear();
+  instance_ = nullptr;
+}
+
+int WinApp::Run() {
+  if (!InitInstance()) return ExitInstance();
+  MSG msg;
+  long idleCount = 0;
+  bool idle = true;
+  for (;;) {
+    while (idle && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      if (!OnIdle(idleCount++)) idle = false;
+    }
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    if (!PreTranslateMessage(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    // Input and paint messages start a new idle cycle; timers do not.
+    if (msg.message != WM_TIMER && msg.message != WM_PAINT) {
+      idle = true;
+      idleCount = 0;
+    }
+  }
+  return ExitInstance();
+}
+
+bool WinApp::OnIdle(long) { return false; }
+
+bool WinApp::PreTranslateMessage(MSG& msg) {
+  if (mainFrame_ && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+    if (TranslateMDISysAccel(MdiClient(), &msg)) return true;
+  }
+  return false;
+}
+
+Document* WinApp::OpenDocumentFile(const std::string& path) {
+  for (Document* doc : AllDocuments()) {
+    if (!doc->PathName().empty() && EqualsNoCase(doc->PathName(), path) && !doc->Views().empty()) {
+      if (MdiChild* child = MdiChild::FromView(doc->Views().front())) child->Activate();
+      return doc;
+    }
+  }
+  return templates_.empty() ? nullptr : templates_.front()->OpenDocumentFile(&path);
+}
+
+HWND WinApp::MainHwnd() const { return mainFrame_ ? mainFrame_->Hwnd() : nullptr; }
+HWND WinApp::MdiClient() const { return mainFrame_ ? mainFrame_->MdiClient() : nullptr; }
+
+MdiChild* WinApp::ActiveChild() const {
+  HWND client = MdiClient();
+  if (!client) return nullptr;
+  return MdiChild::FromHwnd(reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)));
+}
+
+Document* WinApp::ActiveDocument() const {
+  MdiChild* child = ActiveChild();
+  return child && child->GetView() ? child->GetView()->GetDocument() : nullptr;
+}
+
+void WinApp::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate) {
+  templates_.push_back(std::move(docTemplate));
+}
+
+std::vector<Document*> WinApp::AllDocuments() const {
+  std::vector<Document*> docs;
+  for (const auto& t : templates_) {
+    for (const auto& d : t->Documents()) docs.push_back(d.get());
+  }
+  return docs;
+}
+
+bool WinApp::RouteCommand(UINT id) {
+  if (MdiChild* child = ActiveChild(); child && child->RouteCommand(id)) return true;
+  if (mainFrame_ && mainFrame_->OnCommand(id)) return true;
+  return OnCommand(id);
+}
+
+bool WinApp::RouteUpdate(UINT id, CommandState& state) {
+  if (MdiChild* child = ActiveChild(); child && child->RouteUpdate(id, state)) return true;
+  if (mainFrame_ && mainFrame_->OnUpdateCommand(id, state)) return true;
+  return OnUpdateCommand(id, state);
+}
+
+bool WinApp::CloseAllDocuments() {
+  for (Document* doc : AllDocuments()) {
+    if (!doc->SaveModified()) return false;
+  }
+  for (Document* doc : AllDocuments()) doc->OnCloseDocument();
+  return true;
+}
+
+void WinApp::OnChildActivated(MdiChild* child) {
+  if (mainFrame_) mainFrame_->SwitchMenu(child && child->Template() ? child->Template()->Menu() : nullptr);
+  OnFrameTitleChanged();
+}
+
+void WinApp::OnFrameTitleChanged() {
+  if (!mainFrame_) return;
+  // With no child left, the frame's own menu returns.
+  if (!ActiveChild()) mainFrame_->SwitchMenu(nullptr);
+  mainFrame_->UpdateFrameTitle();
+}
+
+}  // namespace quelt::win

@@ -1,0 +1,72 @@
+// The application object of the framework: the message loop with idle
+// processing, the document templates and the end of the command route.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/host.h"
+#include "framework/command.h"
+
+namespace quelt::win {
+
+class Document;
+class DocTemplate;
+class MdiChild;
+class MdiFrame;
+
+class WinApp : public CommandTarget {
+ public:
+  WinApp();
+  ~WinApp() override;
+  static WinApp* Instance() { return instance_; }
+
+  // Runs InitInstance, the message loop and ExitInstance; the exit code.
+  int Run();
+
+  virtual bool InitInstance() = 0;
+  virtual int ExitInstance() { return 0; }
+  // Idle step after the message queue has emptied; true asks for more.
+  virtual bool OnIdle(long count);
+  virtual Host& GetHost() = 0;
+  // Saves a document under a name the user chooses; false when cancelled.
+  virtual bool SaveDocumentAs(Document* document) = 0;
+  // Opens a file, or activates its window when it is open already.
+  virtual Document* OpenDocumentFile(const std::string& path);
+
+  MdiFrame* MainFrame() const { return mainFrame_; }
+  HWND MainHwnd() const;
+  HWND MdiClient() const;
+  MdiChild* ActiveChild() const;
+  Document* ActiveDocument() const;
+
+  void AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
+  const std::vector<std::unique_ptr<DocTemplate>>& Templates() const { return templates_; }
+  std::vector<Document*> AllDocuments() const;
+
+  // Runs a command along the route; false when nobody handled it.
+  bool RouteCommand(UINT id);
+  bool RouteUpdate(UINT id, CommandState& state);
+
+  // Asks about every modified document, then closes all; false on Cancel.
+  bool CloseAllDocuments();
+
+  // Notifications from the frames.
+  virtual void OnChildActivated(MdiChild* child);
+  void OnFrameTitleChanged();
+
+ protected:
+  void SetMainFrame(MdiFrame* frame) { mainFrame_ = frame; }
+  // Keyboard messages a dialog or accelerator table takes first.
+  virtual bool PreTranslateMessage(MSG& msg);
+
+ private:
+  static WinApp* instance_;
+  MdiFrame* mainFrame_ = nullptr;
+  std::vector<std::unique_ptr<DocTemplate>> templates_;
+};
+
+}  // namespace quelt::win

@@ -1,0 +1,35 @@
+// `CNorbDoc`: the text document. It owns the document's text store and reads
+// and writes its file in the file's code and line end.
+#pragma once
+
+#include <string>
+
+#include "framework/document.h"
+#include "text/text_store.h"
+
+namespace quelt::win {
+
+class CNorbDoc : public Document {
+ public:
+  // The open request taken at creation: kind and HTML flag.
+  CNorbDoc(int openKind, bool html);
+
+  bool OnNewDocument() override;
+  bool OnOpenDocument(const std::string& path) override;
+  bool OnSaveDocument(const std::string& path) override;
+  bool OnCommand(UINT id) override;
+  bool OnUpdateCommand(UINT id, CommandState& state) override;
+
+  TextStore& Store() { return store_; }
+  bool IsHtml() const { return html_; }
+  bool IsBinary() const { return store_.Kind() == DocumentKind::kBinary; }
+
+ private:
+  DocumentKind InitialKind() const;
+
+  TextStore store_;
+  int openKind_;
+  bool html_;
+};
+
+}  // namespace quelt::win
