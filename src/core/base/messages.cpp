@@ -47,6 +47,8 @@ constexpr Entry kMessages[] = {
     {kMsgCabinetReadFailed, "Failed to read from Cabinet", nullptr},
     {kMsgCabinetWriteFailed, "Failed to write to Cabinet", nullptr},
     {kMsgOpeningCabinet, "ｷｬﾋﾞﾈｯﾄを開いています:", "Opening Cabinet:"},
+    {kMsgUndoBufferOverflow, "アンドゥバッファの容量を越えるためアンドゥできませんが、よろしいですか？",
+     "The text exceeds the capacity of the undo buffer and cannot be undone. Continue?"},
 };
 
 std::atomic<bool> g_english{false};

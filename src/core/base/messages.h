@@ -32,6 +32,7 @@ enum MessageId : int {
   kMsgCabinetReadFailed = 61100,     // a cabinet file exists but cannot be read
   kMsgCabinetWriteFailed = 61101,    // the cabinet file cannot be written
   kMsgOpeningCabinet = 61102,        // status text while a cabinet reopens its files
+  kMsgUndoBufferOverflow = 61300,    // question: the removed text does not fit the undo buffer
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
