@@ -49,6 +49,8 @@ constexpr Entry kMessages[] = {
     {kMsgOpeningCabinet, "ｷｬﾋﾞﾈｯﾄを開いています:", "Opening Cabinet:"},
     {kMsgUndoBufferOverflow, "アンドゥバッファの容量を越えるためアンドゥできませんが、よろしいですか？",
      "The text exceeds the capacity of the undo buffer and cannot be undone. Continue?"},
+    {kMsgDeleteDocument, "現在文書とその元のﾌｧｲﾙ %1 を削除しますが、よろしいですか？",
+     "The current document and its file %1 will be deleted. Are you sure?"},
 };
 
 std::atomic<bool> g_english{false};

@@ -33,6 +33,7 @@ enum MessageId : int {
   kMsgCabinetWriteFailed = 61101,    // the cabinet file cannot be written
   kMsgOpeningCabinet = 61102,        // status text while a cabinet reopens its files
   kMsgUndoBufferOverflow = 61300,    // question: the removed text does not fit the undo buffer
+  kMsgDeleteDocument = 61200,        // question: delete the document and its file %1
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
