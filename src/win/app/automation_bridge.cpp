@@ -18,12 +18,23 @@ constexpr long kMaxColumns = 250;
 
 }  // namespace
 
+CNorbView* AutomationBridge::ActiveTextView() {
+  MdiChild* child = app_.ActiveChild();
+  return child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
+}
+
 // The caret, the selection and editing belong to the edit window; until the
 // active view has one these calls find no caret and do nothing.
 void AutomationBridge::MoveCaret(long) {}
-long AutomationBridge::GetColumnPos() { return 0; }
-long AutomationBridge::GetColumnBasePos() { return 0; }
-long AutomationBridge::GetLinePos() { return 0; }
+long AutomationBridge::GetColumnPos() {
+  CNorbView* view = ActiveTextView();
+  return view ? view->CaretColumn() : 0;
+}
+long AutomationBridge::GetColumnBasePos() { return GetColumnPos(); }
+long AutomationBridge::GetLinePos() {
+  CNorbView* view = ActiveTextView();
+  return view ? view->CaretLine() : 0;
+}
 long AutomationBridge::GetChar() { return 0; }
 long AutomationBridge::GetCharType() { return 0; }
 void AutomationBridge::HideCaret() {}

@@ -7,6 +7,7 @@
 namespace quelt::win {
 
 class CQueltApp;
+class CNorbView;
 
 class AutomationBridge : public AutomationTarget {
  public:
@@ -49,6 +50,8 @@ class AutomationBridge : public AutomationTarget {
   void PlayOperation(const std::string& sjisName) override;
 
  private:
+  // The text view of the active MDI child, or null.
+  CNorbView* ActiveTextView();
   CQueltApp& app_;
 };
 

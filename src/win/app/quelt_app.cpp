@@ -219,9 +219,12 @@ void CQueltApp::OpenStartupFiles(bool cabinetRead) {
   }
   if (names.empty() && !cabinetRead && !settings_.invokeWithoutUntitled) NewTextDocument();
   if (MdiChild* child = ActiveChild()) SendMessageW(MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Hwnd()), 0);
-  // The jump to /L and /C needs the caret of the edit window; the view
-  // applies it when it has one.
-  (void)last;
+  // /L and /C move the caret of the last opened document's first view; a
+  // line past the end leaves the caret where it was.
+  if (last && commandLine_.line > 0 && !last->Views().empty()) {
+    if (auto* view = dynamic_cast<CNorbView*>(last->Views().front()))
+      view->JumpTo(commandLine_.line - 1, commandLine_.column > 0 ? commandLine_.column - 1 : 0);
+  }
   if (!ActiveChild() && !settings_.invokeWithoutUntitled) {
     NewTextDocument();
     if (MdiChild* child = ActiveChild())

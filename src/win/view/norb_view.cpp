@@ -1,5 +1,6 @@
 #include "view/norb_view.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "framework/win_text.h"
@@ -83,6 +84,62 @@ void CNorbView::ShowText() {
   const std::string text = doc->Store().Text();
   const std::wstring shown = doc->IsBinary() ? HexDump(text) : SjisToWide(text);
   SetWindowTextW(hwnd_, shown.c_str());
+}
+
+namespace {
+
+// The wide text of line `line` of an edit control.
+std::wstring EditLine(HWND edit, int line) {
+  const LRESULT start = SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+  if (start < 0) return {};
+  const LRESULT length = SendMessageW(edit, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+  std::wstring text(static_cast<std::size_t>(length) + 2, L'\0');
+  *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(text.size());
+  const LRESULT got = SendMessageW(edit, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return text;
+}
+
+}  // namespace
+
+bool CNorbView::JumpTo(int line, int column) {
+  if (!hwnd_ || line < 0) return false;
+  const int lines = static_cast<int>(SendMessageW(hwnd_, EM_GETLINECOUNT, 0, 0));
+  if (line >= lines) return false;
+  const LRESULT start = SendMessageW(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+  if (start < 0) return false;
+  // Walk the line's characters until `column` Shift-JIS bytes are passed; a
+  // column past the end of the line becomes 0.
+  const std::wstring text = EditLine(hwnd_, line);
+  int bytes = 0;
+  std::size_t chars = 0;
+  while (chars < text.size() && bytes < column) {
+    bytes += static_cast<int>(WideToSjis(text.substr(chars, 1)).size());
+    ++chars;
+  }
+  if (bytes < column) chars = 0;
+  const WPARAM at = static_cast<WPARAM>(start) + chars;
+  SendMessageW(hwnd_, EM_SETSEL, at, static_cast<LPARAM>(at));
+  SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
+  return true;
+}
+
+int CNorbView::CaretLine() const {
+  if (!hwnd_) return 0;
+  DWORD from = 0;
+  SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&from), 0);
+  return static_cast<int>(SendMessageW(hwnd_, EM_LINEFROMCHAR, from, 0));
+}
+
+int CNorbView::CaretColumn() const {
+  if (!hwnd_) return 0;
+  DWORD from = 0;
+  SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&from), 0);
+  const int line = static_cast<int>(SendMessageW(hwnd_, EM_LINEFROMCHAR, from, 0));
+  const LRESULT start = SendMessageW(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+  const std::wstring text = EditLine(hwnd_, line);
+  const std::size_t chars = std::min<std::size_t>(text.size(), from - static_cast<DWORD>(start));
+  return static_cast<int>(WideToSjis(text.substr(0, chars)).size());
 }
 
 }  // namespace quelt::win

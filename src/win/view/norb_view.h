@@ -17,6 +17,12 @@ class CNorbView : public View {
   void OnUpdate(View* sender, int hint) override;
   CNorbDoc* Doc() const;
 
+  // The caret as (column, line), 0-based; the column counts Shift-JIS bytes
+  // of the line before the caret. False when the line does not exist.
+  bool JumpTo(int line, int column);
+  int CaretLine() const;
+  int CaretColumn() const;
+
  private:
   void ShowText();
   FontHandle font_;

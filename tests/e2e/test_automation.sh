@@ -1,0 +1,37 @@
+#!/bin/bash
+# The automation object of the real program, driven by a VBScript client:
+# COM starts the registered server, the client opens two files, closes one
+# and exits, and the process ends.
+source "$(dirname "$0")/lib.sh"
+e2e_begin automation
+
+printf 'one\r\n' >"$E2E_WORK/one.txt"
+printf 'two\r\n' >"$E2E_WORK/two.txt"
+(cd "$E2E_APP" && timeout 60 wine "$E2E_APP/quelt.exe" /RegServer)
+check "/RegServer ends at once" test $? -eq 0
+check "the class is registered" bash -c "timeout 60 wine reg query 'HKCU\\Software\\Classes\\QUELT.AUTOINT\\CLSID' | grep -q '{'"
+check "/RegServer wrote no settings" test ! -f "$E2E_APP/quelt.INI"
+
+out=$(run_vbs "$E2E_TESTS/files.vbs" "$(winpath "$E2E_WORK/one.txt")" "$(winpath "$E2E_WORK/two.txt")" \
+  "$(winpath "$E2E_WORK/missing.txt")")
+want='FileOpen1=True
+FileOpen2=True
+FileOpenMissing=False
+FileClose=True
+Tab=4
+Insert=True
+Insert=False
+Thick=True
+TabToSpace=True
+Columns9=False
+Columns250=True
+Done'
+expect_eq "client output" "$want" "$out"
+check "one.txt is active again after two.txt was closed" wait_window "one.txt" 10
+check "two.txt was closed" bash -c "! xdotool search --name 'two.txt' >/dev/null"
+expect_eq "FileNew" "FileNew=True" "$(printf 'Set o = CreateObject("QUELT.AUTOINT")\r\nWScript.Echo "FileNew=" & o.FileNew()\r\n' >"$E2E_WORK/new.vbs"; run_vbs "$E2E_WORK/new.vbs")"
+check "FileNew opened an untitled document" wait_window "無題" 10
+run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
+for _ in $(seq 1 60); do pgrep -f '[q]uelt.exe' >/dev/null || break; sleep 0.5; done
+check "the server process ended" bash -c "! pgrep -f '[q]uelt.exe'"
+e2e_finish
