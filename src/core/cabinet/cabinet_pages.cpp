@@ -81,6 +81,36 @@ FormatPageValues FormatPageFrom(const CabinetSettings& s) {
   return v;
 }
 
+bool ParseTenths(std::string_view text, std::uint32_t& tenths) {
+  constexpr std::uint32_t kMaxTenths = 100;  // 10.0 mm
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  std::uint32_t whole = 0, digits = 0, fraction = 0;
+  std::size_t i = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
+    whole = whole * 10 + std::uint32_t(text[i] - '0');
+    if (whole > kMaxTenths) return false;
+  }
+  bool hasFraction = false;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    if (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+      fraction = std::uint32_t(text[i] - '0');
+      hasFraction = true;
+      ++i;
+    }
+  }
+  if (i != text.size() || (digits == 0 && !hasFraction)) return false;
+  const std::uint32_t value = whole * 10 + fraction;
+  if (value > kMaxTenths) return false;
+  tenths = value;
+  return true;
+}
+
+std::string FormatTenths(std::uint32_t tenths) {
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
 bool FormatPageValid(const FormatPageValues& v) {
   const std::uint32_t flags[] = {v.lineCounting, v.freeCursor,    v.autoIndent,      v.showLineEnds,
                                  v.showTabs,     v.saveLineMarks, v.saveStringMarks, v.wordWrap,
@@ -137,6 +167,34 @@ bool DecodeFormatRecord(std::string_view data, FormatPageValues& values) {
   if (!FormatPageValid(v)) return false;
   values = v;
   return true;
+}
+
+std::string EncodeFontRecord(const FontRecord& font) {
+  FormatBlock block{};
+  SetFont(block, font);
+  std::string out;
+  cabinet_bytes::Writer w(out);
+  for (int i = kWordFont; i < kFormatWords; ++i) w.U32(block[i]);
+  return out;
+}
+
+bool DecodeFontRecord(std::string_view data, FontRecord& font) {
+  if (data.size() < std::size_t(kFontRecordBytes)) return false;
+  FormatBlock block{};
+  cabinet_bytes::Reader r(data);
+  for (int i = kWordFont; i < kFormatWords; ++i) r.U32(block[i]);
+  font = FontOf(block);
+  return true;
+}
+
+int LimitFontPoints(int points, int dpi, bool& limited) {
+  limited = false;
+  if (dpi <= 0) return points;
+  // Pixels as the font chooser rounds them: points * dpi / 72, rounded.
+  const long long pixels = (static_cast<long long>(points) * dpi + 36) / 72;
+  if (pixels <= kMaxFontPixels) return points;
+  limited = true;
+  return static_cast<int>(static_cast<long long>(kMaxFontPixels) * 72 / dpi);
 }
 
 }  // namespace quelt

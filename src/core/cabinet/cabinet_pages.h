@@ -40,6 +40,12 @@ struct FormatPageValues {
 };
 
 FormatPageValues FormatPageFrom(const CabinetSettings& settings);
+
+// The spacing fields show millimetres with one decimal ("1.5"); the block
+// keeps tenths. Parsing takes blanks around the number, at most one decimal
+// and refuses anything above 10.0; false leaves tenths untouched.
+bool ParseTenths(std::string_view text, std::uint32_t& tenths);
+std::string FormatTenths(std::uint32_t tenths);
 // Whether every value lies in the range the page allows.
 bool FormatPageValid(const FormatPageValues& values);
 
@@ -60,5 +66,16 @@ std::string EncodeFormatRecord(const FormatPageValues& values);
 // values as they are. False (values untouched) for less than 44 bytes or a
 // value outside the page's ranges.
 bool DecodeFormatRecord(std::string_view data, FormatPageValues& values);
+
+// The font command's record: the 60-byte font record as words 26-40 of the
+// block hold it. Decoding needs all 60 bytes; false leaves font untouched.
+std::string EncodeFontRecord(const FontRecord& font);
+bool DecodeFontRecord(std::string_view data, FontRecord& font);
+
+constexpr int kMaxFontPixels = 100;  // a display font is at most this high on the screen
+// The point size to store for a chosen size at the screen's vertical
+// resolution (dots per inch): sizes higher than 100 pixels become the size
+// of 100 pixels, and limited says so.
+int LimitFontPoints(int points, int dpi, bool& limited);
 
 }  // namespace quelt
