@@ -9,6 +9,7 @@
 #include "app/micro_scroll.h"
 #include "automation/auto_int_registry.h"
 #include "base/path.h"
+#include "cabinet/cabinet_service.h"
 #include "frame/main_frame.h"
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
@@ -177,7 +178,7 @@ bool CQueltApp::InitInstance() {
 
   // 10.-11. The cabinet's files, then the command line's.
   RegisterMicroScroll(instance);
-  const bool cabinetRead = false;  // cabinets are reopened by the cabinet module
+  const bool cabinetRead = CabinetService::Get().ReadAtStartup(cabinetPath_);
   OpenStartupFiles(cabinetRead);
 
   // 12. Title.
@@ -233,7 +234,7 @@ void CQueltApp::OpenStartupFiles(bool cabinetRead) {
 }
 
 void CQueltApp::UpdateFrameTitleFromCabinet() {
-  if (frame_) frame_->SetBaseTitle(SjisToWide(FrameTitleText(cabinetPath_)));
+  CabinetService::Get().UpdateFrameTitle();
 }
 
 Document* CQueltApp::NewTextDocument() {
@@ -376,12 +377,15 @@ bool CQueltApp::OnCommand(UINT id) {
       MessageBoxW(MainHwnd(), L"Kav Quelt  Version 2.41", L"Quelt", MB_OK | MB_ICONINFORMATION);
       return true;
     default:
-      return false;
+      return CabinetService::Get().OnCommand(id);
   }
 }
 
-bool CQueltApp::OnUpdateCommand(UINT id, CommandState&) {
+bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
+  if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
   return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT;
 }
+
+const CabinetSettings& CQueltApp::CurrentCabinet() const { return CabinetService::Get().Working(); }
 
 }  // namespace quelt::win

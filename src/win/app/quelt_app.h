@@ -61,7 +61,7 @@ class CQueltApp : public WinApp {
 
   AppSettings& Settings() { return settings_; }
   // The working copy of the current cabinet.
-  const CabinetSettings& CurrentCabinet() const { return cabinet_; }
+  const CabinetSettings& CurrentCabinet() const;
   FileSystem& Files() { return files_; }
   const AppPaths& Paths() const { return paths_; }
   // Called when "MultiInstance" is changed at run time.

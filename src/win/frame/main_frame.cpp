@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/quelt_app.h"
+#include "cabinet/cabinet_service.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
 
@@ -53,6 +54,8 @@ void CMainFrame::OnClose() {
   // Resident mode: closing only hides the frame behind the icon.
   if (app->ResidentModeApplies() && EnterResidentMode()) return;
   app->OnMainFrameClosing();
+  // The cabinet is written before the framework asks about modified documents.
+  CabinetService::Get().SaveAtFrameClose();
   MdiFrame::OnClose();
 }
 

@@ -1,0 +1,171 @@
+#include "cabinet/cabinet_service.h"
+
+#include "app/command_line.h"
+#include "app/quelt_app.h"
+#include "cabinet/cabinet_font.h"
+#include "cabinet/cabinet_sheet.h"
+#include "framework/handles.h"
+#include "framework/mdi_frame.h"
+#include "framework/view.h"
+#include "framework/win_text.h"
+#include "res/cabinet_ids.h"
+#include "view/norb_doc.h"
+
+namespace quelt::win {
+namespace {
+
+// Update hint to the views of a text document: the layout settings changed.
+constexpr int kHintLayoutReplaced = 32;
+
+// The brush the edit windows paint their background with; replaced when the
+// cabinet's text background colour changes.
+HBRUSH g_backgroundBrush = nullptr;
+
+}  // namespace
+
+CabinetService& CabinetService::Get() {
+  static CabinetService service;
+  return service;
+}
+
+CabinetService::CabinetService() {
+  CQueltApp* app = CQueltApp::Get();
+  cabinet_ = std::make_unique<CCabinet>(app->Files(), app->GetHost());
+  cabinet_->SetDocuments(this);
+}
+
+bool CabinetService::ReadAtStartup(const std::string& path) {
+  CQueltApp* app = CQueltApp::Get();
+  cabinet_->SetCabinetSave(app->Settings().cabinetSave != 0);
+  cabinet_->SetPath(path);
+  return cabinet_->ReadCabinet(app->Settings().initialCabinetMode == 0);
+}
+
+void CabinetService::SaveAtFrameClose() {
+  SyncCabinetSave();
+  cabinet_->SaveCabinet(false);
+}
+
+bool CabinetService::TakePendingPositions(const Document* document, CabinetPositions& positions) {
+  auto it = positions_.find(document);
+  if (it == positions_.end()) return false;
+  positions = it->second;
+  positions_.erase(it);
+  return true;
+}
+
+bool CabinetService::OnCommand(UINT id) {
+  switch (id) {
+    case ID_CABINET_CHANGE:
+      OnChangeCabinet();
+      return true;
+    case ID_CABINET_NEW:
+      OnNewCabinet();
+      return true;
+    case ID_CABINET_FORMAT:
+      ShowCabinetPages(kCabinetPageFormat);
+      return true;
+    case ID_CABINET_COLOR:
+      ShowCabinetPages(kCabinetPageColour);
+      return true;
+    case ID_CABINET_KEYWORD:
+      ShowCabinetPages(kCabinetPageKeyword);
+      return true;
+    case ID_CABINET_SHEET:
+      ShowCabinetPages(kCabinetPagesAll);
+      return true;
+    case ID_CABINET_FONT:
+      RunCabinetFontCommand();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CabinetService::OnUpdateCommand(UINT id, CommandState& state) {
+  switch (id) {
+    case ID_CABINET_CHANGE:
+    case ID_CABINET_NEW:
+    case ID_CABINET_FORMAT:
+    case ID_CABINET_COLOR:
+    case ID_CABINET_KEYWORD:
+    case ID_CABINET_SHEET:
+    case ID_CABINET_FONT:
+      state.enabled = true;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CabinetService::SyncCabinetSave() {
+  cabinet_->SetCabinetSave(CQueltApp::Get()->Settings().cabinetSave != 0);
+}
+
+void CabinetService::NoteChange() {
+  SyncCabinetSave();
+  cabinet_->NoteChange();
+}
+
+void CabinetService::RelayoutTextDocuments() {
+  CQueltApp* app = CQueltApp::Get();
+  for (Document* doc : app->AllDocuments()) {
+    if (dynamic_cast<CNorbDoc*>(doc)) doc->UpdateAllViews(nullptr, kHintLayoutReplaced);
+  }
+  if (HWND frame = app->MainHwnd()) RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CabinetService::RedrawTextViews() {
+  for (Document* doc : CQueltApp::Get()->AllDocuments()) {
+    if (!dynamic_cast<CNorbDoc*>(doc)) continue;
+    for (View* view : doc->Views()) {
+      if (view->Hwnd()) RedrawWindow(view->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+  }
+}
+
+void CabinetService::AfterFormatChange(const FormatChange& change) {
+  if (change.relayout) {
+    RelayoutTextDocuments();
+  } else {
+    RedrawTextViews();
+  }
+  // The line bar of the active view follows the counting on its next paint.
+  if (HWND frame = CQueltApp::Get()->MainHwnd()) RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  NoteChange();
+}
+
+void CabinetService::AfterColourChange(bool backgroundChanged) {
+  if (backgroundChanged) {
+    const COLORREF colour = Working().block[kWordTextBack] & 0xFFFFFF;
+    HBRUSH old = g_backgroundBrush;
+    g_backgroundBrush = CreateSolidBrush(colour);
+    // Window classes painted with the previous cabinet brush take the new one.
+    for (Document* doc : CQueltApp::Get()->AllDocuments()) {
+      for (View* view : doc->Views()) {
+        if (view->Hwnd() && old &&
+            reinterpret_cast<HBRUSH>(GetClassLongPtrW(view->Hwnd(), GCLP_HBRBACKGROUND)) == old) {
+          SetClassLongPtrW(view->Hwnd(), GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(g_backgroundBrush));
+        }
+      }
+    }
+    if (old) DeleteObject(old);
+  }
+  RedrawTextViews();
+  NoteChange();
+}
+
+void CabinetService::AfterRedrawChange() {
+  RedrawTextViews();
+  NoteChange();
+}
+
+void CabinetService::UpdateFrameTitle(bool readOk) {
+  MdiFrame* frame = CQueltApp::Get()->MainFrame();
+  if (!frame) return;
+  frame->SetBaseTitle(SjisToWide(FrameTitleText(readOk ? cabinet_->Path() : std::string())));
+}
+
+void CabinetService::OpenUntitled() { CQueltApp::Get()->NewTextDocument(); }
+
+}  // namespace quelt::win
