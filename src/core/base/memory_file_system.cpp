@@ -78,7 +78,8 @@ bool MemoryFileSystem::RemoveFile(const std::string& path) {
 bool MemoryFileSystem::RenameFile(const std::string& from, const std::string& to) {
   const std::string kf = Key(from), kt = Key(to);
   auto it = files_.find(kf);
-  if (it == files_.end() || files_.count(kt) || folders_.count(kt) || !ParentExists(kt)) return false;
+  // A change of letter case alone renames the file in place, as on Windows.
+  if (it == files_.end() || (kt != kf && files_.count(kt)) || folders_.count(kt) || !ParentExists(kt)) return false;
   File f = std::move(it->second);
   files_.erase(it);
   f.name = FileNameOf(to);

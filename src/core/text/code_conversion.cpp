@@ -55,9 +55,12 @@ std::size_t SjisToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds,
   return static_cast<std::size_t>(out - start);
 }
 
-// Output at most 2n bytes. The four escapes are taken in either mode, so a
-// repeated designation never shifts the pairs of a kanji run; a pair never
-// swallows a line end or an escape that follows a stray single byte.
+// Output at most 2n bytes. Outside a kanji run only ESC $ B and ESC $ @ are
+// escapes; ESC ( B and ESC ( J there are ordinary bytes and stay in the text,
+// so they are written back unchanged. Inside a run a repeated ESC $ B / $ @ is
+// skipped rather than read as a pair, and a pair never swallows a line end or
+// the escape that follows a stray single byte: one bad byte would otherwise
+// garble the rest of the run, or of the file.
 std::size_t JisToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, std::uint8_t* out) {
   std::uint8_t* const start = out;
   bool kanji = false;
@@ -73,7 +76,7 @@ std::size_t JisToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, 
         i += 3;
         continue;
       }
-      if (IsKanjiOut(in, n, i)) {
+      if (kanji && IsKanjiOut(in, n, i)) {
         kanji = false;
         i += 3;
         continue;

@@ -151,8 +151,12 @@ TEST(ToInternal, JisBadPairsBecomeZeroBytes) {
 TEST(ToInternal, JisRunsStayAlignedOnMalformedInput) {
   // A repeated designation inside a run is skipped, not read as a pair.
   EXPECT_EQ(In(kKanjiIn + kJisA + kKanjiIn + kJisA + kKanjiOut, CharCodeId::kJis, kSelectorCrLf), kA + kA);
-  // A redundant ESC ( B outside a run is skipped too.
-  EXPECT_EQ(In(kKanjiOut + "ab", CharCodeId::kJis, kSelectorCrLf), "ab");
+  // Outside a run ESC ( B and ESC ( J are ordinary bytes: they stay in the
+  // text and are written back as they were.
+  EXPECT_EQ(In(kKanjiOut + "ab\x1B(J", CharCodeId::kJis, kSelectorCrLf), kKanjiOut + "ab\x1B(J");
+  EXPECT_EQ(Out(kKanjiOut + "ab", CharCodeId::kJis, LineEndId::kCrLf), kKanjiOut + "ab");
+  EXPECT_EQ(In(kKanjiIn + kJisA + kKanjiOut + kKanjiOut + "b", CharCodeId::kJis, kSelectorCrLf),
+            kA + kKanjiOut + "b");
   // An odd byte before ESC ( B does not swallow the escape.
   EXPECT_EQ(In(kKanjiIn + kJisA + "\x30" + kKanjiOut + "b", CharCodeId::kJis, kSelectorCrLf), kA + "\x30" "b");
   // A line end inside an unclosed run is never part of a pair.

@@ -1,0 +1,146 @@
+#include "text/load_save.h"
+
+#include "text/save_name.h"
+
+namespace quelt {
+namespace {
+
+const std::uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const std::uint8_t*>(s.data()); }
+
+// The internal form of a file that needs converting, through the temporary
+// file. False when the file is too large or any step fails: the caller then
+// reads the file itself.
+bool ConvertThroughTempFile(const FileContext& ctx, const std::string& path, const Detection& d,
+                            std::string& text) {
+  FileInfo info;
+  if (!ctx.fs.GetInfo(path, info) || info.isDirectory || info.size > kMaxConvertBytes) return false;
+  std::string raw;
+  if (!ctx.fs.ReadFile(path, raw, kMaxConvertBytes + 1) || raw.size() > kMaxConvertBytes) return false;
+  ConvertResult converted = ToInternal(Bytes(raw), raw.size(), d.code, d.selector);
+  if (converted.status == ConvertStatus::kOutOfMemory) ctx.host.ShowMessage(kMsgOutOfMemory);
+  if (converted.status != ConvertStatus::kOk) return false;
+  raw.clear();
+  raw.shrink_to_fit();
+  if (!ctx.fs.WriteFile(ctx.tempFile, converted.bytes)) return false;
+  converted.bytes.clear();
+  converted.bytes.shrink_to_fit();
+  return ctx.fs.ReadFile(ctx.tempFile, text, static_cast<std::uint64_t>(kMaxLoadSize) + 1);
+}
+
+}  // namespace
+
+Detection DetectFile(FileSystem& fs, const std::string& path, bool crlfEqualSjis) {
+  std::string sample;
+  if (!fs.ReadFile(path, sample, kDetectSampleBytes)) return Detection{};
+  return Detect(Bytes(sample), sample.size(), crlfEqualSjis);
+}
+
+OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCodeId forcedCode, TextStore& store) {
+  OpenOutcome outcome;
+  store.SetCharCode(static_cast<int>(CharCodeId::kShiftJis));
+  store.SetLineEnd(static_cast<int>(LineEndId::kCrLf));
+  const DocumentKind kind = store.Kind();
+
+  std::string text;
+  if (kind == DocumentKind::kText && !ctx.tempFile.empty()) {
+    Detection d = DetectFile(ctx.fs, path, ctx.crlfEqualSjis);
+    if (forcedCode == CharCodeId::kShiftJis || forcedCode == CharCodeId::kJis || forcedCode == CharCodeId::kEuc)
+      d.code = forcedCode;
+    const bool plain = d.code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf;
+    if (!plain && ConvertThroughTempFile(ctx, path, d, text)) {
+      outcome.converted = true;
+      store.SetCharCode(static_cast<int>(d.code));
+      store.SetLineEnd(static_cast<int>(d.lineEnd()));
+    }
+  }
+  // One byte over the limit is read so that the store sees it is cut.
+  if (!outcome.converted && !ctx.fs.ReadFile(path, text, static_cast<std::uint64_t>(kMaxLoadSize) + 1)) {
+    store.Clear();
+    ctx.host.ShowMessage(kMsgOpenFailed, path);
+    return outcome;
+  }
+  const LoadResult r = store.Load(text, kind);
+  if (r.capacity == Capacity::kOutOfMemory || r.capacity == Capacity::kOverLimit) {
+    store.Clear();
+    ReportCapacityFailure(ctx.host, r.capacity, false);
+    return outcome;
+  }
+  if (r.truncated) ctx.host.ShowMessage(kMsgTooManyChars);
+  outcome.ok = true;
+  outcome.hint = r.hint;
+  return outcome;
+}
+
+SaveOutcome SaveTextFile(const FileContext& ctx, const std::string& path, TextStore& store) {
+  SaveOutcome outcome;
+  const auto code = static_cast<CharCodeId>(store.CharCode());
+  const auto lineEnd = static_cast<LineEndId>(store.LineEnd());
+  std::string text = store.Text();
+  const bool plain = store.Kind() == DocumentKind::kBinary ||
+                     (code == CharCodeId::kShiftJis && lineEnd == LineEndId::kCrLf);
+  if (!plain && !text.empty()) {
+    // Checked before the file is touched, so a refusal keeps the old file.
+    if (text.size() > kMaxConvertBytes) {
+      ctx.host.ShowMessage(kMsgDocumentTooLargeToConvert);
+      return outcome;
+    }
+    ConvertResult converted = FromInternal(Bytes(text), text.size(), code, lineEnd);
+    if (converted.status != ConvertStatus::kOk) {
+      ctx.host.ShowMessage(kMsgOutOfMemory);
+      return outcome;
+    }
+    text = std::move(converted.bytes);
+  }
+  if (!ctx.fs.WriteFile(path, text)) {
+    ctx.host.ShowMessage(kMsgSaveFailed, path);
+    return outcome;
+  }
+  store.SetOpenedFromCipher(false);
+  outcome.ok = true;
+  outcome.written = true;
+  outcome.bytes = std::move(text);
+  return outcome;
+}
+
+bool SaveNeedsDialog(FileSystem& fs, const std::string& path) {
+  if (path.empty()) return true;
+  FileInfo info;
+  return !fs.GetInfo(path, info) || info.isDirectory || info.readOnly;
+}
+
+DoSaveOutcome DoSave(FileSystem& fs, TextStore& store, const std::string* path, const DocumentNames& names,
+                     SaveAsDialog& dialog, const std::function<SaveOutcome(const std::string&)>& saveDocument) {
+  DoSaveOutcome outcome;
+  const int oldCode = store.CharCode();
+  const int oldLineEnd = store.LineEnd();
+  std::string target;
+  if (path) {
+    target = *path;
+  } else {
+    SaveAsRequest request;
+    request.proposedName = ProposeSaveName(names.path, names.title, names.cabinetFileType);
+    request.code = static_cast<CharCodeId>(oldCode);
+    request.lineEnd = static_cast<LineEndId>(oldLineEnd);
+    request.binary = store.Kind() == DocumentKind::kBinary;
+    SaveAsChoice choice;
+    if (!dialog.Run(request, choice) || choice.path.empty()) return outcome;
+    target = choice.path;
+    if (!request.binary) {
+      if (choice.code != CharCodeId::kAuto) store.SetCharCode(static_cast<int>(choice.code));
+      if (choice.lineEnd != LineEndId::kAuto) store.SetLineEnd(static_cast<int>(choice.lineEnd));
+    }
+  }
+  const bool existedBefore = fs.Exists(target);
+  const SaveOutcome saved = saveDocument(target);
+  if (!saved.ok) {
+    store.SetCharCode(oldCode);
+    store.SetLineEnd(oldLineEnd);
+    if (!path && saved.written && !existedBefore) fs.RemoveFile(target);
+    return outcome;
+  }
+  outcome.ok = true;
+  outcome.path = target;
+  return outcome;
+}
+
+}  // namespace quelt

@@ -1,0 +1,103 @@
+// How a file becomes the text of a document and how the text goes back to
+// disk: detection of code and line end, conversion through the temporary
+// file, the size rules, and the save of a document under a path, with the
+// Save As flow around it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "base/file_system.h"
+#include "base/host.h"
+#include "text/char_code.h"
+#include "text/text_store.h"
+
+namespace quelt {
+
+struct FileContext {
+  FileSystem& fs;
+  Host& host;
+  // The program's conversion work file ("<exe>.TM1"); empty: files are
+  // read without conversion.
+  std::string tempFile;
+  bool crlfEqualSjis = false;  // the "CrlfEqualSjis" setting
+};
+
+// Code and line end of a file from its first kDetectSampleBytes bytes;
+// Shift-JIS with CR LF when it cannot be read.
+Detection DetectFile(FileSystem& fs, const std::string& path, bool crlfEqualSjis);
+
+struct OpenOutcome {
+  bool ok = false;
+  int hint = kHintNone;    // the update hint the views get
+  bool converted = false;  // read through the temporary file
+};
+
+// Reads path into store, which was created with the document's kind. Text
+// kind: code and line end are detected (forcedCode 1-3 overrides the code)
+// and a file that is not Shift-JIS with CR LF is converted through the
+// temporary file; a file over kMaxConvertBytes, or any failure on the way,
+// reads the file itself as Shift-JIS with CR LF. Binary kind reads the bytes
+// unchanged. The store's code and line end are set. Failures are reported
+// (open failed, out of memory) and leave the store empty.
+OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCodeId forcedCode, TextStore& store);
+
+struct SaveOutcome {
+  bool ok = false;
+  bool written = false;  // the file on disk now holds `bytes`
+  std::string bytes;     // what was written, for the backup and mirror copies
+};
+
+// Writes the store to path in its code and line end (binary kind and
+// Shift-JIS with CR LF unchanged). Everything is converted before anything
+// is written, and the old file is replaced only once the new content is
+// complete on disk: a refused or failed save leaves it as it was. Failures
+// are reported; on success the opened-from-cipher flag is cleared.
+SaveOutcome SaveTextFile(const FileContext& ctx, const std::string& path, TextStore& store);
+
+// True when the Save command must ask for a name: the document has no path,
+// or its file is gone or read-only.
+bool SaveNeedsDialog(FileSystem& fs, const std::string& path);
+
+// ---- Save As ----
+
+struct SaveAsRequest {
+  std::string proposedName;
+  CharCodeId code = CharCodeId::kShiftJis;
+  LineEndId lineEnd = LineEndId::kCrLf;
+  bool binary = false;  // the code and line-end lists are disabled
+};
+
+struct SaveAsChoice {
+  std::string path;
+  CharCodeId code = CharCodeId::kAuto;   // kAuto keeps the document's code
+  LineEndId lineEnd = LineEndId::kAuto;  // kAuto keeps the document's line end
+};
+
+class SaveAsDialog {
+ public:
+  virtual ~SaveAsDialog() = default;
+  // Shows the save dialog; false when it was cancelled.
+  virtual bool Run(const SaveAsRequest& request, SaveAsChoice& choice) = 0;
+};
+
+struct DocumentNames {
+  std::string path;   // empty when untitled
+  std::string title;
+  int cabinetFileType = 0;  // of the current cabinet: 0 text, 1 C, 2 C++
+};
+
+struct DoSaveOutcome {
+  bool ok = false;
+  std::string path;  // the path saved under
+};
+
+// Saves under path, or (path null) asks for one with the proposed name and
+// applies the code and line end chosen. saveDocument writes the document;
+// on failure the previous code and line end come back, and a file that Save
+// As created where none existed is removed again. A file that existed
+// before is never removed.
+DoSaveOutcome DoSave(FileSystem& fs, TextStore& store, const std::string* path, const DocumentNames& names,
+                     SaveAsDialog& dialog, const std::function<SaveOutcome(const std::string&)>& saveDocument);
+
+}  // namespace quelt
