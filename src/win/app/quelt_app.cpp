@@ -16,7 +16,9 @@
 #include "framework/win_text.h"
 #include "res/resource.h"
 #include "view/norb_doc.h"
+#include "view/norb_ev.h"
 #include "view/norb_view.h"
+#include "frame/status_bar.h"
 
 namespace quelt::win {
 namespace {
@@ -303,6 +305,20 @@ void CQueltApp::OnMainFrameClosing() {
     p.bottom = wp.rcNormalPosition.bottom;
     settings_.windowPos = p;
   }
+}
+
+void CQueltApp::OnCaretMoved(CNorbEV* edit) {
+  if (!frame_ || !edit) return;
+  MdiChild* child = ActiveChild();
+  auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
+  if (!view || view->EditWindow() != edit) return;
+  CStatusBar& bar = frame_->StatusBar();
+  wchar_t text[32];
+  swprintf(text, 32, L"%.5u", edit->CaretLine() + 1);
+  bar.SetText(StatusPane::kLine, text);
+  swprintf(text, 32, L"%.3u", static_cast<unsigned>(edit->CaretColumn() + 1));
+  bar.SetText(StatusPane::kColumnHigh, text);
+  bar.SetText(StatusPane::kColumnLow, L" ");
 }
 
 void CQueltApp::OnMultiInstanceChanged() {

@@ -22,6 +22,7 @@
 namespace quelt::win {
 
 class CMainFrame;
+class CNorbEV;
 class AutomationBridge;
 
 class CQueltApp : public WinApp {
@@ -64,6 +65,9 @@ class CQueltApp : public WinApp {
   const CabinetSettings& CurrentCabinet() const;
   FileSystem& Files() { return files_; }
   const AppPaths& Paths() const { return paths_; }
+  // The caret of an edit window moved: the status bar shows it when the
+  // window is the active one.
+  void OnCaretMoved(CNorbEV* edit);
   // Called when "MultiInstance" is changed at run time.
   void OnMultiInstanceChanged();
 

@@ -3,6 +3,7 @@
 #include <dde.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/quelt_app.h"
@@ -145,6 +146,14 @@ void CMainFrame::OnDropFiles(HDROP drop) {
   DragFinish(drop);
   SetForegroundWindow(hwnd_);
   CQueltApp::Get()->OpenDroppedFiles(paths);
+}
+
+void CMainFrame::OnSize() {
+  if (!statusBar_.Hwnd()) statusBar_.Create(hwnd_);
+  statusBar_.Resize();
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  MoveWindow(client_, 0, 0, rc.right, std::max(0L, rc.bottom - statusBar_.Height()), TRUE);
 }
 
 LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {

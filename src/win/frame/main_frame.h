@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "frame/status_bar.h"
 #include "framework/mdi_frame.h"
 
 namespace quelt::win {
@@ -19,10 +20,12 @@ class CMainFrame : public MdiFrame {
 
   // Leaves the notification-area icon when the program ends while resident.
   void RemoveTrayIcon();
+  CStatusBar& StatusBar() { return statusBar_; }
 
  protected:
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
   void OnClose() override;
+  void OnSize() override;
 
  private:
   LRESULT OnDdeInitiate(HWND client, LPARAM lp);
@@ -32,6 +35,7 @@ class CMainFrame : public MdiFrame {
   void OnTrayNotify(WPARAM id, LPARAM mouseMsg);
 
   bool trayIconShown_ = false;
+  CStatusBar statusBar_;
 };
 
 }  // namespace quelt::win

@@ -1,10 +1,12 @@
-// `CNorbView`: the window on a text document. Until the edit window takes its
-// place it shows the text read-only in a multi-line edit control (and a
-// document opened in binary kind as a hexadecimal dump).
+// `CNorbView`: the window on a text document. It holds the edit window
+// `CNorbEV` filling its client area (the binary view takes its place for
+// documents opened in binary kind) and forwards commands to it.
 #pragma once
 
-#include "framework/handles.h"
+#include <memory>
+
 #include "framework/view.h"
+#include "view/norb_ev.h"
 
 namespace quelt::win {
 
@@ -12,20 +14,26 @@ class CNorbDoc;
 
 class CNorbView : public View {
  public:
+  CNorbView();
+  ~CNorbView() override;
   bool Create(HWND parent) override;
   void OnInitialUpdate() override;
   void OnUpdate(View* sender, int hint) override;
+  void OnActivate(bool active) override;
+  bool OnCommand(UINT id) override;
+  bool OnUpdateCommand(UINT id, CommandState& state) override;
   CNorbDoc* Doc() const;
+  CNorbEV* EditWindow() const { return edit_.get(); }
 
-  // The caret as (column, line), 0-based; the column counts Shift-JIS bytes
-  // of the line before the caret. False when the line does not exist.
+  // The caret as (column, line), 0-based display coordinates. JumpTo is
+  // false (nothing moved) for a line past the end.
   bool JumpTo(int line, int column);
   int CaretLine() const;
   int CaretColumn() const;
 
  private:
-  void ShowText();
-  FontHandle font_;
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  std::unique_ptr<CNorbEV> edit_;
 };
 
 }  // namespace quelt::win

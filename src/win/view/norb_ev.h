@@ -1,0 +1,174 @@
+// `CNorbEV`: the edit window of a text document. It lays the text out into
+// the document's display-line table (through the engine's Layout), paints
+// it on a fixed cell grid with the colouring passes, keeps the caret, the
+// stream or box selection and the scroll position, and turns keys, mouse and
+// wheel into caret moves and scrolling.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "framework/handles.h"
+#include "view/caret_moves.h"
+#include "view/layout.h"
+
+namespace quelt {
+struct CellArray;
+class ColourScheme;
+struct GridMetrics;
+struct ViewExtent;
+}  // namespace quelt
+
+namespace quelt::win {
+
+class CNorbDoc;
+
+// Timers of the edit window.
+constexpr UINT_PTR kDragScrollTimer = 1;  // 50 ms while a drag is outside the text
+constexpr UINT_PTR kAutoScrollTimer = 3;  // automatic and pan scrolling
+constexpr UINT kDragScrollMs = 50;
+
+// The selection: a stream between two offsets, or a box between two cells.
+struct EvSelection {
+  bool active = false;
+  bool box = false;
+  TextOffset anchor = 0, caret = 0;       // stream: the anchor and the moving end
+  int anchorColumn = 0, caretColumn = 0;  // box corners
+  std::uint32_t anchorLine = 0, caretLine = 0;
+  bool operator==(const EvSelection&) const = default;
+};
+
+// Pixel geometry of the window, recomputed on every layout refresh and size.
+struct EvMetrics {
+  int charWidth = 8;    // average character width plus character spacing
+  int lineHeight = 16;  // font height plus line spacing
+  int fontHeight = 16;
+  int leftMargin = 0;
+  int topMargin = 0;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  int visibleRows = 0;
+  int visibleColumns = 0;
+};
+
+class CNorbEV {
+ public:
+  explicit CNorbEV(CNorbDoc& doc);
+  ~CNorbEV();
+  CNorbEV(const CNorbEV&) = delete;
+  CNorbEV& operator=(const CNorbEV&) = delete;
+
+  static bool RegisterClass(HINSTANCE instance);
+  bool Create(HWND parent);
+  HWND Hwnd() const { return hwnd_; }
+  CNorbDoc& Doc() { return doc_; }
+  Layout& TextLayout() { return *layout_; }
+
+  // Re-reads the cabinet's format, colours and font; with full, lays the
+  // whole text out again. The caret and top line keep their text offsets.
+  void RefreshLayout(bool full);
+  // After an edit by another window on the same document.
+  void OnTextChanged();
+
+  // ---- Caret ----
+  // The single place that moves the caret.
+  void SetCaret(const CaretPos& pos, bool recreate = false, bool noScroll = false);
+  const Caret& CaretState() const { return caret_; }
+  int CaretColumn() const { return caret_.pos.column; }
+  std::uint32_t CaretLine() const { return caret_.pos.line; }
+  int DesiredColumn() const { return caret_.desiredColumn; }
+  bool FreeCursor() const;
+  TextOffset CaretOffset() { return quelt::CaretOffset(*layout_, caret_.pos); }
+  // Puts the caret on the character at p; the desired column follows.
+  void SetCaretOffset(TextOffset p, bool noScroll = false);
+  // Moves the caret to a 0-based line and column as the jump does: false
+  // (nothing moved) for a line past the end; a column past the line's text
+  // becomes 0.
+  bool JumpTo(std::uint32_t line, int column);
+  // Performs a caret key as the keyboard does (also used by automation).
+  void CaretKeyPress(CaretKey key, bool shift, bool autoRepeat = false);
+  void HideSystemCaret();
+  void ShowSystemCaret();
+
+  // ---- Selection ----
+  bool HasSelection() const { return selection_.active; }
+  bool HasBoxSelection() const { return selection_.active && selection_.box; }
+  // The stream selection [from, to); false when there is none.
+  bool SelectionRange(TextOffset& from, TextOffset& to) const;
+  void SetSelection(TextOffset anchor, TextOffset caret);
+  void CancelSelection(bool redraw = true);
+  void SelectAll();
+
+  const EvMetrics& Metrics() const { return metrics_; }
+  std::uint32_t TopLine() const { return topLine_; }
+  int FirstColumn() const { return firstColumn_; }
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+
+  // Font, metrics and scrolling (norb_ev.cpp).
+  void MakeFont();
+  void ComputeMetrics();
+  void UpdateScrollRanges();
+  void ScrollTo(std::uint32_t topLine, int firstColumn);
+  void EnsureCaretVisible(int column, std::uint32_t line, CaretKey key);
+  void PlaceSystemCaret(bool recreate);
+  void OnSize(int width, int height);
+  void OnScrollBar(int bar, int code);
+  std::uint32_t MaxTopLine() const;
+  GridMetrics Grid() const;
+  ViewExtent Extent() const;
+
+  // Painting (norb_ev_paint.cpp).
+  void RebuildColourScheme();
+  void OnPaint();
+  void PaintRange(HDC dc, TextOffset from, TextOffset to);
+  void PaintSelection(HDC dc);
+  void DrawCaretUnderline(HDC dc, std::uint32_t line, bool draw);
+  void InvalidateLines(std::uint32_t first, std::uint32_t last);
+  void InvalidateSelectionChange(const EvSelection& before);
+  POINT CellPoint(int column, std::uint32_t line) const;
+  // The cell under a client point; the line is clamped to the text's lines.
+  void CellAt(int x, int y, int& column, std::uint32_t& line) const;
+
+  // Keys and mouse (norb_ev_input.cpp).
+  void OnKeyDown(UINT vk, LPARAM lp);
+  void OnLButtonDown(int x, int y, WPARAM keys);
+  void OnMouseMove(int x, int y, WPARAM keys);
+  void OnLButtonUp();
+  void OnLButtonDblClk(int x, int y, WPARAM keys);
+  void OnMouseWheel(int delta);
+  void OnMButtonDown(int x, int y);
+  void OnTimer(UINT_PTR id);
+  void StopAutoScroll();
+  void DragTo(int column, std::uint32_t line);
+  void ExtendTo(const CaretPos& pos);
+  void ScrollLines(std::int64_t lines);
+  CaretMoveContext MoveContext(bool freeCursor, bool autoRepeat) const;
+
+  CNorbDoc& doc_;
+  HWND hwnd_ = nullptr;
+  std::unique_ptr<Layout> layout_;
+  FontHandle font_;
+  EvMetrics metrics_;
+  int fontCharSet_ = 128;
+  std::uint32_t topLine_ = 0;
+  int firstColumn_ = 0;
+  bool vScrollEnabled_ = false;
+  bool hScrollEnabled_ = false;
+  Caret caret_;
+  EvSelection selection_;
+  bool focused_ = false;
+  bool dragging_ = false;
+  int autoScrollDirection_ = 0;  // 0, -1 up, +1 down
+  bool panning_ = false;
+  POINT panOrigin_{};
+  POINT panLast_{};
+  std::unique_ptr<CellArray> cells_;
+  std::unique_ptr<ColourScheme> scheme_;
+};
+
+}  // namespace quelt::win

@@ -1,0 +1,307 @@
+// Keys, mouse, wheel and timers of the edit window: caret keys with Shift
+// and Ctrl, stream and box selection by dragging with drag scrolling, word
+// selection by double click, wheel and middle-button pan scrolling, and
+// automatic scrolling.
+#include <algorithm>
+#include <cstdlib>
+
+#include "app/quelt_app.h"
+#include "res/resource.h"
+#include "view/edit_modes.h"
+#include "view/norb_doc.h"
+#include "view/norb_ev.h"
+#include "view/scroll_ranges.h"
+
+namespace quelt::win {
+namespace {
+
+// The pointer must move this far from the press point before pan scrolling
+// moves.
+constexpr int kPanDeadZone = 4;
+
+bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+bool IsWordByte(std::uint8_t c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+}  // namespace
+
+CaretMoveContext CNorbEV::MoveContext(bool freeCursor, bool autoRepeat) const {
+  const AppSettings& settings = CQueltApp::Get()->Settings();
+  CaretMoveContext c;
+  c.freeCursor = freeCursor;
+  c.autoRepeat = autoRepeat;
+  c.oneScrollNotRepeat = settings.oneScrollNotRepeat != 0;
+  c.scrollLineCount = settings.scrollLineCount;
+  c.topLine = topLine_;
+  c.visibleRows = metrics_.visibleRows;
+  return c;
+}
+
+void CNorbEV::ExtendTo(const CaretPos& pos) {
+  const EvSelection before = selection_;
+  if (selection_.box) {
+    selection_.caretColumn = pos.column;
+    selection_.caretLine = pos.line;
+  } else {
+    selection_.caret = quelt::CaretOffset(*layout_, pos);
+  }
+  selection_.active = true;
+  if (!(before == selection_)) InvalidateSelectionChange(before);
+}
+
+void CNorbEV::CancelSelection(bool redraw) {
+  if (!selection_.active) return;
+  const EvSelection before = selection_;
+  selection_ = EvSelection{};
+  if (redraw) InvalidateSelectionChange(before);
+}
+
+void CNorbEV::SetSelection(TextOffset anchor, TextOffset caret) {
+  const EvSelection before = selection_;
+  selection_ = EvSelection{};
+  selection_.active = anchor != caret;
+  selection_.anchor = anchor;
+  selection_.caret = caret;
+  InvalidateSelectionChange(before);
+  SetCaretOffset(caret);
+}
+
+void CNorbEV::SelectAll() {
+  SetSelection(0, doc_.Store().Length());
+}
+
+void CNorbEV::CaretKeyPress(CaretKey key, bool shift, bool autoRepeat) {
+  // Extending a selection always uses real character positions.
+  const bool freeCursor = FreeCursor() && !shift;
+  if (shift && !selection_.active) {
+    selection_ = EvSelection{};
+    selection_.active = true;
+    selection_.anchor = selection_.caret = CaretOffset();
+  } else if (!shift && selection_.active) {
+    CancelSelection();
+  }
+  const Caret to = MoveCaretByKey(*layout_, key, MoveContext(freeCursor, autoRepeat), caret_);
+  caret_.desiredColumn = to.desiredColumn;
+  EnsureCaretVisible(to.pos.column, to.pos.line, key);
+  SetCaret(to.pos, false, true);
+  if (shift) ExtendTo(to.pos);
+}
+
+void CNorbEV::ScrollLines(std::int64_t lines) {
+  const std::int64_t top = static_cast<std::int64_t>(topLine_) + lines;
+  ScrollTo(static_cast<std::uint32_t>(std::clamp<std::int64_t>(top, 0, MaxTopLine())), firstColumn_);
+}
+
+void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
+  if (autoScrollDirection_ != 0 || panning_) {
+    // A key only stops automatic or pan scrolling.
+    StopAutoScroll();
+    return;
+  }
+  const bool shift = KeyHeld(VK_SHIFT), ctrl = KeyHeld(VK_CONTROL);
+  const bool repeat = (lp & 0x40000000) != 0;
+  const AppSettings& settings = CQueltApp::Get()->Settings();
+  switch (vk) {
+    case VK_ESCAPE: CancelSelection(); break;
+    case VK_PRIOR: if (!ctrl) CaretKeyPress(CaretKey::kPageUp, shift, repeat); break;
+    case VK_NEXT: if (!ctrl) CaretKeyPress(CaretKey::kPageDown, shift, repeat); break;
+    case VK_HOME: CaretKeyPress(ctrl ? CaretKey::kTextTop : CaretKey::kHome, shift, repeat); break;
+    case VK_END: CaretKeyPress(ctrl ? CaretKey::kTextEnd : CaretKey::kEnd, shift, repeat); break;
+    case VK_LEFT: CaretKeyPress(ctrl ? CaretKey::kWordLeft : CaretKey::kLeft, shift, repeat); break;
+    case VK_RIGHT: CaretKeyPress(ctrl ? CaretKey::kWordRight : CaretKey::kRight, shift, repeat); break;
+    case VK_UP:
+    case VK_DOWN: {
+      const bool up = vk == VK_UP;
+      if (ctrl && shift) {
+        // Automatic scrolling: the caret goes to the second visible line (up)
+        // or the last but one (down), and the timer moves it on.
+        autoScrollDirection_ = up ? -1 : 1;
+        const std::uint32_t rows = static_cast<std::uint32_t>(std::max(metrics_.visibleRows, 2));
+        const std::uint32_t line = up ? topLine_ + 1 : topLine_ + rows - 2;
+        CancelSelection();
+        SetCaret(CaretAtCell(*layout_, caret_.desiredColumn, line, FreeCursor()), false, true);
+        SetTimer(hwnd_, kAutoScrollTimer, static_cast<UINT>(settings.autoScrollInt) * 100, nullptr);
+      } else if (ctrl) {
+        // Scroll the window one line (a step while repeating), the caret
+        // staying on screen.
+        const std::int64_t step = repeat ? settings.scrollLineCount : 1;
+        const ScrollKeepResult r =
+            ScrollKeepingCaret(*layout_, MoveContext(FreeCursor(), repeat), caret_, up ? -step : step, MaxTopLine());
+        ScrollTo(r.topLine, firstColumn_);
+        if (!(r.caret.pos == caret_.pos)) SetCaret(r.caret.pos, false, true);
+      } else {
+        CaretKeyPress(up ? CaretKey::kUp : CaretKey::kDown, shift, repeat);
+      }
+      break;
+    }
+    case VK_INSERT:
+      if (!shift && !ctrl) {
+        GlobalEditModes().insert = !GlobalEditModes().insert;
+        PlaceSystemCaret(true);
+      } else if (shift) {
+        SendMessageW(CQueltApp::Get()->MainHwnd(), WM_COMMAND, ID_EDIT_PASTE, 0);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void CNorbEV::OnLButtonDown(int x, int y, WPARAM keys) {
+  StopAutoScroll();
+  SetFocus(hwnd_);
+  int column = 0;
+  std::uint32_t line = 0;
+  CellAt(x, y, column, line);
+  const bool shift = (keys & MK_SHIFT) != 0, ctrl = (keys & MK_CONTROL) != 0;
+  const CaretPos pos = CaretAtCell(*layout_, column, line, FreeCursor());
+  if (!shift || selection_.box) {
+    CancelSelection();
+    selection_.box = ctrl;
+    if (ctrl) {
+      // A box anchors on the cell itself, virtual space included.
+      selection_.anchorColumn = selection_.caretColumn = column;
+      selection_.anchorLine = selection_.caretLine = line;
+    } else {
+      selection_.anchor = selection_.caret = AnchorOffset(*layout_, pos);
+    }
+  } else {
+    if (!selection_.active) selection_.anchor = CaretOffset();
+    ExtendTo(pos);
+  }
+  caret_.desiredColumn = selection_.box ? column : pos.column;
+  SetCaret(selection_.box ? CaretPos{column, line, 0} : pos);
+  SetCapture(hwnd_);
+  dragging_ = true;
+  SetTimer(hwnd_, kDragScrollTimer, kDragScrollMs, nullptr);
+}
+
+void CNorbEV::DragTo(int column, std::uint32_t line) {
+  // A box corner is a cell; a stream end is a character position.
+  const CaretPos pos = selection_.box ? CaretPos{column, line, 0} : CaretAtCell(*layout_, column, line, false);
+  caret_.desiredColumn = pos.column;
+  SetCaret(pos);
+  ExtendTo(pos);
+}
+
+void CNorbEV::OnMouseMove(int x, int y, WPARAM keys) {
+  if (panning_) {
+    panLast_ = {x, y};
+    const int dy = y - panOrigin_.y;
+    SetCursor(LoadCursorW(nullptr, std::abs(dy) > kPanDeadZone ? IDC_SIZENS : IDC_SIZEALL));
+    return;
+  }
+  if (!dragging_ || !(keys & MK_LBUTTON)) return;
+  int column = 0;
+  std::uint32_t line = 0;
+  CellAt(x, y, column, line);
+  DragTo(column, line);
+}
+
+void CNorbEV::OnLButtonUp() {
+  if (!dragging_) return;
+  dragging_ = false;
+  KillTimer(hwnd_, kDragScrollTimer);
+  ReleaseCapture();
+  if (selection_.active && !selection_.box && selection_.anchor == selection_.caret) selection_.active = false;
+}
+
+void CNorbEV::OnLButtonDblClk(int x, int y, WPARAM) {
+  int column = 0;
+  std::uint32_t line = 0;
+  CellAt(x, y, column, line);
+  if (layout_->LineCount() == 0) return;
+  const TextOffset p = layout_->OffsetOfColumn(column, line, false).offset;
+  const TextOffset length = doc_.Store().Length();
+  if (p >= length) return;
+  // The word under the point: a run of letters, digits and underscores, or
+  // one double-byte character and the double-byte characters of its kind.
+  TextOffset from = p, to = p;
+  const std::uint8_t c = layout_->ByteAt(p);
+  if (IsWordByte(c)) {
+    while (from > 0 && IsWordByte(layout_->ByteAt(from - 1)) && layout_->CharSize(from - 1) == 1 &&
+           layout_->CharStartBefore(from) == from - 1)
+      --from;
+    while (to < length && IsWordByte(layout_->ByteAt(to))) ++to;
+  } else {
+    to = p + std::max<std::uint32_t>(1, layout_->CharSize(p));
+  }
+  dragging_ = false;
+  KillTimer(hwnd_, kDragScrollTimer);
+  ReleaseCapture();
+  SetSelection(from, to);
+}
+
+void CNorbEV::OnMouseWheel(int delta) {
+  if (autoScrollDirection_ != 0) {
+    StopAutoScroll();
+    return;
+  }
+  const AppSettings& settings = CQueltApp::Get()->Settings();
+  ScrollLines(WheelScrollLines(delta, settings.wheelLineCount, settings.scrollLineCount));
+}
+
+void CNorbEV::OnMButtonDown(int x, int y) {
+  StopAutoScroll();
+  panning_ = true;
+  panOrigin_ = panLast_ = {x, y};
+  SetCapture(hwnd_);
+  SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
+  SetTimer(hwnd_, kAutoScrollTimer, static_cast<UINT>(CQueltApp::Get()->Settings().wheelScrollMS), nullptr);
+}
+
+void CNorbEV::StopAutoScroll() {
+  if (autoScrollDirection_ == 0 && !panning_) return;
+  KillTimer(hwnd_, kAutoScrollTimer);
+  if (panning_) {
+    ReleaseCapture();
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  }
+  autoScrollDirection_ = 0;
+  panning_ = false;
+}
+
+void CNorbEV::OnTimer(UINT_PTR id) {
+  if (id == kDragScrollTimer && dragging_) {
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(hwnd_, &pt);
+    const bool outside = pt.x < metrics_.leftMargin || pt.y < metrics_.topMargin || pt.x >= metrics_.clientWidth ||
+                         pt.y >= metrics_.clientHeight;
+    if (!outside) return;
+    // Step one line or column towards the pointer and extend to it.
+    int column = 0;
+    std::uint32_t line = 0;
+    const int cx = std::clamp<int>(pt.x, metrics_.leftMargin, std::max(metrics_.leftMargin, metrics_.clientWidth - 1));
+    CellAt(cx, std::clamp<int>(pt.y, metrics_.topMargin, std::max(metrics_.topMargin, metrics_.clientHeight - 1)),
+           column, line);
+    if (pt.y < metrics_.topMargin && line > 0) --line;
+    if (pt.y >= metrics_.clientHeight && line + 1 < layout_->LineCount()) ++line;
+    if (pt.x < metrics_.leftMargin && column > 0) --column;
+    if (pt.x >= metrics_.clientWidth && column < layout_->MaxColumn()) ++column;
+    DragTo(column, line);
+    return;
+  }
+  if (id == kAutoScrollTimer) {
+    if (panning_) {
+      const int dy = panLast_.y - panOrigin_.y;
+      if (std::abs(dy) > kPanDeadZone) ScrollLines(dy > 0 ? 1 + dy / 32 : -1 + dy / 32);
+      return;
+    }
+    if (autoScrollDirection_ != 0) {
+      const AppSettings& settings = CQueltApp::Get()->Settings();
+      for (int i = 0; i < settings.autoScrollCount; ++i) {
+        const std::uint32_t before = caret_.pos.line;
+        CaretKeyPress(autoScrollDirection_ < 0 ? CaretKey::kUp : CaretKey::kDown, false, true);
+        if (caret_.pos.line == before) {
+          StopAutoScroll();
+          break;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace quelt::win
