@@ -1,10 +1,14 @@
 #include "app/automation_bridge.h"
 
+#include <algorithm>
+
+#include "app/command_ids.h"
 #include "app/quelt_app.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/mdi_child.h"
 #include "framework/mdi_frame.h"
 #include "res/resource.h"
+#include "view/clipboard_text.h"
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
 #include "view/norb_view.h"
@@ -23,27 +27,117 @@ CNorbView* AutomationBridge::ActiveTextView() {
   return child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
 }
 
-// The caret, the selection and editing belong to the edit window; until the
-// active view has one these calls find no caret and do nothing.
-void AutomationBridge::MoveCaret(long) {}
+CNorbEV* AutomationBridge::ActiveEdit() {
+  CNorbView* view = ActiveTextView();
+  return view ? view->EditWindow() : nullptr;
+}
+
+void AutomationBridge::MoveCaret(long code) {
+  CNorbEV* edit = ActiveEdit();
+  if (!edit) return;
+  CaretKey key = CaretKey::kHome;
+  switch (code) {
+    case 1: key = CaretKey::kEnd; break;
+    case 2: key = CaretKey::kPageUp; break;
+    case 3: key = CaretKey::kPageDown; break;
+    case 4: key = CaretKey::kRight; break;
+    case 5: key = CaretKey::kLeft; break;
+    case 6: key = CaretKey::kDown; break;
+    case 7: key = CaretKey::kUp; break;
+    case 16: key = CaretKey::kTextTop; break;
+    case 17: key = CaretKey::kTextEnd; break;
+    default: break;
+  }
+  edit->CaretKeyPress(key, false);
+}
+
 long AutomationBridge::GetColumnPos() {
-  CNorbView* view = ActiveTextView();
-  return view ? view->CaretColumn() : 0;
+  CNorbEV* edit = ActiveEdit();
+  return edit ? edit->CaretColumn() : 0;
 }
-long AutomationBridge::GetColumnBasePos() { return GetColumnPos(); }
+
+long AutomationBridge::GetColumnBasePos() {
+  CNorbEV* edit = ActiveEdit();
+  return edit ? edit->DesiredColumn() : 0;
+}
+
 long AutomationBridge::GetLinePos() {
-  CNorbView* view = ActiveTextView();
-  return view ? view->CaretLine() : 0;
+  CNorbEV* edit = ActiveEdit();
+  return edit ? static_cast<long>(edit->CaretLine()) : 0;
 }
-long AutomationBridge::GetChar() { return 0; }
-long AutomationBridge::GetCharType() { return 0; }
-void AutomationBridge::HideCaret() {}
-void AutomationBridge::ShowCaret() {}
-void AutomationBridge::SetCaretPos(long, long) {}
-void AutomationBridge::ResetSelection() {}
-void AutomationBridge::InsertString(const std::string&, long) {}
-void AutomationBridge::DeleteString() {}
-void AutomationBridge::ReplaceTabWithSpace() {}
+
+// The character at the caret as (size, lead, trail); size 0 when the caret
+// stands beyond the end of its line or of the text.
+namespace {
+int CharAtCaret(CNorbEV& edit, std::uint8_t& lead, std::uint8_t& trail) {
+  if (edit.CaretState().pos.virtualColumns > 0) return 0;
+  Layout& layout = edit.TextLayout();
+  const TextOffset p = edit.CaretOffset();
+  const std::uint32_t size = layout.CharSize(p);
+  if (size == 0) return 0;
+  lead = layout.ByteAt(p);
+  trail = size == 2 ? layout.ByteAt(p + 1) : 0;
+  return static_cast<int>(size);
+}
+}  // namespace
+
+long AutomationBridge::GetChar() {
+  CNorbEV* edit = ActiveEdit();
+  std::uint8_t lead = 0, trail = 0;
+  const int size = edit ? CharAtCaret(*edit, lead, trail) : 0;
+  if (size == 0) return 0;
+  return static_cast<long>(lead) * 65536 + (size == 2 ? trail : 0);
+}
+
+long AutomationBridge::GetCharType() {
+  CNorbEV* edit = ActiveEdit();
+  std::uint8_t lead = 0, trail = 0;
+  return edit ? CharAtCaret(*edit, lead, trail) : 0;
+}
+
+void AutomationBridge::HideCaret() {
+  if (CNorbEV* edit = ActiveEdit()) edit->HideSystemCaret();
+}
+
+void AutomationBridge::ShowCaret() {
+  if (CNorbEV* edit = ActiveEdit()) edit->ShowSystemCaret();
+}
+
+void AutomationBridge::SetCaretPos(long column, long line) {
+  CNorbEV* edit = ActiveEdit();
+  if (!edit) return;
+  const CaretPos pos = CaretAtCell(edit->TextLayout(), static_cast<int>(std::max(0L, column)),
+                                   static_cast<std::uint32_t>(std::max(0L, line)), edit->FreeCursor());
+  edit->CancelSelection();
+  edit->SetCaret(pos);
+}
+
+void AutomationBridge::ResetSelection() {
+  if (CNorbEV* edit = ActiveEdit()) edit->CancelSelection();
+}
+
+void AutomationBridge::InsertString(const std::string& sjis, long bytes) {
+  CNorbEV* edit = ActiveEdit();
+  if (!edit || bytes <= 0) return;
+  const std::size_t n = std::min<std::size_t>(sjis.size(), static_cast<std::size_t>(bytes));
+  edit->TypeBytes(CleanIncomingText(std::string_view(sjis).substr(0, n)));
+}
+
+void AutomationBridge::DeleteString() {
+  if (CNorbEV* edit = ActiveEdit()) edit->DeleteSelectedText();
+}
+
+void AutomationBridge::ReplaceTabWithSpace() {
+  CNorbEV* edit = ActiveEdit();
+  std::uint8_t lead = 0, trail = 0;
+  if (!edit || CharAtCaret(*edit, lead, trail) != 1 || lead != '\t') return;
+  // The tab-to-space conversion of a selection holding just that tab.
+  const TextOffset p = edit->CaretOffset();
+  edit->SetSelection(p, p + 1);
+  edit->OnEditCommand(kCmdTabToSpace);
+  edit->CancelSelection();
+  edit->SetCaretOffset(p);
+}
 
 bool AutomationBridge::SetColumnCount(long columns) {
   if (columns < kMinColumns || columns > kMaxColumns) return false;

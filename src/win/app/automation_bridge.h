@@ -8,6 +8,7 @@ namespace quelt::win {
 
 class CQueltApp;
 class CNorbView;
+class CNorbEV;
 
 class AutomationBridge : public AutomationTarget {
  public:
@@ -52,6 +53,8 @@ class AutomationBridge : public AutomationTarget {
  private:
   // The text view of the active MDI child, or null.
   CNorbView* ActiveTextView();
+  // Its edit window, or null.
+  CNorbEV* ActiveEdit();
   CQueltApp& app_;
 };
 

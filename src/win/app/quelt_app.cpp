@@ -321,6 +321,11 @@ void CQueltApp::OnCaretMoved(CNorbEV* edit) {
   bar.SetText(StatusPane::kColumnLow, L" ");
 }
 
+void CQueltApp::OnTextCopied(const std::string& sjis) {
+  clips_.Configure(settings_.clipHistory != 0, settings_.maxClipLength);
+  clips_.Add(sjis);
+}
+
 void CQueltApp::OnMultiInstanceChanged() {
   ini_.SetInt(kSettingsSection, "MultiInstance", settings_.multiInstance);
   SaveIniFile(files_, paths_.settingsFile, ini_);

@@ -18,6 +18,7 @@
 #include "automation/auto_int_factory.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_app.h"
+#include "view/clip_history.h"
 
 namespace quelt::win {
 
@@ -68,6 +69,9 @@ class CQueltApp : public WinApp {
   // The caret of an edit window moved: the status bar shows it when the
   // window is the active one.
   void OnCaretMoved(CNorbEV* edit);
+  // Text was copied to the clipboard: the clipboard history keeps it.
+  void OnTextCopied(const std::string& sjis);
+  ClipHistory& Clips() { return clips_; }
   // Called when "MultiInstance" is changed at run time.
   void OnMultiInstanceChanged();
 
@@ -87,6 +91,7 @@ class CQueltApp : public WinApp {
   AppSettings settings_;
   CabinetSettings cabinet_;
   CommandLine commandLine_;
+  ClipHistory clips_;
   std::string cabinetPath_;
   InstanceMutex mutex_;
   Splash splash_;

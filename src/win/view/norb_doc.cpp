@@ -12,6 +12,14 @@ DocumentKind CNorbDoc::InitialKind() const {
   return openKind_ == 2 ? DocumentKind::kBinary : DocumentKind::kText;
 }
 
+UndoHistory& CNorbDoc::History() {
+  if (!history_) {
+    history_ = std::make_unique<UndoHistory>(store_, CQueltApp::Get()->GetHost());
+    if (!history_->Create()) CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
+  }
+  return *history_;
+}
+
 bool CNorbDoc::OnNewDocument() {
   if (!Document::OnNewDocument()) return false;
   if (!store_.Create(InitialKind())) {

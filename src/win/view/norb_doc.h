@@ -2,10 +2,12 @@
 // and writes its file in the file's code and line end.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "framework/document.h"
 #include "text/text_store.h"
+#include "text/undo_history.h"
 
 namespace quelt::win {
 
@@ -23,11 +25,15 @@ class CNorbDoc : public Document {
   TextStore& Store() { return store_; }
   bool IsHtml() const { return html_; }
   bool IsBinary() const { return store_.Kind() == DocumentKind::kBinary; }
+  // The document's undo and redo buffers and the edits that go through them
+  // (made on first use).
+  UndoHistory& History();
 
  private:
   DocumentKind InitialKind() const;
 
   TextStore store_;
+  std::unique_ptr<UndoHistory> history_;
   int openKind_;
   bool html_;
 };

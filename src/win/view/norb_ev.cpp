@@ -355,6 +355,7 @@ LRESULT CNorbEV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       DestroyCaret();
       return 0;
     case WM_KEYDOWN: OnKeyDown(static_cast<UINT>(wp), lp); return 0;
+    case WM_CHAR: OnChar(static_cast<wchar_t>(wp)); return 0;
     case WM_LBUTTONDOWN: OnLButtonDown(x, y, wp); return 0;
     case WM_MOUSEMOVE: OnMouseMove(x, y, wp); return 0;
     case WM_LBUTTONUP: OnLButtonUp(); return 0;

@@ -9,21 +9,40 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "framework/handles.h"
+#include "framework/command.h"
+#include "text/undo_history.h"
 #include "view/caret_moves.h"
 #include "view/layout.h"
+#include "view/text_lines.h"
 
 namespace quelt {
 struct CellArray;
 class ColourScheme;
 struct GridMetrics;
 struct ViewExtent;
+struct EditOptions;
+struct CaretPlace;
+struct EditResult;
+class EditSession;
 }  // namespace quelt
 
 namespace quelt::win {
 
 class CNorbDoc;
+class View;
+
+// The hint an edit window sends the other views of its document after it
+// changed the text and laid it out again.
+constexpr int kHintTextEdited = 1;
+
+// The clipboard as Shift-JIS text: CF_UNICODETEXT and CF_TEXT are written,
+// CF_UNICODETEXT is preferred when reading.
+bool SetClipboardSjis(HWND owner, const std::string& sjis);
+bool GetClipboardSjis(HWND owner, std::string& sjis);
 
 // Timers of the edit window.
 constexpr UINT_PTR kDragScrollTimer = 1;  // 50 ms while a drag is outside the text
@@ -55,7 +74,8 @@ struct EvMetrics {
 
 class CNorbEV {
  public:
-  explicit CNorbEV(CNorbDoc& doc);
+  // owner: the view that holds the window, named in update hints.
+  CNorbEV(CNorbDoc& doc, View* owner);
   ~CNorbEV();
   CNorbEV(const CNorbEV&) = delete;
   CNorbEV& operator=(const CNorbEV&) = delete;
@@ -100,6 +120,17 @@ class CNorbEV {
   void SetSelection(TextOffset anchor, TextOffset caret);
   void CancelSelection(bool redraw = true);
   void SelectAll();
+
+  // ---- Editing (norb_ev_edit.cpp, norb_ev_clipboard.cpp) ----
+  // Undo, redo, the clipboard and the line commands; false when id is not
+  // an editing command.
+  bool OnEditCommand(UINT id);
+  bool OnUpdateEditCommand(UINT id, CommandState& state);
+  // Types bytes at the caret as the keyboard does (automation too).
+  void TypeBytes(const std::string& bytes);
+  // Deletes the selection, if any (automation `DeleteString`).
+  void DeleteSelectedText();
+  void PasteText(const std::string& clip, bool asSelection);
 
   const EvMetrics& Metrics() const { return metrics_; }
   std::uint32_t TopLine() const { return topLine_; }
@@ -149,7 +180,24 @@ class CNorbEV {
   void ScrollLines(std::int64_t lines);
   CaretMoveContext MoveContext(bool freeCursor, bool autoRepeat) const;
 
+  // Editing (norb_ev_edit.cpp, norb_ev_clipboard.cpp).
+  EditOptions MakeEditOptions() const;
+  CaretPlace Place();
+  void OnChar(wchar_t ch);
+  void DeleteKey(bool shift);
+  void UndoRedo(bool redo);
+  // Lays out a change, marks the document modified and tells the others.
+  void ApplyChange(const TextChange& change);
+  void FinishEdit(const EditOutcome& outcome, const TextRange* selection, bool moveToNextLine);
+  void Finish(const EditResult& r);
+  bool DeleteSelection(EditSession& session);
+  // The box selection's byte range on each of its display lines.
+  std::vector<TextRange> BoxLines();
+  std::string SelectedText();
+  bool OnClipboardCommand(UINT id);
+
   CNorbDoc& doc_;
+  View* owner_;
   HWND hwnd_ = nullptr;
   std::unique_ptr<Layout> layout_;
   FontHandle font_;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "app/quelt_app.h"
-#include "res/resource.h"
+#include "app/command_ids.h"
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
@@ -141,7 +141,18 @@ void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
         GlobalEditModes().insert = !GlobalEditModes().insert;
         PlaceSystemCaret(true);
       } else if (shift) {
-        SendMessageW(CQueltApp::Get()->MainHwnd(), WM_COMMAND, ID_EDIT_PASTE, 0);
+        OnEditCommand(kCmdEditPaste);
+      }
+      break;
+    case VK_DELETE:
+      if (!ctrl) DeleteKey(shift);
+      break;
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Z':
+      if (ctrl && !shift) {
+        OnEditCommand(vk == 'C' ? kCmdEditCopy : vk == 'V' ? kCmdEditPaste : vk == 'X' ? kCmdEditCut : kCmdEditUndo);
       }
       break;
     default:

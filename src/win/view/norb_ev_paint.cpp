@@ -57,7 +57,7 @@ void DrawTabMark(HDC dc, HPEN pen, int left, int right, int cy) {
 }  // namespace
 
 // Built here, where the colouring types are complete.
-CNorbEV::CNorbEV(CNorbDoc& doc) : doc_(doc) {}
+CNorbEV::CNorbEV(CNorbDoc& doc, View* owner) : doc_(doc), owner_(owner) {}
 
 CNorbEV::~CNorbEV() {
   if (hwnd_) {

@@ -59,7 +59,7 @@ LRESULT CALLBACK CNorbView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void CNorbView::OnInitialUpdate() {
   CNorbDoc* doc = Doc();
   if (!doc || !hwnd_) return;
-  edit_ = std::make_unique<CNorbEV>(*doc);
+  edit_ = std::make_unique<CNorbEV>(*doc, this);
   if (!edit_->Create(hwnd_)) {
     edit_.reset();
     return;
@@ -88,8 +88,11 @@ void CNorbView::OnActivate(bool active) {
   if (active && edit_) SetFocus(edit_->Hwnd());
 }
 
-bool CNorbView::OnCommand(UINT) { return false; }
-bool CNorbView::OnUpdateCommand(UINT, CommandState&) { return false; }
+bool CNorbView::OnCommand(UINT id) { return edit_ && edit_->OnEditCommand(id); }
+
+bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {
+  return edit_ && edit_->OnUpdateEditCommand(id, state);
+}
 
 bool CNorbView::JumpTo(int line, int column) {
   return edit_ && line >= 0 && edit_->JumpTo(static_cast<std::uint32_t>(line), column);

@@ -1,0 +1,146 @@
+// The clipboard of the edit window. Copying puts CF_UNICODETEXT (converted
+// with code page 932) beside CF_TEXT, so text reaches other programs intact
+// on any system locale; pasting prefers CF_UNICODETEXT for the same reason
+// and falls back to CF_TEXT. Box selections are copied as lines.
+#include <string>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "app/quelt_app.h"
+#include "framework/win_text.h"
+#include "view/clipboard_text.h"
+#include "view/edit_ops.h"
+#include "view/norb_doc.h"
+#include "view/norb_ev.h"
+
+namespace quelt::win {
+namespace {
+
+// Opens the clipboard for the call's duration.
+class ClipboardLock {
+ public:
+  explicit ClipboardLock(HWND owner) : open_(OpenClipboard(owner) != 0) {}
+  ~ClipboardLock() {
+    if (open_) CloseClipboard();
+  }
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_;
+};
+
+HGLOBAL CopyToGlobal(const void* data, std::size_t bytes) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!block) return nullptr;
+  if (void* p = GlobalLock(block)) {
+    memcpy(p, data, bytes);
+    GlobalUnlock(block);
+    return block;
+  }
+  GlobalFree(block);
+  return nullptr;
+}
+
+}  // namespace
+
+bool SetClipboardSjis(HWND owner, const std::string& sjis) {
+  ClipboardLock lock(owner);
+  if (!lock.IsOpen()) return false;
+  EmptyClipboard();
+  const std::wstring wide = SjisToWide(sjis);
+  HGLOBAL w = CopyToGlobal(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  HGLOBAL a = CopyToGlobal(sjis.c_str(), sjis.size() + 1);
+  bool ok = true;
+  if (!w || !SetClipboardData(CF_UNICODETEXT, w)) {
+    if (w) GlobalFree(w);
+    ok = false;
+  }
+  if (!a || !SetClipboardData(CF_TEXT, a)) {
+    if (a) GlobalFree(a);
+    ok = false;
+  }
+  return ok;
+}
+
+bool GetClipboardSjis(HWND owner, std::string& sjis) {
+  ClipboardLock lock(owner);
+  if (!lock.IsOpen()) return false;
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* w = static_cast<const wchar_t*>(GlobalLock(h))) {
+      const std::size_t n = wcsnlen(w, GlobalSize(h) / sizeof(wchar_t));
+      sjis = WideToSjis(std::wstring_view(w, n));
+      GlobalUnlock(h);
+      return true;
+    }
+  }
+  if (HANDLE h = GetClipboardData(CF_TEXT)) {
+    if (const auto* a = static_cast<const char*>(GlobalLock(h))) {
+      sjis.assign(a, strnlen(a, GlobalSize(h)));
+      GlobalUnlock(h);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string CNorbEV::SelectedText() {
+  if (selection_.box) {
+    const std::vector<TextRange> lines = BoxLines();
+    return BoxText(doc_.Store(), lines);
+  }
+  TextOffset from = 0, to = 0;
+  if (!SelectionRange(from, to)) return {};
+  return quelt::SelectionText(doc_.Store(), TextRange{from, to});
+}
+
+bool CNorbEV::OnClipboardCommand(UINT id) {
+  Host& host = CQueltApp::Get()->GetHost();
+  switch (id) {
+    case kCmdEditCopy:
+    case kCmdEditCut:
+    case kCmdAppendCopy:
+    case kCmdAppendCut: {
+      if (!selection_.active) {
+        host.Beep();
+        return true;
+      }
+      std::string text = SelectedText();
+      if (id == kCmdAppendCopy || id == kCmdAppendCut) {
+        std::string before;
+        GetClipboardSjis(hwnd_, before);
+        text = AppendedClipText(before, text);
+      }
+      if (!SetClipboardSjis(hwnd_, text)) {
+        host.Beep();
+        return true;
+      }
+      CQueltApp::Get()->OnTextCopied(text);
+      if (id == kCmdEditCut || id == kCmdAppendCut) {
+        EditSession session(doc_.History(), MakeEditOptions());
+        if (session.Allowed()) DeleteSelection(session);
+      }
+      return true;
+    }
+    case kCmdEditPaste:
+    case kCmdPasteSelected: {
+      std::string clip;
+      if (!GetClipboardSjis(hwnd_, clip)) {
+        host.Beep();
+        return true;
+      }
+      PasteText(clip, id == kCmdPasteSelected);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void CNorbEV::PasteText(const std::string& clip, bool asSelection) {
+  EditSession session(doc_.History(), MakeEditOptions());
+  if (!session.Allowed()) return;
+  if (selection_.active) DeleteSelection(session);
+  Finish(Paste(session, Place(), clip, asSelection));
+}
+
+}  // namespace quelt::win

@@ -1,0 +1,298 @@
+// Editing in the edit window: typed characters, Enter, Tab, Backspace and
+// Delete, undo and redo, and the line commands. The engine's edit
+// operations make each change through the document's undo history; the
+// window lays the text out again, places the caret and the selection, and
+// tells the other views of the document.
+#include <algorithm>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "app/quelt_app.h"
+#include "base/clock.h"
+#include "cabinet/cabinet_settings.h"
+#include "framework/win_text.h"
+#include "res/resource.h"
+#include "view/edit_modes.h"
+#include "view/edit_ops.h"
+#include "view/norb_doc.h"
+#include "view/norb_ev.h"
+
+namespace quelt::win {
+namespace {
+
+bool Contains(std::string_view bytes, char c) { return bytes.find(c) != std::string_view::npos; }
+
+LocalTime Now() {
+  SYSTEMTIME st;
+  GetLocalTime(&st);
+  LocalTime t;
+  t.year = st.wYear;
+  t.month = st.wMonth;
+  t.day = st.wDay;
+  t.hour = st.wHour;
+  t.minute = st.wMinute;
+  t.second = st.wSecond;
+  t.dayOfWeek = st.wDayOfWeek;
+  return t;
+}
+
+}  // namespace
+
+EditOptions CNorbEV::MakeEditOptions() const {
+  CQueltApp* app = CQueltApp::Get();
+  const AppSettings& settings = app->Settings();
+  const FormatBlock& block = app->CurrentCabinet().block;
+  EditOptions o;
+  o.tabWidth = layout_->Params().tabWidth;
+  o.tabTypesBlanks = block[kWordTabInsertsBlanks] != 0 || GlobalEditModes().tabToSpace;
+  o.autoIndent = block[kWordAutoIndent] != 0;
+  o.viewMode = settings.viewMode != 0;
+  o.moveFromLineTop = settings.moveFromLineTop != 0;
+  o.padSpaceForMoving = settings.padSpaceForMoving != 0;
+  o.wrapColumn = layout_->Params().wrapColumn;
+  return o;
+}
+
+CaretPlace CNorbEV::Place() {
+  CaretPlace place;
+  place.offset = CaretOffset();
+  place.column = caret_.pos.column;
+  place.virtualColumns = FreeCursor() ? caret_.pos.virtualColumns : 0;
+  place.lastDisplayLine = caret_.pos.line + 1 >= layout_->LineCount();
+  return place;
+}
+
+void CNorbEV::ApplyChange(const TextChange& change) {
+  if (!change.any) return;
+  const std::int64_t delta = std::int64_t{change.inserted} - std::int64_t{change.removed};
+  const std::string inserted = change.inserted ? ReadText(doc_.Store(), change.from, change.inserted) : std::string();
+  // A replacement whose new bytes hold a line end could resynchronise inside
+  // them; lay such a change out whole.
+  RelayoutResult r;
+  if (change.removed && change.inserted && Contains(inserted, '\r')) {
+    r = layout_->FullLayout();
+  } else {
+    r = layout_->Relayout(change.from, static_cast<std::int32_t>(delta));
+  }
+  doc_.SetModified(true);
+  UpdateScrollRanges();
+  topLine_ = std::min(topLine_, MaxTopLine());
+  if (r.LineCountChanged()) {
+    InvalidateLines(std::min(r.firstLine, caret_.pos.line), topLine_ + metrics_.visibleRows + 1);
+  } else {
+    InvalidateLines(r.firstLine, std::max(r.firstLine, r.changedEnd));
+  }
+  doc_.UpdateAllViews(owner_, kHintTextEdited);
+}
+
+void CNorbEV::FinishEdit(const EditOutcome& outcome, const TextRange* selection, bool moveToNextLine) {
+  if (!outcome.Done()) return;
+  ApplyChange(outcome.change);
+  CancelSelection();
+  if (moveToNextLine) {
+    CaretKeyPress(CaretKey::kDown, false);
+    CaretKeyPress(CaretKey::kHome, false);
+    return;
+  }
+  if (selection && selection->Length() > 0) {
+    SetSelection(selection->start, selection->end);
+  } else {
+    SetCaretOffset(outcome.caret);
+  }
+}
+
+void CNorbEV::Finish(const EditResult& r) {
+  FinishEdit(r, r.hasSelection ? &r.selection : nullptr, r.moveToNextLine);
+}
+
+std::vector<TextRange> CNorbEV::BoxLines() {
+  std::vector<TextRange> lines;
+  if (!HasBoxSelection()) return lines;
+  const int c1 = std::min(selection_.anchorColumn, selection_.caretColumn);
+  const int c2 = std::max(selection_.anchorColumn, selection_.caretColumn);
+  const std::uint32_t l1 = std::min(selection_.anchorLine, selection_.caretLine);
+  const std::uint32_t l2 = std::min(std::max(selection_.anchorLine, selection_.caretLine),
+                                    layout_->LineCount() > 0 ? layout_->LineCount() - 1 : 0u);
+  for (std::uint32_t line = l1; line <= l2; ++line) {
+    TextRange r;
+    r.start = layout_->OffsetOfColumn(c1, line, false).offset;
+    r.end = std::min(layout_->OffsetOfColumn(c2, line, false).offset, layout_->LineTextEnd(line));
+    if (r.end < r.start) r.end = r.start;
+    lines.push_back(r);
+  }
+  return lines;
+}
+
+bool CNorbEV::DeleteSelection(EditSession& session) {
+  if (!selection_.active) return false;
+  if (selection_.box) {
+    const std::vector<TextRange> lines = BoxLines();
+    Finish(DeleteBox(session, lines));
+    return true;
+  }
+  TextOffset from = 0, to = 0;
+  if (!SelectionRange(from, to)) {
+    CancelSelection();
+    return false;
+  }
+  Finish(DeleteRange(session, TextRange{from, to}));
+  return true;
+}
+
+void CNorbEV::TypeBytes(const std::string& bytes) {
+  if (bytes.empty()) return;
+  EditSession session(doc_.History(), MakeEditOptions());
+  if (!session.Allowed()) return;
+  if (selection_.active) {
+    if (CQueltApp::Get()->Settings().deleteSelectionAtInput) {
+      DeleteSelection(session);
+    } else {
+      CancelSelection();
+    }
+  }
+  Finish(TypeText(session, Place(), bytes, !GlobalEditModes().insert));
+}
+
+void CNorbEV::OnChar(wchar_t ch) {
+  if (autoScrollDirection_ != 0 || panning_) return;
+  switch (ch) {
+    case L'\b': {
+      EditSession session(doc_.History(), MakeEditOptions());
+      if (!DeleteSelection(session)) Finish(DeleteBeforeCaret(session, CaretOffset()));
+      return;
+    }
+    case L'\r':
+      TypeBytes("\r\n");
+      return;
+    case L'\t': {
+      // Tab with a selection indents its lines, Shift+Tab unindents them.
+      TextOffset from = 0, to = 0;
+      if (SelectionRange(from, to)) {
+        OnEditCommand((GetKeyState(VK_SHIFT) & 0x8000) ? kCmdUnindent : kCmdIndent);
+      } else {
+        TypeBytes("\t");
+      }
+      return;
+    }
+    default:
+      break;
+  }
+  if (ch < 0x20 || ch == 0x7F) return;  // other control characters are commands
+  if (ch >= 0xD800 && ch <= 0xDFFF) {
+    // Characters outside the basic plane have no Shift-JIS form.
+    CQueltApp::Get()->GetHost().Beep();
+    return;
+  }
+  TypeBytes(WideToSjis(std::wstring_view(&ch, 1)));
+}
+
+void CNorbEV::DeleteSelectedText() {
+  EditSession session(doc_.History(), MakeEditOptions());
+  if (session.Allowed()) DeleteSelection(session);
+}
+
+void CNorbEV::DeleteKey(bool shift) {
+  if (shift && selection_.active) {
+    OnEditCommand(kCmdEditCut);
+    return;
+  }
+  EditSession session(doc_.History(), MakeEditOptions());
+  if (!DeleteSelection(session)) Finish(DeleteAtCaret(session, CaretOffset()));
+}
+
+void CNorbEV::UndoRedo(bool redo) {
+  UndoHistory& history = doc_.History();
+  const bool viewMode = CQueltApp::Get()->Settings().viewMode != 0;
+  CancelSelection();
+  const EditOutcome outcome = redo ? history.Redo(viewMode) : history.Undo(viewMode);
+  FinishEdit(outcome, nullptr, false);
+}
+
+bool CNorbEV::OnEditCommand(UINT id) {
+  EditSession session(doc_.History(), MakeEditOptions());
+  TextOffset from = 0, to = 0;
+  const bool stream = SelectionRange(from, to);
+  const TextRange selection{from, to};
+  switch (id) {
+    case kCmdEditUndo: UndoRedo(false); return true;
+    case kCmdEditRedo: UndoRedo(true); return true;
+    case kCmdSelectAll: SelectAll(); return true;
+    case kCmdEditCopy:
+    case kCmdEditCut:
+    case kCmdEditPaste:
+    case kCmdAppendCopy:
+    case kCmdAppendCut:
+    case kCmdPasteSelected:
+      return OnClipboardCommand(id);
+    case kCmdIndent:
+      if (stream) Finish(IndentBlock(session, selection)); else CQueltApp::Get()->GetHost().Beep();
+      return true;
+    case kCmdUnindent:
+      if (stream) Finish(UnindentBlock(session, selection)); else CQueltApp::Get()->GetHost().Beep();
+      return true;
+    case kCmdAlignLeft:
+    case kCmdAlignCentre:
+    case kCmdAlignRight: {
+      const AlignMode mode = id == kCmdAlignLeft ? AlignMode::kLeft
+                             : id == kCmdAlignCentre ? AlignMode::kCentre : AlignMode::kRight;
+      Finish(AlignLine(session, mode, CaretOffset(), stream ? &selection : nullptr));
+      return true;
+    }
+    case kCmdTabToSpace:
+    case kCmdSpaceToTab: {
+      if (!stream) {
+        CQueltApp::Get()->GetHost().Beep();
+        return true;
+      }
+      // Wrapped display lines inside the selection start their columns anew.
+      std::vector<TextOffset> rows;
+      const std::uint32_t l1 = layout_->LineOfOffset(from), l2 = layout_->LineOfOffset(to);
+      for (std::uint32_t line = l1 + 1; line <= l2 && line < layout_->LineCount(); ++line) {
+        if (!doc_.Store().LineFlag(line)) rows.push_back(layout_->LineStart(line));
+      }
+      const int startColumn = layout_->ColumnOfOffset(from);
+      Finish(id == kCmdTabToSpace ? TabsToSpaces(session, selection, startColumn, rows)
+                                  : SpacesToTabs(session, selection, startColumn, rows));
+      return true;
+    }
+    case kCmdInsertDate:
+      Finish(InsertDate(session, Place(), selection_.active, Now()));
+      return true;
+    case kCmdInsertTime:
+      Finish(InsertTime(session, Place(), selection_.active, Now()));
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
+  const bool editable = doc_.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+  TextOffset from = 0, to = 0;
+  const bool stream = SelectionRange(from, to);
+  switch (id) {
+    case kCmdEditUndo: state.enabled = editable && doc_.History().CanUndo(); return true;
+    case kCmdEditRedo: state.enabled = editable && doc_.History().CanRedo(); return true;
+    case kCmdEditCopy:
+    case kCmdAppendCopy: state.enabled = selection_.active; return true;
+    case kCmdEditCut:
+    case kCmdAppendCut: state.enabled = editable && selection_.active; return true;
+    case kCmdEditPaste:
+    case kCmdPasteSelected:
+      state.enabled = editable && (IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT));
+      return true;
+    case kCmdSelectAll: state.enabled = doc_.Store().Length() > 0; return true;
+    case kCmdIndent:
+    case kCmdUnindent:
+    case kCmdTabToSpace:
+    case kCmdSpaceToTab: state.enabled = editable && stream; return true;
+    case kCmdAlignLeft:
+    case kCmdAlignCentre:
+    case kCmdAlignRight:
+    case kCmdInsertDate:
+    case kCmdInsertTime: state.enabled = editable; return true;
+    default: return false;
+  }
+}
+
+}  // namespace quelt::win
