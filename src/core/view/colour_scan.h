@@ -57,4 +57,20 @@ class StoreReader {
   std::uint8_t cache_[kChunkBytes];
 };
 
+// Answers StoreReader::LineCommentBefore for ascending positions. Each
+// question scans back only to the previous one, so a long logical line with
+// many delimiters is read once instead of once per delimiter.
+class LineCommentProbe {
+ public:
+  explicit LineCommentProbe(StoreReader& reader) : reader_(reader) {}
+  // p must not be below the previous question's p.
+  bool Before(TextOffset p);
+
+ private:
+  StoreReader& reader_;
+  bool asked_ = false;
+  TextOffset last_ = 0;
+  bool lastAnswer_ = false;
+};
+
 }  // namespace quelt

@@ -95,14 +95,16 @@ void LineComments(CommentScan& c, const CellArray& cells, std::string_view mark,
 void AreaComments(CommentScan& c, const CellArray& cells, const AreaCommentTables& tables) {
   const auto opens = tables.Opens();
   const auto closes = tables.Closes();
+  LineCommentProbe openProbe(c.reader());
+  LineCommentProbe closeProbe(c.reader());
   TextOffset resume = 0;
   std::size_t j = 0;
   for (const TextOffset open : opens) {
     if (open >= cells.end || open >= c.Length()) break;
     if (open < resume) continue;  // inside the previous comment
-    if (c.reader().LineCommentBefore(open)) continue;
+    if (openProbe.Before(open)) continue;
     j = static_cast<std::size_t>(std::lower_bound(closes.begin() + j, closes.end(), open + 2) - closes.begin());
-    while (j < closes.size() && c.reader().LineCommentBefore(closes[j])) ++j;
+    while (j < closes.size() && closeProbe.Before(closes[j])) ++j;
     if (j == closes.size()) {
       c.Colour(open, cells.end);
       return;

@@ -2,6 +2,9 @@
 
 #include "colour_test_support.h"
 #include "fake_host.h"
+#include "view/colour_scan.h"
+
+#include <random>
 
 namespace quelt {
 namespace {
@@ -107,6 +110,35 @@ TEST(ColourCComments, CommentsOverwriteKeywordsButNotMarks) {
   CDoc doc("/* int */ int");
   const MarkedString marks[] = {{3, "int"}};
   EXPECT_EQ(doc.ColourDoc::Colour(AreaOn(), &doc.tables, marks), "MMMBBBMMM.CCC");
+}
+
+TEST(ColourCComments, LineCommentProbeAgreesWithTheFullScan) {
+  std::mt19937 rng(5);
+  const std::string pieces[] = {"/", "*", "a", "\r\n", "//", "\x95\x5C"};
+  for (int round = 0; round < 50; ++round) {
+    std::string text;
+    for (int i = 0; i < 80; ++i) text += pieces[rng() % 6];
+    ColourDoc doc(text);
+    StoreReader full(doc.store);
+    StoreReader reader(doc.store);
+    LineCommentProbe probe(reader);
+    for (TextOffset p = static_cast<TextOffset>(rng() % 4); p <= text.size(); p += 1 + rng() % 5) {
+      ASSERT_EQ(probe.Before(p), full.LineCommentBefore(p)) << text << " at " << p;
+    }
+  }
+}
+
+TEST(ColourCComments, ManyCommentsOnOneLongLine) {
+  // A minified file: one logical line, wrapped, with 600 comments.
+  std::string text;
+  for (int i = 0; i < 600; ++i) text += "x=1;/* c */";
+  text += "// end";
+  CDoc doc(text, 100);
+  const std::uint32_t last = doc.store.LineCount() - 1;
+  const std::string picture = doc.Lines(last - 1, last);
+  // The bottom two rows end in "... x=1;/* c */// end".
+  ASSERT_GE(picture.size(), 13u);
+  EXPECT_EQ(picture.substr(picture.size() - 17), "....MMMMMMMMMMMMM");
 }
 
 }  // namespace
