@@ -1,6 +1,7 @@
 #include "view/norb_doc.h"
 
 #include "app/quelt_app.h"
+#include "cabinet/cabinet_settings.h"
 #include "res/resource.h"
 #include "text/char_code.h"
 
@@ -18,6 +19,30 @@ UndoHistory& CNorbDoc::History() {
     if (!history_->Create()) CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
   }
   return *history_;
+}
+
+void CNorbDoc::TakeCabinetLineWidth() {
+  DocLayoutSettings layout = store_.Layout();
+  layout.lineWidth = IsBinary() ? kBinaryLineWidth
+                                : static_cast<int>(CQueltApp::Get()->CurrentCabinet().block[kWordLineWidth]);
+  store_.ReplaceLayout(layout);
+}
+
+const AreaCommentTables* CNorbDoc::AreaComments() {
+  CQueltApp* app = CQueltApp::Get();
+  if (!app->Settings().colorAreaComment || app->CurrentCabinet().DocumentType() == 0) return nullptr;
+  if (!comments_) {
+    comments_ = std::make_unique<AreaCommentTables>();
+    if (!comments_->Create(app->Settings().countOfColorAreaComment)) return nullptr;
+    commentsStale_ = true;
+  }
+  if (commentsStale_) {
+    // A scan of the text finds every delimiter; it runs once per change,
+    // when the next paint needs the tables.
+    comments_->RebuildCommentTables(store_, app->GetHost());
+    commentsStale_ = false;
+  }
+  return comments_.get();
 }
 
 bool CNorbDoc::OnNewDocument() {

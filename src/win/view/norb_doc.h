@@ -8,6 +8,7 @@
 #include "framework/document.h"
 #include "text/text_store.h"
 #include "text/undo_history.h"
+#include "view/area_comments.h"
 
 namespace quelt::win {
 
@@ -28,12 +29,23 @@ class CNorbDoc : public Document {
   // The document's undo and redo buffers and the edits that go through them
   // (made on first use).
   UndoHistory& History();
+  // The "/*" and "*/" tables that colour area comments, or null while the
+  // document type is not C or C++ or "ColorAreaComment" is off. They are
+  // rebuilt after a change of the text (NoteTextChanged), on first use.
+  const AreaCommentTables* AreaComments();
+  void NoteTextChanged() { commentsStale_ = true; }
+  // Takes the line width of the current cabinet (16 bytes a row in binary
+  // kind), as a new document does and every document when the cabinet's
+  // format changes.
+  void TakeCabinetLineWidth();
 
  private:
   DocumentKind InitialKind() const;
 
   TextStore store_;
   std::unique_ptr<UndoHistory> history_;
+  std::unique_ptr<AreaCommentTables> comments_;
+  bool commentsStale_ = true;
   int openKind_;
   bool html_;
 };

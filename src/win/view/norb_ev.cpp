@@ -126,6 +126,7 @@ void CNorbEV::RefreshLayout(bool full) {
   RebuildColourScheme();
   if (full || !hadLayout) {
     layout_->FullLayout();
+    doc_.NoteTextChanged();
     firstColumn_ = 0;
   }
   topLine_ = std::min(layout_->LineOfOffset(topOffset), MaxTopLine());
@@ -235,6 +236,15 @@ bool CNorbEV::JumpTo(std::uint32_t line, int column) {
   CancelSelection();
   SetCaretOffset(layout_->OffsetOfColumn(column, line, false).offset);
   return true;
+}
+
+void CNorbEV::RestorePositions(std::uint32_t topLine, std::uint32_t caretLine, std::uint32_t caretColumn) {
+  if (topLine >= std::max<std::uint32_t>(layout_->LineCount(), 1)) return;
+  ScrollTo(topLine, firstColumn_);
+  const CaretPos pos = CaretAtCell(*layout_, static_cast<int>(std::min<std::uint32_t>(caretColumn, 1000)), caretLine,
+                                   FreeCursor());
+  caret_.desiredColumn = pos.column;
+  SetCaret(pos, false, true);
 }
 
 void CNorbEV::SetCaret(const CaretPos& target, bool recreate, bool noScroll) {

@@ -107,6 +107,9 @@ class CNorbEV {
   // (nothing moved) for a line past the end; a column past the line's text
   // becomes 0.
   bool JumpTo(std::uint32_t line, int column);
+  // The cabinet's positions of a reopened document: ignored when the top
+  // line lies beyond the end.
+  void RestorePositions(std::uint32_t topLine, std::uint32_t caretLine, std::uint32_t caretColumn);
   // Performs a caret key as the keyboard does (also used by automation).
   void CaretKeyPress(CaretKey key, bool shift, bool autoRepeat = false);
   void HideSystemCaret();

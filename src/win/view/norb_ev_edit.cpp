@@ -75,6 +75,7 @@ void CNorbEV::ApplyChange(const TextChange& change) {
     r = layout_->Relayout(change.from, static_cast<std::int32_t>(delta));
   }
   doc_.SetModified(true);
+  doc_.NoteTextChanged();
   UpdateScrollRanges();
   topLine_ = std::min(topLine_, MaxTopLine());
   if (r.LineCountChanged()) {

@@ -101,6 +101,8 @@ void CNorbEV::OnPaint() {
   SelectClipRgn(dc, clip);
   DeleteObject(clip);
 
+  // Keywords and colours may have changed since the last paint.
+  RebuildColourScheme();
   if (layout_->LineCount() > 0) {
     int column = 0;
     std::uint32_t top = 0, bottom = 0;
@@ -129,7 +131,7 @@ void CNorbEV::PaintRange(HDC dc, TextOffset from, TextOffset to) {
   view.bottomLine = topLine_ + static_cast<std::uint32_t>(metrics_.visibleRows);
   view.firstColumn = firstColumn_;
   view.tabWidth = layout_->Params().tabWidth;
-  if (!ColourRange(doc_.Store(), *scheme_, view, from, to, nullptr, {}, *cells_)) return;
+  if (!ColourRange(doc_.Store(), *scheme_, view, from, to, doc_.AreaComments(), {}, *cells_)) return;
 
   const COLORREF textColour = Rgb(block[kWordTextColour]);
   const COLORREF backColour = Rgb(block[kWordTextBack]);

@@ -59,6 +59,7 @@ LRESULT CALLBACK CNorbView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void CNorbView::OnInitialUpdate() {
   CNorbDoc* doc = Doc();
   if (!doc || !hwnd_) return;
+  if (doc->Views().size() == 1) doc->TakeCabinetLineWidth();
   edit_ = std::make_unique<CNorbEV>(*doc, this);
   if (!edit_->Create(hwnd_)) {
     edit_.reset();
@@ -68,6 +69,19 @@ void CNorbView::OnInitialUpdate() {
   GetClientRect(hwnd_, &rc);
   MoveWindow(edit_->Hwnd(), 0, 0, rc.right, rc.bottom, TRUE);
   if (GetFocus() == hwnd_) SetFocus(edit_->Hwnd());
+  // A document reopened from the cabinet goes back to its positions.
+  CabinetPositions p;
+  if (CabinetService::Get().TakePendingPositions(doc, p)) edit_->RestorePositions(p.position1, p.position2, p.position3);
+}
+
+CabinetPositions CNorbView::CurrentCabinetPositions() const {
+  CabinetPositions p;
+  if (edit_) {
+    p.position1 = edit_->TopLine();
+    p.position2 = edit_->CaretLine();
+    p.position3 = static_cast<std::uint32_t>(edit_->CaretColumn());
+  }
+  return p;
 }
 
 void CNorbView::OnUpdate(View* sender, int hint) {

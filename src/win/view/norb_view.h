@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "cabinet/cabinet_service.h"
 #include "framework/view.h"
 #include "view/norb_ev.h"
 
@@ -12,7 +13,7 @@ namespace quelt::win {
 
 class CNorbDoc;
 
-class CNorbView : public View {
+class CNorbView : public View, public CabinetPositionSource {
  public:
   CNorbView();
   ~CNorbView() override;
@@ -30,6 +31,8 @@ class CNorbView : public View {
   bool JumpTo(int line, int column);
   int CaretLine() const;
   int CaretColumn() const;
+  // First visible line, caret line and caret column, for the cabinet.
+  CabinetPositions CurrentCabinetPositions() const override;
 
  private:
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
