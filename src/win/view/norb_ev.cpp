@@ -45,6 +45,7 @@ bool CNorbEV::Create(HWND parent) {
   if (!hwnd_) return false;
   RefreshLayout(true);
   SetCaret(CaretPos{}, false, true);
+  RegisterDropTarget();
   return true;
 }
 
@@ -372,7 +373,14 @@ LRESULT CNorbEV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(x, y, wp); return 0;
     case WM_MBUTTONDOWN: OnMButtonDown(x, y); return 0;
     case WM_MOUSEWHEEL: OnMouseWheel(static_cast<short>(HIWORD(wp))); return 0;
-    case WM_TIMER: OnTimer(wp); return 0;
+    case WM_TIMER:
+      if (wp == kDropScrollTimer) {
+        OnDropScrollTimer();
+      } else {
+        OnTimer(wp);
+      }
+      return 0;
+    case WM_DESTROY: RevokeDropTarget(); break;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS;
     default: break;
   }

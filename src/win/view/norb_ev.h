@@ -34,6 +34,7 @@ namespace quelt::win {
 
 class CNorbDoc;
 class View;
+class EvDropTarget;
 
 // The hint an edit window sends the other views of its document after it
 // changed the text and laid it out again.
@@ -47,6 +48,7 @@ bool GetClipboardSjis(HWND owner, std::string& sjis);
 // Timers of the edit window.
 constexpr UINT_PTR kDragScrollTimer = 1;  // 50 ms while a drag is outside the text
 constexpr UINT_PTR kAutoScrollTimer = 3;  // automatic and pan scrolling
+constexpr UINT_PTR kDropScrollTimer = 4;  // delay before scrolling under an OLE drag
 constexpr UINT kDragScrollMs = 50;
 
 // The selection: a stream between two offsets, or a box between two cells.
@@ -135,6 +137,12 @@ class CNorbEV {
   void DeleteSelectedText();
   void PasteText(const std::string& clip, bool asSelection);
 
+  // ---- OLE drop target (norb_ev_drop.cpp) ----
+  bool DropAllowed();
+  // The pointer of a drag hovers at a screen point: the caret follows it.
+  void DragHover(int screenX, int screenY);
+  void DragEnded();
+
   const EvMetrics& Metrics() const { return metrics_; }
   std::uint32_t TopLine() const { return topLine_; }
   int FirstColumn() const { return firstColumn_; }
@@ -198,6 +206,9 @@ class CNorbEV {
   std::vector<TextRange> BoxLines();
   std::string SelectedText();
   bool OnClipboardCommand(UINT id);
+  void RegisterDropTarget();
+  void RevokeDropTarget();
+  void OnDropScrollTimer();
 
   CNorbDoc& doc_;
   View* owner_;
@@ -218,6 +229,9 @@ class CNorbEV {
   bool panning_ = false;
   POINT panOrigin_{};
   POINT panLast_{};
+  EvDropTarget* dropTarget_ = nullptr;
+  bool dropScrollArmed_ = false;
+  bool dropScrolling_ = false;
   std::unique_ptr<CellArray> cells_;
   std::unique_ptr<ColourScheme> scheme_;
 };

@@ -1,0 +1,162 @@
+// The edit window as an OLE drop target: while text dragged from another
+// program hovers over it the caret follows the pointer, near an edge the
+// window scrolls after a short delay (timer 4), and a drop inserts the text
+// at the caret like a paste.
+#include <ole2.h>
+
+#include <algorithm>
+
+#include "app/quelt_app.h"
+#include "framework/win_text.h"
+#include "view/norb_doc.h"
+#include "view/norb_ev.h"
+
+namespace quelt::win {
+namespace {
+
+constexpr UINT kDropScrollDelayMs = 500;
+
+// The dragged text as Shift-JIS, up to its first zero; false when the data
+// holds no text.
+bool DroppedText(IDataObject* data, std::string& sjis) {
+  FORMATETC wide{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  FORMATETC ansi{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  if (SUCCEEDED(data->GetData(&wide, &medium))) {
+    if (const auto* w = static_cast<const wchar_t*>(GlobalLock(medium.hGlobal))) {
+      sjis = WideToSjis(std::wstring_view(w, wcsnlen(w, GlobalSize(medium.hGlobal) / sizeof(wchar_t))));
+      GlobalUnlock(medium.hGlobal);
+    }
+    ReleaseStgMedium(&medium);
+    return true;
+  }
+  if (SUCCEEDED(data->GetData(&ansi, &medium))) {
+    if (const auto* a = static_cast<const char*>(GlobalLock(medium.hGlobal))) {
+      sjis.assign(a, strnlen(a, GlobalSize(medium.hGlobal)));
+      GlobalUnlock(medium.hGlobal);
+    }
+    ReleaseStgMedium(&medium);
+    return true;
+  }
+  return false;
+}
+
+bool HasText(IDataObject* data) {
+  FORMATETC wide{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  FORMATETC ansi{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  return data && (data->QueryGetData(&wide) == S_OK || data->QueryGetData(&ansi) == S_OK);
+}
+
+}  // namespace
+
+class EvDropTarget : public IDropTarget {
+ public:
+  explicit EvDropTarget(CNorbEV& edit) : edit_(edit) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    if (riid == IID_IUnknown || riid == IID_IDropTarget) {
+      *out = static_cast<IDropTarget*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG n = --refs_;
+    if (n == 0) delete this;
+    return n;
+  }
+
+  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL pt, DWORD* effect) override {
+    accept_ = HasText(data) && edit_.DropAllowed();
+    *effect = accept_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    if (accept_) edit_.DragHover(pt.x, pt.y);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL pt, DWORD* effect) override {
+    *effect = accept_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    if (accept_) edit_.DragHover(pt.x, pt.y);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE DragLeave() override {
+    edit_.DragEnded();
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+    edit_.DragEnded();
+    std::string text;
+    if (!accept_ || !DroppedText(data, text)) {
+      *effect = DROPEFFECT_NONE;
+      return S_OK;
+    }
+    edit_.PasteText(text, false);
+    *effect = DROPEFFECT_COPY;
+    return S_OK;
+  }
+
+ private:
+  CNorbEV& edit_;
+  ULONG refs_ = 1;
+  bool accept_ = false;
+};
+
+void CNorbEV::RegisterDropTarget() {
+  dropTarget_ = new EvDropTarget(*this);
+  if (FAILED(RegisterDragDrop(hwnd_, dropTarget_))) {
+    dropTarget_->Release();
+    dropTarget_ = nullptr;
+  }
+}
+
+void CNorbEV::RevokeDropTarget() {
+  if (!dropTarget_) return;
+  RevokeDragDrop(hwnd_);
+  dropTarget_->Release();
+  dropTarget_ = nullptr;
+}
+
+bool CNorbEV::DropAllowed() {
+  // A drop is refused on a read-only document, and while the tool bar's
+  // search box has the focus.
+  return doc_.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+}
+
+void CNorbEV::DragHover(int screenX, int screenY) {
+  POINT pt{screenX, screenY};
+  ScreenToClient(hwnd_, &pt);
+  int column = 0;
+  std::uint32_t line = 0;
+  CellAt(pt.x, pt.y, column, line);
+  const bool nearEdge = pt.x < metrics_.leftMargin || pt.y < metrics_.topMargin + metrics_.lineHeight / 2 ||
+                        pt.y > metrics_.clientHeight - metrics_.lineHeight;
+  if (!nearEdge) {
+    DragEnded();
+  } else if (!dropScrollArmed_ && !dropScrolling_) {
+    dropScrollArmed_ = true;
+    SetTimer(hwnd_, kDropScrollTimer, kDropScrollDelayMs, nullptr);
+  } else if (dropScrolling_) {
+    // One step towards the pointer on every drag-over after the delay.
+    if (pt.y < metrics_.topMargin + metrics_.lineHeight / 2) ScrollLines(-1);
+    if (pt.y > metrics_.clientHeight - metrics_.lineHeight) ScrollLines(1);
+    if (pt.x < metrics_.leftMargin && firstColumn_ > 0) ScrollTo(topLine_, firstColumn_ - 1);
+  }
+  const CaretPos pos = CaretAtCell(*layout_, column, line, FreeCursor());
+  caret_.desiredColumn = pos.column;
+  SetCaret(pos, false, true);
+}
+
+void CNorbEV::DragEnded() {
+  if (dropScrollArmed_) KillTimer(hwnd_, kDropScrollTimer);
+  dropScrollArmed_ = false;
+  dropScrolling_ = false;
+}
+
+void CNorbEV::OnDropScrollTimer() {
+  KillTimer(hwnd_, kDropScrollTimer);
+  dropScrollArmed_ = false;
+  dropScrolling_ = true;
+}
+
+}  // namespace quelt::win
