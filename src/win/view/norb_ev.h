@@ -206,6 +206,8 @@ class CNorbEV {
   std::vector<TextRange> BoxLines();
   std::string SelectedText();
   bool OnClipboardCommand(UINT id);
+  void PasteFromHistory(UINT id);
+  void InsertStringCommand();
   void RegisterDropTarget();
   void RevokeDropTarget();
   void OnDropScrollTimer();

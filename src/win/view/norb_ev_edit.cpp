@@ -12,6 +12,7 @@
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
+#include "view/edit_dialogs.h"
 #include "view/edit_modes.h"
 #include "view/edit_ops.h"
 #include "view/norb_doc.h"
@@ -256,6 +257,15 @@ bool CNorbEV::OnEditCommand(UINT id) {
                                   : SpacesToTabs(session, selection, startColumn, rows));
       return true;
     }
+    case kCmdPasteFromHistory:
+    case kCmdPasteHistoryCurrent:
+    case kCmdPasteHistoryNext:
+    case kCmdPasteHistoryPrev:
+      PasteFromHistory(id);
+      return true;
+    case kCmdInsertString:
+      InsertStringCommand();
+      return true;
     case kCmdInsertDate:
       Finish(InsertDate(session, Place(), selection_.active, Now()));
       return true;
@@ -265,6 +275,69 @@ bool CNorbEV::OnEditCommand(UINT id) {
     default:
       return false;
   }
+}
+
+void CNorbEV::PasteFromHistory(UINT id) {
+  ClipHistory& clips = CQueltApp::Get()->Clips();
+  if (clips.Count() == 0 || !clips.HasCurrent()) return;
+  const std::string* text = nullptr;
+  switch (id) {
+    case kCmdPasteHistoryCurrent: text = clips.Current(); break;
+    case kCmdPasteHistoryNext: text = clips.Next(); break;
+    case kCmdPasteHistoryPrev: text = clips.Previous(); break;
+    default: {
+      int index = 0;
+      if (!ChooseClipHistoryEntry(CQueltApp::Get()->MainHwnd(), clips, index)) return;
+      text = clips.Choose(index);
+      break;
+    }
+  }
+  if (text) PasteText(*text, false);
+}
+
+void CNorbEV::InsertStringCommand() {
+  AppSettings& settings = CQueltApp::Get()->Settings();
+  std::string format = settings.insertionString;
+  int position = settings.insertionPosition;
+  if (!AskInsertString(CQueltApp::Get()->MainHwnd(), format, position)) return;
+  settings.insertionString = format;
+  settings.insertionPosition = position;
+  EditSession session(doc_.History(), MakeEditOptions());
+  if (!session.Allowed()) return;
+  StringFormat f;
+  f.format = format;
+  f.path = doc_.PathName();
+  f.now = Now();
+  f.expandPerLine = settings.valiableInsertion != 0;
+  TextOffset from = 0, to = 0;
+  if (position != kInsertAtCaret && SelectionRange(from, to)) {
+    // At the start, or before the line end, of every display line of the
+    // selection, with each line's own numbers.
+    std::vector<StringPlace> places;
+    const std::uint32_t l1 = layout_->LineOfOffset(from), l2 = layout_->LineOfOffset(to > from ? to - 1 : to);
+    for (std::uint32_t line = l1; line <= l2 && line < layout_->LineCount(); ++line) {
+      StringPlace place;
+      if (position == kInsertAtLineStart) {
+        place.offset = layout_->LineStart(line);
+      } else {
+        if (!layout_->EndsWithCrLf(line)) continue;
+        place.offset = layout_->LineTextEnd(line);
+      }
+      place.line = static_cast<int>(line) + 1;
+      place.column = layout_->ColumnInLine(line, place.offset) + 1;
+      places.push_back(place);
+    }
+    f.line = static_cast<int>(caret_.pos.line) + 1;
+    f.column = caret_.pos.column + 1;
+    Finish(InsertStringAtPlaces(session, places, f));
+    return;
+  }
+  CancelSelection();
+  if (position == kInsertAtLineStart) CaretKeyPress(CaretKey::kHome, false);
+  if (position == kInsertAtLineEnd) CaretKeyPress(CaretKey::kEnd, false);
+  f.line = static_cast<int>(caret_.pos.line) + 1;
+  f.column = caret_.pos.column + 1;
+  Finish(InsertString(session, Place(), f));
 }
 
 bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
@@ -290,6 +363,15 @@ bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
     case kCmdAlignLeft:
     case kCmdAlignCentre:
     case kCmdAlignRight:
+    case kCmdPasteFromHistory:
+    case kCmdPasteHistoryCurrent:
+    case kCmdPasteHistoryNext:
+    case kCmdPasteHistoryPrev:
+      PasteFromHistory(id);
+      return true;
+    case kCmdInsertString:
+      InsertStringCommand();
+      return true;
     case kCmdInsertDate:
     case kCmdInsertTime: state.enabled = editable; return true;
     default: return false;
