@@ -72,6 +72,15 @@ void CNorbEV::MakeFont() {
   const std::wstring wface = face.empty() ? std::wstring(kDefaultFace) : SjisToWide(face);
   wcsncpy(lf.lfFaceName, wface.c_str(), LF_FACESIZE - 1);
   font_.Reset(CreateFontIndirectW(&lf));
+  // The input method composes in the display font when asked to.
+  if (CQueltApp::Get()->Settings().setCompositionFont) {
+    if (HIMC imc = ImmGetContext(hwnd_)) {
+      LOGFONTW composition = lf;
+      composition.lfWidth = 0;
+      ImmSetCompositionFontW(imc, &composition);
+      ImmReleaseContext(hwnd_, imc);
+    }
+  }
 }
 
 void CNorbEV::ComputeMetrics() {
