@@ -161,6 +161,8 @@ void CabinetService::OnChangeCabinet() {
     case ChangeCabinetResult::kChanged:
       app->Settings().cabinetName = cabinet_->Path();
       UpdateFrameTitle(true);
+      RefreshBackgroundBrush();
+      RedrawTextViews();
       break;
     case ChangeCabinetResult::kReadFailed:
       app->Settings().cabinetName = cabinet_->Path();
@@ -203,6 +205,8 @@ void CabinetService::OnNewCabinet() {
       if (request.type != kCopyCurrentCabinet) MaximiseActiveChild();
       app->Settings().cabinetName = cabinet_->Path();
       UpdateFrameTitle(true);
+      RefreshBackgroundBrush();
+      RedrawTextViews();
       return;
     }
     UpdateFrameTitle(true);

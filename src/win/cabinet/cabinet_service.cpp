@@ -23,6 +23,13 @@ HBRUSH g_backgroundBrush = nullptr;
 
 }  // namespace
 
+HBRUSH CabinetBackgroundBrush() {
+  if (!g_backgroundBrush) {
+    g_backgroundBrush = CreateSolidBrush(CabinetService::Get().Working().block[kWordTextBack] & 0xFFFFFF);
+  }
+  return g_backgroundBrush;
+}
+
 CabinetService& CabinetService::Get() {
   static CabinetService service;
   return service;
@@ -38,7 +45,9 @@ bool CabinetService::ReadAtStartup(const std::string& path) {
   CQueltApp* app = CQueltApp::Get();
   cabinet_->SetCabinetSave(app->Settings().cabinetSave != 0);
   cabinet_->SetPath(path);
-  return cabinet_->ReadCabinet(app->Settings().initialCabinetMode == 0);
+  const bool read = cabinet_->ReadCabinet(app->Settings().initialCabinetMode == 0);
+  if (read && g_backgroundBrush) RefreshBackgroundBrush();
+  return read;
 }
 
 void CabinetService::SaveAtFrameClose() {
@@ -110,7 +119,10 @@ void CabinetService::NoteChange() {
 void CabinetService::RelayoutTextDocuments() {
   CQueltApp* app = CQueltApp::Get();
   for (Document* doc : app->AllDocuments()) {
-    if (dynamic_cast<CNorbDoc*>(doc)) doc->UpdateAllViews(nullptr, kHintLayoutReplaced);
+    if (auto* text = dynamic_cast<CNorbDoc*>(doc)) {
+      text->TakeCabinetLineWidth();
+      doc->UpdateAllViews(nullptr, kHintLayoutReplaced);
+    }
   }
   if (HWND frame = app->MainHwnd()) RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
@@ -135,22 +147,24 @@ void CabinetService::AfterFormatChange(const FormatChange& change) {
   NoteChange();
 }
 
-void CabinetService::AfterColourChange(bool backgroundChanged) {
-  if (backgroundChanged) {
-    const COLORREF colour = Working().block[kWordTextBack] & 0xFFFFFF;
-    HBRUSH old = g_backgroundBrush;
-    g_backgroundBrush = CreateSolidBrush(colour);
-    // Window classes painted with the previous cabinet brush take the new one.
-    for (Document* doc : CQueltApp::Get()->AllDocuments()) {
-      for (View* view : doc->Views()) {
-        if (view->Hwnd() && old &&
-            reinterpret_cast<HBRUSH>(GetClassLongPtrW(view->Hwnd(), GCLP_HBRBACKGROUND)) == old) {
-          SetClassLongPtrW(view->Hwnd(), GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(g_backgroundBrush));
-        }
+void CabinetService::RefreshBackgroundBrush() {
+  const COLORREF colour = Working().block[kWordTextBack] & 0xFFFFFF;
+  HBRUSH old = g_backgroundBrush;
+  g_backgroundBrush = CreateSolidBrush(colour);
+  // Window classes painted with the previous cabinet brush take the new one.
+  for (Document* doc : CQueltApp::Get()->AllDocuments()) {
+    for (View* view : doc->Views()) {
+      if (view->Hwnd() && old &&
+          reinterpret_cast<HBRUSH>(GetClassLongPtrW(view->Hwnd(), GCLP_HBRBACKGROUND)) == old) {
+        SetClassLongPtrW(view->Hwnd(), GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(g_backgroundBrush));
       }
     }
-    if (old) DeleteObject(old);
   }
+  if (old) DeleteObject(old);
+}
+
+void CabinetService::AfterColourChange(bool backgroundChanged) {
+  if (backgroundChanged) RefreshBackgroundBrush();
   RedrawTextViews();
   NoteChange();
 }

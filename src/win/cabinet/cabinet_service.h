@@ -35,6 +35,11 @@ class CabinetPositionSource {
   virtual CabinetPositions CurrentCabinetPositions() const = 0;
 };
 
+// The brush of the cabinet's text background colour, for the window class
+// of the edit windows; the cabinet replaces it in that class when the colour
+// changes.
+HBRUSH CabinetBackgroundBrush();
+
 class CabinetService : public CabinetDocuments {
  public:
   static CabinetService& Get();
@@ -82,6 +87,8 @@ class CabinetService : public CabinetDocuments {
   void OnChangeCabinet();
   void OnNewCabinet();
   void ForgetClosedDocuments();
+  // A new brush of the working copy's text background colour.
+  void RefreshBackgroundBrush();
 
   std::unique_ptr<CCabinet> cabinet_;
   std::map<const Document*, CabinetPositions> positions_;
