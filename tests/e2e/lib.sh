@@ -44,21 +44,8 @@ expect_eq() {
 
 winpath() { echo "Z:$(realpath -m "$1" | tr '/' '\\')"; }
 
-# Creates the Wine prefix once; a Japanese font is linked behind the system
-# fonts so that menus and dialogs show Japanese text on the screenshots.
-e2e_prefix() {
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$(dirname "$WINEPREFIX")"
-    timeout 300 sh -c 'wineboot -i; wineserver -w' >/dev/null 2>&1
-    local reg
-    reg=$(mktemp --suffix=.reg)
-    printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\r\n"Tahoma"="ipag.ttf,IPAGothic"\r\n"MS Shell Dlg"="ipag.ttf,IPAGothic"\r\n"MS Shell Dlg 2"="ipag.ttf,IPAGothic"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"MS UI Gothic"="IPAGothic"\r\n"MS Gothic"="IPAGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n' >"$reg"
-    timeout 60 wine regedit "$(winpath "$reg")" >/dev/null 2>&1
-    timeout 60 wineserver -w
-    rm -f "$reg"
-  fi
-  [ -f "$WINEPREFIX/system.reg" ]
-}
+# Creates the Wine prefix once, with a Japanese font linked in.
+e2e_prefix() { bash "$E2E_ROOT/scripts/wine-prefix"; }
 
 e2e_begin() {
   E2E_NAME=$1
