@@ -55,10 +55,10 @@ rm -f "$E2E_APP/quelt.INI"
 # 4. A version-0 cabinet named with /A: tab width, reopened entry, colours.
 printf 'gamma\r\n' >"$E2E_WORK/c.txt"
 C=$(winpath "$E2E_WORK/c.txt")
-V0=$E2E_WORK/old version.cab
+V0=$E2E_WORK/version0.cab
 gen v0 "$V0" --tab 8 --entry "$C"
-quelt_start "/A=\"$(winpath "$V0")\""
-check "the frame names the version-0 cabinet" wait_window "old version" 60
+quelt_start "/A=$(winpath "$V0")"
+check "the frame names the version-0 cabinet" wait_window "version0" 60
 check "its document is reopened" wait_window "c.txt" 30
 expect_eq "the cabinet's tab width is in use" 8 "$(run_vbs "$E2E_TESTS/cabinet_tab.vbs")"
 quit "the version-0 run"
