@@ -2,7 +2,8 @@
 # Cabinets: the cabinet written at exit lists the open documents and a second
 # start reopens them; "InitialCabinetMode" leaves them closed; a version-0
 # cabinet and one of the older 16-bit layout open with their tab width and
-# their colour codes converted, as the re-save at exit shows.
+# their colour codes converted, as the re-save at exit shows; a change made
+# in the cabinet sheet is committed to the file at once.
 source "$(dirname "$0")/lib.sh"
 e2e_begin cabinet
 
@@ -77,4 +78,23 @@ quit "the older-layout run"
 expect_eq "the older cabinet is re-saved as version 1" 1 "$(field "$OLD" version)"
 expect_eq "its colour codes became colours" "$(field "$OLD" expected_colours)" "$(field "$OLD" colours)"
 expect_eq "its tab width is kept" 6 "$(field "$OLD" tab)"
+
+# 6. The cabinet sheet: a tab width typed on the format page is in use at
+# once and committed to the cabinet file ("CabinetSave" is on by default).
+quelt_start "/A=$(winpath "$OLD")"
+check "the older cabinet opens again" wait_window "c.txt" 60
+sleep 3  # the splash closes
+xdotool key alt+c
+sleep 1
+xdotool key s
+check "the cabinet sheet opens" wait_window "ｷｬﾋﾞﾈｯﾄ" 20
+sleep 1
+screenshot "$E2E_WORK/sheet.png"
+xdotool key Tab Tab
+xdotool type 9
+xdotool key Return
+sleep 2
+expect_eq "the sheet's tab width is in use" 9 "$(run_vbs "$E2E_TESTS/cabinet_tab.vbs")"
+expect_eq "the change is committed to the file at once" 9 "$(field "$OLD" tab)"
+quit "the sheet run"
 e2e_finish
