@@ -34,7 +34,7 @@ EditResult InsertString(EditSession& s, const CaretPlace& caret, const StringFor
 EditResult InsertStringAtPlaces(EditSession& s, std::span<const StringPlace> places,
                                 const StringFormat& f) {
   if (places.empty()) return {};
-  if (!s.Allowed()) return {EditOutcome{EditStatus::kBeeped}};
+  if (!s.Allowed()) return EditResult::Refused();
   const LeadByteTest lead = s.Lead();
   const std::string fixed =
       CleanIncomingText(ExpandFormat(f.format, f.path, f.line, f.column, f.now), lead);

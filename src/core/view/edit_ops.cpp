@@ -23,12 +23,6 @@ EditResult Result(const EditOutcome& outcome) {
   return r;
 }
 
-EditResult Beeped() {
-  EditResult r;
-  r.status = EditStatus::kBeeped;
-  return r;
-}
-
 bool HasLineEnd(std::string_view text) { return text.find("\r\n") != std::string_view::npos; }
 
 // Blanks that fill the caret's virtual space up to its column.
@@ -68,7 +62,7 @@ std::uint32_t CoveredBytes(const TextStore& store, TextOffset p, int column, int
 
 EditResult TypeText(EditSession& s, const CaretPlace& caret, std::string_view text, bool overwrite) {
   if (text.empty()) return {};
-  if (!s.Allowed()) return Beeped();
+  if (!s.Allowed()) return EditResult::Refused();
   TextStore& store = s.Store();
   const EditOptions& o = s.Options();
   const TextOffset at = std::min(caret.offset, store.Length());
@@ -100,9 +94,9 @@ EditResult DeleteAtCaret(EditSession& s, TextOffset caret, int count) {
   TextStore& store = s.Store();
   if (store.Length() == 0) {
     s.GetHost().Beep();
-    return Beeped();
+    return EditResult::Refused();
   }
-  if (!s.Allowed()) return Beeped();
+  if (!s.Allowed()) return EditResult::Refused();
   if (caret >= store.Length()) return {};
   TextOffset end = caret + CharSizeAt(store, caret);
   // A count of bytes, widened so no character (nor CR LF) is split.
@@ -116,20 +110,20 @@ EditResult DeleteBeforeCaret(EditSession& s, TextOffset caret) {
   TextStore& store = s.Store();
   caret = std::min(caret, store.Length());
   if (caret == 0) return {};
-  if (!s.Allowed()) return Beeped();
+  if (!s.Allowed()) return EditResult::Refused();
   const TextOffset start = store.CharStartBefore(caret);
   return Result(s.History().Delete(start, caret - start));
 }
 
 EditResult DeleteRange(EditSession& s, TextRange range) {
   if (range.Length() == 0) return {};
-  if (!s.Allowed()) return Beeped();
+  if (!s.Allowed()) return EditResult::Refused();
   return Result(s.History().Delete(range.start, range.Length()));
 }
 
 EditResult DeleteBox(EditSession& s, std::span<const TextRange> lines) {
   if (lines.empty()) return {};
-  if (!s.Allowed()) return Beeped();
+  if (!s.Allowed()) return EditResult::Refused();
   EditResult r;
   // From the bottom up, so the ranges above stay where they were.
   for (std::size_t i = lines.size(); i-- > 0;) {
@@ -147,7 +141,7 @@ EditResult DeleteBox(EditSession& s, std::span<const TextRange> lines) {
 }
 
 EditResult Paste(EditSession& s, const CaretPlace& caret, std::string_view clip, bool asSelection) {
-  if (!s.Allowed()) return Beeped();
+  if (!s.Allowed()) return EditResult::Refused();
   const std::string text = CleanIncomingText(TextUpToZero(clip), s.Lead());
   if (text.empty()) return {};
   const std::string fill = VirtualFill(s, caret);

@@ -42,6 +42,13 @@ struct EditResult : EditOutcome {
   bool moveToNextLine = false;  // overwrite-mode Enter: only move to the next display line
   bool hasSelection = false;    // the operation leaves this selection
   TextRange selection;
+
+  // The answer of an operation the document refused (it has beeped).
+  static EditResult Refused() {
+    EditResult r;
+    r.status = EditStatus::kBeeped;
+    return r;
+  }
 };
 
 class EditSession {

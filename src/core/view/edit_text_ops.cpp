@@ -118,7 +118,7 @@ EditResult ReplaceSelection(EditSession& s, TextRange sel, const std::string& be
 EditResult IndentBlock(EditSession& s, TextRange sel) {
   TextStore& store = s.Store();
   if (sel.Length() == 0 || store.Length() == 0) return {};
-  if (!s.Allowed()) return {EditOutcome{EditStatus::kBeeped}};
+  if (!s.Allowed()) return EditResult::Refused();
   const EditOptions& o = s.Options();
   const std::string indent = o.tabTypesBlanks ? std::string(static_cast<std::size_t>(std::max(o.tabWidth, 1)), ' ') : "\t";
   const std::vector<TextOffset> lines = TouchedLines(store, sel);
@@ -134,7 +134,7 @@ EditResult IndentBlock(EditSession& s, TextRange sel) {
 EditResult UnindentBlock(EditSession& s, TextRange sel) {
   TextStore& store = s.Store();
   if (sel.Length() == 0 || store.Length() == 0) return {};
-  if (!s.Allowed()) return {EditOutcome{EditStatus::kBeeped}};
+  if (!s.Allowed()) return EditResult::Refused();
   const int tab = std::max(s.Options().tabWidth, 1);
   const std::vector<TextOffset> lines = TouchedLines(store, sel);
   const TextOffset lastEnd = NextLogicalLine(store, lines.back());
@@ -150,7 +150,7 @@ EditResult UnindentBlock(EditSession& s, TextRange sel) {
 
 EditResult AlignLine(EditSession& s, AlignMode mode, TextOffset caret, const TextRange* selection) {
   TextStore& store = s.Store();
-  if (!s.Allowed()) return {EditOutcome{EditStatus::kBeeped}};
+  if (!s.Allowed()) return EditResult::Refused();
   const EditOptions& o = s.Options();
   const LeadByteTest lead = s.Lead();
   const bool spacesOnly = o.padSpaceForMoving || o.tabTypesBlanks;
@@ -228,7 +228,7 @@ EditResult TabsToSpaces(EditSession& s, TextRange sel, int startColumn,
                         std::span<const TextOffset> rowStarts) {
   TextStore& store = s.Store();
   if (sel.Length() == 0) return {};
-  if (!s.Allowed()) return {EditOutcome{EditStatus::kBeeped}};
+  if (!s.Allowed()) return EditResult::Refused();
   const int tab = std::max(s.Options().tabWidth, 1);
   const LeadByteTest lead = s.Lead();
   const std::string text = ReadText(store, sel);
@@ -265,7 +265,7 @@ EditResult SpacesToTabs(EditSession& s, TextRange sel, int startColumn,
                         std::span<const TextOffset> rowStarts) {
   TextStore& store = s.Store();
   if (sel.Length() == 0) return {};
-  if (!s.Allowed()) return {EditOutcome{EditStatus::kBeeped}};
+  if (!s.Allowed()) return EditResult::Refused();
   const int tab = std::max(s.Options().tabWidth, 1);
   const LeadByteTest lead = s.Lead();
   const std::string text = ReadText(store, sel);
