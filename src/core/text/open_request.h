@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "app/command_line.h"  // kOpenKindText, kOpenKindBinary, kOpenKindHtmlVisual
 #include "text/char_code.h"
 #include "text/open_kind.h"
 
@@ -13,10 +14,6 @@ namespace quelt {
 // The open dialog returns at most this many files from one selection.
 constexpr std::size_t kMaxOpenFiles = 10;
 
-// Open kinds of a request (the document's view), as the templates see them.
-constexpr int kOpenKindText = 1;
-constexpr int kOpenKindBinary = 2;
-constexpr int kOpenKindHtmlVisual = 3;
 
 struct OpenRequest {
   int openKind = kOpenKindText;

@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "view/clipboard_text.h"
 #include "view/edit_modes.h"
+#include "text/file_commands.h"
 #include "view/norb_doc.h"
 #include "view/norb_view.h"
 
@@ -183,11 +184,9 @@ bool AutomationBridge::FileSave() {
 }
 
 bool AutomationBridge::FileSaveAs(const std::string& sjisPath) {
-  Document* doc = app_.ActiveDocument();
+  auto* doc = dynamic_cast<CNorbDoc*>(app_.ActiveDocument());
   if (!doc || sjisPath.empty()) return false;
-  if (!doc->OnSaveDocument(sjisPath)) return false;
-  doc->SetPathName(sjisPath);
-  return true;
+  return DoSaveTextDocument(*doc, &sjisPath, true);
 }
 
 bool AutomationBridge::FileClose() {

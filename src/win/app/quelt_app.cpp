@@ -15,6 +15,7 @@
 #include "framework/mdi_child.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
+#include "text/file_commands.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
 #include "view/norb_view.h"
@@ -346,45 +347,11 @@ int CQueltApp::ExitInstance() {
 }
 
 bool CQueltApp::SaveDocumentAs(Document* document) {
-  wchar_t file[MAX_PATH * 2] = L"";
-  const std::wstring current = SjisToWide(document->PathName().empty() ? document->Title() : document->PathName());
-  wcsncpy(file, current.c_str(), MAX_PATH * 2 - 1);
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = MainHwnd();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = MAX_PATH * 2;
-  ofn.lpstrFilter = L"ﾃｷｽﾄ(*.txt)\0*.txt\0すべてのﾌｧｲﾙ(*.*)\0*.*\0";
-  ofn.lpstrDefExt = L"txt";
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetSaveFileNameW(&ofn)) return false;
-  const std::string path = WideToSjis(file);
-  if (!document->OnSaveDocument(path)) return false;
-  document->SetPathName(path);
-  return true;
+  auto* text = dynamic_cast<CNorbDoc*>(document);
+  return text && DoSaveTextDocument(*text, nullptr, true);
 }
 
-void CQueltApp::OnFileOpen() {
-  // Room for ten full paths of one selection.
-  std::wstring buffer(MAX_PATH * 11, L'\0');
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = MainHwnd();
-  ofn.lpstrFile = buffer.data();
-  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-  ofn.lpstrFilter = L"ﾃｷｽﾄ(*.txt)\0*.txt\0HTML(*.html;*.htm)\0*.html;*.htm\0すべてのﾌｧｲﾙ(*.*)\0*.*\0";
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameW(&ofn)) return;
-  std::vector<std::wstring> parts;
-  for (const wchar_t* p = buffer.c_str(); *p; p += wcslen(p) + 1) parts.emplace_back(p);
-  std::vector<std::wstring> files;
-  if (parts.size() == 1) {
-    files = parts;
-  } else {
-    for (std::size_t i = 1; i < parts.size() && files.size() < 10; ++i) files.push_back(parts[0] + L"\\" + parts[i]);
-  }
-  for (const std::wstring& f : files) OpenWithKind(WideToSjis(f), 1, IsHtmlName(WideToSjis(f)));
-}
+void CQueltApp::OnFileOpen() { FileOpenCommand(); }
 
 bool CQueltApp::OnCommand(UINT id) {
   switch (id) {

@@ -63,6 +63,11 @@ bool WinFileSystem::WriteFile(const std::string& path, const std::string& data) 
     FileHandle h(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                              nullptr));
     if (!h) return false;
+    // The replacement keeps the old file's creation time.
+    WIN32_FILE_ATTRIBUTE_DATA old;
+    if (oldAttributes != INVALID_FILE_ATTRIBUTES &&
+        GetFileAttributesExW(target.c_str(), GetFileExInfoStandard, &old))
+      SetFileTime(h.Get(), &old.ftCreationTime, nullptr, nullptr);
     if (!WriteAll(h.Get(), data) || !FlushFileBuffers(h.Get())) {
       h.Reset();
       DeleteFileW(temp.c_str());

@@ -1,5 +1,5 @@
 // `CNorbDoc`: the text document. It owns the document's text store and reads
-// and writes its file in the file's code and line end.
+// and writes its file in the file's code and line end (text/file_commands).
 #pragma once
 
 #include <memory>
@@ -20,6 +20,9 @@ class CNorbDoc : public Document {
   bool OnNewDocument() override;
   bool OnOpenDocument(const std::string& path) override;
   bool OnSaveDocument(const std::string& path) override;
+  // Asks to save changes (Save As for an untitled document or a file that
+  // is read-only or gone); false when the close must stop.
+  bool SaveModified() override;
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CommandState& state) override;
 

@@ -1,0 +1,200 @@
+#include "text/file_commands.h"
+
+#include "app/quelt_app.h"
+#include "cabinet/cabinet_service.h"
+#include "res/resource.h"
+#include "res/text_ids.h"
+#include "framework/win_text.h"
+#include "text/doc_commands.h"
+#include "text/doc_properties.h"
+#include "text/file_dialog_util.h"
+#include "text/open_dialog.h"
+#include "text/open_request.h"
+#include "text/properties_dialog.h"
+#include "text/rename_dialog.h"
+#include "text/save_dialog.h"
+#include "view/norb_doc.h"
+
+namespace quelt::win {
+namespace {
+
+// Status-bar panes of the document's code and line end.
+constexpr int kCodePane = 5;
+constexpr int kLineEndPane = 6;
+
+CharCodeId g_forcedCode = CharCodeId::kAuto;
+
+FileContext Context() {
+  CQueltApp* app = CQueltApp::Get();
+  return FileContext{app->Files(), app->GetHost(), app->Paths().tempFile, app->Settings().crlfEqualSjis != 0};
+}
+
+// Close All's view of a text document.
+class ClosableTextDocument : public ClosableDocument {
+ public:
+  explicit ClosableTextDocument(CNorbDoc& doc) : doc_(doc) {}
+  bool HasPath() const override { return !doc_.PathName().empty(); }
+  bool IsModified() const override { return doc_.IsModified(); }
+  std::string Title() const override { return doc_.Title(); }
+  bool Save() override { return SaveCommand(doc_); }
+  void Close() override { doc_.OnCloseDocument(); }
+
+ private:
+  CNorbDoc& doc_;
+};
+
+void CloseAllCommand() {
+  CQueltApp* app = CQueltApp::Get();
+  std::vector<std::unique_ptr<ClosableTextDocument>> owned;
+  std::vector<ClosableDocument*> docs;
+  for (Document* d : app->AllDocuments()) {
+    if (auto* text = dynamic_cast<CNorbDoc*>(d)) {
+      owned.push_back(std::make_unique<ClosableTextDocument>(*text));
+      docs.push_back(owned.back().get());
+    }
+  }
+  CloseAllDocuments(app->GetHost(), docs, app->Settings().closeUntitledWithoutPrompt != 0);
+}
+
+void TakePath(CNorbDoc& doc, const std::string& path) {
+  doc.SetPathName(path);
+  if (CQueltApp::Get()->Settings().longTitle) doc.SetTitle(path);
+  CQueltApp::Get()->OnFrameTitleChanged();
+}
+
+void PropertiesCommand(CNorbDoc& doc) {
+  CQueltApp* app = CQueltApp::Get();
+  // The binary view is the window of a binary-kind document.
+  const PropertiesSource source = PropertiesSourceOf(doc.Store(), doc.PathName(), doc.Title(), !doc.IsBinary());
+  RunPropertiesDialog(app->MainHwnd(), ComputeProperties(app->Files(), source));
+}
+
+}  // namespace
+
+CharCodeId TakeForcedOpenCode() {
+  OpenRequest request;
+  request.forcedCode = g_forcedCode;
+  g_forcedCode = CharCodeId::kAuto;
+  return request.TakeForcedCode();
+}
+
+void FileOpenCommand() {
+  CQueltApp* app = CQueltApp::Get();
+  OpenDialogResult chosen;
+  if (!RunOpenDialog(app->MainHwnd(), chosen)) return;
+  for (const std::string& path : chosen.paths) {
+    const OpenKindId kind =
+        chosen.kind == OpenKindId::kAuto ? DecideOpenKindOfFile(app->Files(), path, false) : chosen.kind;
+    const OpenPlan plan = PlanOpen(kind, chosen.code, chosen.paths.size());
+    if (plan.action == OpenAction::kSkip) continue;
+    if (plan.action == OpenAction::kCabinet) {
+      CabinetService::Get().Cabinet().ChangeCabinet(path);
+      CabinetService::Get().UpdateFrameTitle();
+      continue;
+    }
+    g_forcedCode = plan.request.forcedCode;
+    Document* doc = app->OpenWithKind(path, plan.request.openKind, plan.request.html);
+    g_forcedCode = CharCodeId::kAuto;
+    if (auto* text = dynamic_cast<CNorbDoc*>(doc)) text->Store().SetWriteProtect(chosen.readOnly);
+  }
+}
+
+bool OpenTextDocument(CNorbDoc& doc, const std::string& path) {
+  const OpenOutcome r = OpenTextFile(Context(), path, TakeForcedOpenCode(), doc.Store());
+  if (!r.ok) return false;
+  if (r.hint != kHintNone) doc.UpdateAllViews(nullptr, r.hint);
+  return true;
+}
+
+SaveOutcome SaveTextDocument(CNorbDoc& doc, const std::string& path) {
+  SaveOutcome r = SaveTextFile(Context(), path, doc.Store());
+  if (r.ok) {
+    doc.SetModified(false);
+    ShowDocumentCodeStatus(&doc);
+  }
+  return r;
+}
+
+bool DoSaveTextDocument(CNorbDoc& doc, const std::string* path, bool replace) {
+  CQueltApp* app = CQueltApp::Get();
+  WinSaveAsDialog dialog(app->MainHwnd(), doc.IsHtml());
+  const DocumentNames names{doc.PathName(), doc.Title(), app->CurrentCabinet().DocumentType()};
+  const DoSaveOutcome r = DoSave(app->Files(), doc.Store(), path, names, dialog,
+                                 [&doc](const std::string& p) { return SaveTextDocument(doc, p); });
+  if (!r.ok) return false;
+  if (replace) TakePath(doc, r.path);
+  return true;
+}
+
+bool SaveCommand(CNorbDoc& doc) {
+  if (SaveNeedsDialog(CQueltApp::Get()->Files(), doc.PathName())) return DoSaveTextDocument(doc, nullptr, true);
+  return SaveTextDocument(doc, doc.PathName()).ok;
+}
+
+bool SaveModifiedTextDocument(CNorbDoc& doc) {
+  return SaveModifiedPrompt(CQueltApp::Get()->GetHost(), doc.IsModified(), doc.Title(),
+                            [&doc] { return SaveCommand(doc); });
+}
+
+bool OnTextFileCommand(CNorbDoc& doc, UINT id) {
+  CQueltApp* app = CQueltApp::Get();
+  switch (id) {
+    case ID_FILE_SAVE:
+      SaveCommand(doc);
+      return true;
+    case ID_FILE_SAVE_AS:
+      DoSaveTextDocument(doc, nullptr, true);
+      return true;
+    case ID_FILE_CLOSE:
+      if (SaveModifiedTextDocument(doc)) doc.OnCloseDocument();
+      return true;
+    case ID_FILE_CLOSE_ALL:
+      CloseAllCommand();
+      return true;
+    case ID_FILE_DELETE:
+      if (DeleteDocumentFile(app->GetHost(), app->Files(), doc.PathName()) == DeleteOutcome::kDeleted)
+        doc.OnCloseDocument();
+      return true;
+    case ID_FILE_RENAME: {
+      if (doc.PathName().empty()) return true;
+      std::string newPath;
+      if (RunRenameDialog(app->MainHwnd(), doc.PathName(), newPath)) TakePath(doc, newPath);
+      return true;
+    }
+    case ID_FILE_PROPERTIES:
+      PropertiesCommand(doc);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool OnUpdateTextFileCommand(CNorbDoc& doc, UINT id, CommandState& state) {
+  switch (id) {
+    case ID_FILE_CLOSE:
+    case ID_FILE_CLOSE_ALL:
+    case ID_FILE_SAVE_AS:
+    case ID_FILE_PROPERTIES:
+      return true;
+    case ID_FILE_SAVE:
+      state.enabled = doc.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+      return true;
+    case ID_FILE_DELETE:
+    case ID_FILE_RENAME:
+      state.enabled = !doc.PathName().empty();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ShowDocumentCodeStatus(CNorbDoc* doc) {
+  CQueltApp* app = CQueltApp::Get();
+  const bool show = doc && !doc->IsBinary() && app->Settings().displayCodeEnter && !IsEnglishInterface();
+  SetStatusPane(kCodePane,
+                show ? Utf8ToWide(CharCodeStatusName(static_cast<CharCodeId>(doc->Store().CharCode()))) : L"");
+  SetStatusPane(kLineEndPane,
+                show ? Utf8ToWide(LineEndStatusName(static_cast<LineEndId>(doc->Store().LineEnd()))) : L"");
+}
+
+}  // namespace quelt::win
