@@ -95,6 +95,19 @@ TEST_F(UndoTest, OversizedDeletionCancelAbandonsTheEdit) {
   EXPECT_FALSE(history.CanUndo());
 }
 
+TEST_F(UndoTest, OversizedOverwriteWithOkRecordsNeitherHalf) {
+  Load(std::string(kUndoDataCapacity + 1, 'q'));
+  host.answers.push_back(Answer::kOk);
+  ASSERT_TRUE(history.Overwrite(0, kUndoDataCapacity + 1, "new").Done());
+  EXPECT_EQ(store.Text(), "new");
+  // A lone insertion half would undo into a text that never existed.
+  EXPECT_FALSE(history.CanUndo());
+  host.answers.push_back(Answer::kOk);
+  Load(std::string(kUndoDataCapacity + 1, 'q'));
+  ASSERT_TRUE(history.Replace(0, kUndoDataCapacity + 1, "new").Done());
+  EXPECT_FALSE(history.CanUndo());
+}
+
 TEST_F(UndoTest, UnknownTypeIsAcceptedWithoutARecord) {
   EXPECT_EQ(undo().Record(static_cast<UndoType>(9), 0, 5, store, host), RecordResult::kRecorded);
   EXPECT_TRUE(undo().Empty());
