@@ -18,6 +18,7 @@
 #include "text/file_commands.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+#include "view/status_text.h"
 #include "view/norb_view.h"
 #include "frame/status_bar.h"
 
@@ -313,13 +314,30 @@ void CQueltApp::OnCaretMoved(CNorbEV* edit) {
   MdiChild* child = ActiveChild();
   auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
   if (!view || view->EditWindow() != edit) return;
+  auto* doc = static_cast<CNorbDoc*>(view->GetDocument());
+  StatusOptions options;
+  options.countLogicalLines = edit->TextLayout().Params().countLogicalLines;
+  options.displayCharCode = settings_.displayCharCode != 0;
+  options.displayAlwaysShiftJis = settings_.displayAlwaysShiftJis != 0;
+  options.code = static_cast<CharCodeId>(doc->Store().CharCode());
+  options.lineEnd = static_cast<LineEndId>(doc->Store().LineEnd());
+  const CaretStatusTexts texts = CaretStatus(edit->TextLayout(), edit->CaretState().pos, options);
   CStatusBar& bar = frame_->StatusBar();
-  wchar_t text[32];
-  swprintf(text, 32, L"%.5u", edit->CaretLine() + 1);
-  bar.SetText(StatusPane::kLine, text);
-  swprintf(text, 32, L"%.3u", static_cast<unsigned>(edit->CaretColumn() + 1));
-  bar.SetText(StatusPane::kColumnHigh, text);
-  bar.SetText(StatusPane::kColumnLow, L" ");
+  bar.SetText(StatusPane::kLine, Utf8ToWide(texts.line));
+  bar.SetText(StatusPane::kColumnHigh, Utf8ToWide(texts.column1));
+  bar.SetText(StatusPane::kColumnLow, Utf8ToWide(texts.column2));
+  bar.SetText(StatusPane::kCharCode, Utf8ToWide(texts.charCode));
+  // The code and line-end names: only with the Japanese interface.
+  const bool names = settings_.displayCodeEnter && !IsEnglishInterface();
+  bar.SetText(StatusPane::kCodeName, names ? Utf8ToWide(CharCodeStatusName(options.code)) : std::wstring());
+  bar.SetText(StatusPane::kLineEndName, names ? Utf8ToWide(LineEndStatusName(options.lineEnd)) : std::wstring());
+}
+
+void CQueltApp::OnChildActivated(MdiChild* child) {
+  WinApp::OnChildActivated(child);
+  // The status bar shows the caret of the window that became active.
+  auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
+  if (view && view->EditWindow()) OnCaretMoved(view->EditWindow());
 }
 
 void CQueltApp::OnTextCopied(const std::string& sjis) {

@@ -69,6 +69,7 @@ class CQueltApp : public WinApp {
   // The caret of an edit window moved: the status bar shows it when the
   // window is the active one.
   void OnCaretMoved(CNorbEV* edit);
+  void OnChildActivated(MdiChild* child) override;
   // Text was copied to the clipboard: the clipboard history keeps it.
   void OnTextCopied(const std::string& sjis);
   ClipHistory& Clips() { return clips_; }
