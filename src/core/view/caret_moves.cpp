@@ -68,7 +68,13 @@ CaretPos MoveRight(Layout& layout, const CaretMoveContext& ctx, const CaretPos& 
 }  // namespace
 
 TextOffset CaretOffset(Layout& layout, const CaretPos& pos) {
-  return layout.OffsetOfColumn(pos.column - pos.virtualColumns, pos.line, false).offset;
+  const ColumnHit hit = layout.OffsetOfColumn(pos.column - pos.virtualColumns, pos.line, false);
+  // The position after a final CR LF is shown on the last line, right of it.
+  if (hit.pastEnd && pos.virtualColumns == 0 && pos.line + 1 >= layout.LineCount() &&
+      layout.EndsWithCrLf(pos.line)) {
+    return layout.TextLength();
+  }
+  return hit.offset;
 }
 
 CaretPos CaretAtOffset(Layout& layout, TextOffset offset) {

@@ -53,7 +53,9 @@ struct CaretMoveContext {
 // The caret after a key; moves at the ends of the text stay in place.
 Caret MoveCaretByKey(Layout& layout, CaretKey key, const CaretMoveContext& context, const Caret& caret);
 
-// The text offset at the caret (the line's end when it stands in virtual space).
+// The text offset at the caret (the line's end when it stands in virtual space;
+// the end of the text when it stands right of a final CR LF without virtual
+// columns).
 TextOffset CaretOffset(Layout& layout, const CaretPos& pos);
 // The caret on the character at an offset (the line that contains it).
 CaretPos CaretAtOffset(Layout& layout, TextOffset offset);
