@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/quelt_app.h"
+#include "frame/menu_builder.h"
 #include "cabinet/cabinet_service.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
@@ -168,6 +169,16 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wp));
       return 0;
+    case WM_MENUSELECT: {
+      // The status bar shows the prompt of the highlighted item.
+      const UINT flags = HIWORD(wp);
+      if (flags == 0xFFFF && lp == 0) {
+        statusBar_.SetText(StatusPane::kPrompt, L"");
+      } else if (!(flags & MF_POPUP) && !(flags & MF_SEPARATOR)) {
+        statusBar_.SetText(StatusPane::kPrompt, CommandPrompt(LOWORD(wp)));
+      }
+      break;
+    }
     case WM_TRAY_NOTIFY:
       OnTrayNotify(wp, lp);
       return 0;

@@ -59,13 +59,25 @@ void MdiFrame::UpdateFrameTitle() {
   DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
 }
 
+HMENU MdiFrame::WindowMenuOf(HMENU menu) {
+  // The popup that holds the window commands lists the open windows.
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    HMENU popup = GetSubMenu(menu, i);
+    if (!popup) continue;
+    for (int j = 0, n = GetMenuItemCount(popup); j < n; ++j) {
+      const UINT id = GetMenuItemID(popup, j);
+      if (id == kCascadeCommand || id == kTileHorizontalCommand) return popup;
+    }
+  }
+  return nullptr;
+}
+
 void MdiFrame::SwitchMenu(HMENU menu) {
   if (!menu) menu = defaultMenu_;
   if (menu == currentMenu_ || !client_) return;
   currentMenu_ = menu;
-  const int count = GetMenuItemCount(menu);
-  HMENU windowMenu = count >= 2 ? GetSubMenu(menu, count - 2) : nullptr;
-  SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu), reinterpret_cast<LPARAM>(windowMenu));
+  SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu), reinterpret_cast<LPARAM>(WindowMenuOf(menu)));
   DrawMenuBar(hwnd_);
 }
 
@@ -111,7 +123,7 @@ LRESULT MdiFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CREATE: {
       CLIENTCREATESTRUCT ccs{};
       const int count = GetMenuItemCount(defaultMenu_);
-      ccs.hWindowMenu = count >= 2 ? GetSubMenu(defaultMenu_, count - 2) : nullptr;
+      ccs.hWindowMenu = WindowMenuOf(defaultMenu_);
       ccs.idFirstChild = kFirstMdiChildId;
       client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                                 WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0,

@@ -26,6 +26,11 @@ class MdiFrame : public CommandTarget {
   // Shows the menu of the active document kind (null: the frame's own).
   void SwitchMenu(HMENU menu);
   HMENU DefaultMenu() const { return defaultMenu_; }
+  // The popup of a menu bar that lists the open windows (the one with the
+  // cascade or tile command), or null.
+  static HMENU WindowMenuOf(HMENU menu);
+  static constexpr UINT kCascadeCommand = 57650;
+  static constexpr UINT kTileHorizontalCommand = 57651;
 
  protected:
   virtual LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
