@@ -1,5 +1,6 @@
 #include "view/norb_view.h"
 
+#include "app/command_ids.h"
 #include "text/text_store.h"
 #include "view/norb_doc.h"
 
@@ -102,9 +103,20 @@ void CNorbView::OnActivate(bool active) {
   if (active && edit_) SetFocus(edit_->Hwnd());
 }
 
-bool CNorbView::OnCommand(UINT id) { return edit_ && edit_->OnEditCommand(id); }
+bool CNorbView::OnCommand(UINT id) {
+  if (id == kCmdWriteProtect && Doc()) {
+    // "上書き禁止" toggles the document's write protection.
+    Doc()->Store().SetWriteProtect(!Doc()->Store().WriteProtect());
+    return true;
+  }
+  return edit_ && edit_->OnEditCommand(id);
+}
 
 bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {
+  if (id == kCmdWriteProtect && Doc()) {
+    state.checked = Doc()->Store().WriteProtect();
+    return true;
+  }
   return edit_ && edit_->OnUpdateEditCommand(id, state);
 }
 
