@@ -178,4 +178,21 @@ ScrollKeepResult ScrollKeepingCaret(Layout& layout, const CaretMoveContext& ctx,
   return r;
 }
 
+RelayoutResult RefreshLayout(Layout& layout, const LayoutParams& params, bool full, ScrollPos* scroll,
+                             Caret* caret) {
+  const TextOffset topOffset = layout.LineStart(scroll->topLine);
+  const TextOffset caretOffset = CaretOffset(layout, caret->pos);
+  layout.SetParams(params);
+  RelayoutResult result;
+  result.oldLineCount = result.newLineCount = layout.LineCount();
+  if (full) {
+    result = layout.FullLayout();
+    scroll->firstColumn = 0;
+  }
+  scroll->topLine = layout.LineOfOffset(topOffset);
+  caret->pos = CaretAtOffset(layout, caretOffset);
+  caret->desiredColumn = caret->pos.column;
+  return result;
+}
+
 }  // namespace quelt

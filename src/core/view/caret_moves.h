@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "base/types.h"
+#include "view/cell_position.h"
 #include "view/layout.h"
 
 namespace quelt {
@@ -75,5 +76,12 @@ struct ScrollKeepResult {
 };
 ScrollKeepResult ScrollKeepingCaret(Layout& layout, const CaretMoveContext& context, const Caret& caret,
                                     std::int64_t lines, std::uint32_t maxTopLine);
+
+// RefreshLayout: takes new parameters (font, format settings) and, with
+// `full`, lays the whole text out again. The top line and the caret keep the
+// text offsets they showed before; a full refresh also returns the first
+// column shown to 0. The caller recreates its caret afterwards.
+RelayoutResult RefreshLayout(Layout& layout, const LayoutParams& params, bool full, ScrollPos* scroll,
+                             Caret* caret);
 
 }  // namespace quelt

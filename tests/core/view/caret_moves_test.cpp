@@ -215,6 +215,18 @@ TEST(CaretCellTest, ClicksSnapToCharactersOrStayInVirtualSpace) {
   EXPECT_EQ(AnchorOffset(*d.layout, Pos(1, 0)), 1u);
 }
 
+TEST(CaretRefreshTest, ANewWrapColumnKeepsTopLineAndCaretOnTheirText) {
+  Doc d(Repeat("abcdefghij", 10), Params(10));
+  ScrollPos scroll{3, 4};
+  Caret caret = At(5, 6);  // offset 65
+  RefreshLayout(*d.layout, Params(20), true, &scroll, &caret);
+  EXPECT_EQ(d.store.LineCount(), 5u);
+  EXPECT_EQ(scroll.topLine, 1u);  // offset 30
+  EXPECT_EQ(scroll.firstColumn, 0);
+  EXPECT_EQ(caret.pos, Pos(5, 3));
+  EXPECT_EQ(caret.desiredColumn, 5);
+}
+
 TEST(WordTest, WordBoundaries) {
   Doc d(std::string("foo  bar.baz\r\n") + kA + kA + "\x88\x9F" + " x");
   Layout& l = *d.layout;

@@ -63,6 +63,34 @@ TEST(RelayoutRandomTest, Kinsoku) { RunRandomEdits(Params(6, false, true, 4), 3,
 TEST(RelayoutRandomTest, WordWrapAndKinsoku) { RunRandomEdits(Params(10, true, true, 8), 4, 1500); }
 TEST(RelayoutRandomTest, WideLines) { RunRandomEdits(Params(80, true, true, 4), 5, 500); }
 
+TEST(RelayoutRandomTest, EditsAroundTheLineLimit) {
+  // 100,030 short lines: the table is full and cuts the last ones off.
+  std::mt19937 rng(9);
+  std::string text;
+  for (int i = 0; i < 100030; ++i) text += (i % 7 == 0) ? "abcdefg\r\n" : "a\r\n";
+  Doc d(text, Params(4));
+  ASSERT_EQ(d.store.LineCount(), kMaxDisplayLines);
+  for (int e = 0; e < 40; ++e) {
+    const std::uint32_t n = d.store.Length();
+    // Edit near the start, in the middle or near the end of the table.
+    const std::uint32_t zone = rng() % 3;
+    TextOffset p = zone == 0 ? rng() % 200 : zone == 1 ? n / 2 + rng() % 200 : n - 1 - rng() % 400;
+    while (p > 0 && d.store.ByteAt(p - 1) == kCr) --p;  // never between CR and LF
+    if (rng() % 2 == 0) {
+      d.Insert(p, rng() % 2 == 0 ? "\r\n" : "xyzw");
+    } else {
+      std::uint32_t k = 1 + rng() % 6;
+      while (p + k < n && d.store.ByteAt(p + k - 1) == kCr) ++k;
+      d.Delete(p, k);
+    }
+    const std::vector<TextOffset> starts = d.Starts();
+    const std::vector<int> flags = d.Flags();
+    d.layout->FullLayout();
+    ASSERT_EQ(starts, d.Starts()) << "edit " << e;
+    ASSERT_EQ(flags, d.Flags()) << "edit " << e;
+  }
+}
+
 TEST(RelayoutTest, InsertingALineEndAtAWrapJoinsItToTheLineBefore) {
   // "abcd" fills the line; a CR LF typed at the start of the next display
   // line belongs to the line before.
