@@ -77,7 +77,9 @@ def dump(data):
         print("kind%d=%d" % (i, (fields[12] >> 8) & 0xFF))
     print("entries_end_ok=%d" % (pos == settings_at))
     words = struct.unpack_from("<41I", data, settings_at)
+    print("width=%d" % words[0])
     print("tab=%d" % words[1])
+    print("type=%d" % words[12])
     print("colours=" + ",".join("%08X" % v for v in words[13:24]))
     print("expected_colours=" + ",".join("%08X" % v for v in COLOURS))
 

@@ -96,5 +96,26 @@ xdotool key Return
 sleep 2
 expect_eq "the sheet's tab width is in use" 9 "$(run_vbs "$E2E_TESTS/cabinet_tab.vbs")"
 expect_eq "the change is committed to the file at once" 9 "$(field "$OLD" tab)"
+
+# 7. A new cabinet of type "Ｃ言語" from the new-cabinet dialog: the short
+# file with that type's defaults, the frame titled after it.
+MADE=$E2E_WORK/made.cab
+xdotool key alt+c
+sleep 1
+xdotool key n
+check "the new-cabinet dialog opens" wait_window "新規ｷｬﾋﾞﾈｯﾄの作成" 20
+sleep 1
+xdotool type "$(winpath "$E2E_WORK/made")"
+xdotool key Tab Tab Down Down
+sleep 1
+screenshot "$E2E_WORK/new_cabinet.png"
+xdotool key Return
+check "the frame is titled after the new cabinet" wait_window "made" 20
+check "the new cabinet file is created with .cab added" test -f "$MADE"
+expect_eq "the new cabinet is of type 1" 1 "$(field "$MADE" type)"
+expect_eq "with the line width of a C cabinet" 128 "$(field "$MADE" width)"
+expect_eq "and no documents" 0 "$(field "$MADE" count)"
+expect_eq "the previous cabinet was saved with its document" "$C" "$(field "$OLD" path0)"
 quit "the sheet run"
+check "the frame-close save keeps the new cabinet readable" test "$(field "$MADE" version)" = 1
 e2e_finish
