@@ -142,6 +142,9 @@ class Layout {
   // The caller marks the document modified and updates its scroll ranges
   // when the line count changed.
   RelayoutResult Relayout(TextOffset p, std::int32_t lengthChange);
+  // The same after a replacement at p of `removed` bytes by `inserted`
+  // bytes, done as one change (the table still as it was before it).
+  RelayoutResult RelayoutReplaced(TextOffset p, std::uint32_t removed, std::uint32_t inserted);
 
  private:
   TextReader& Fresh() {

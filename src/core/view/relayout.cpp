@@ -137,6 +137,14 @@ std::uint32_t Layout::FirstLineToRedo(TextOffset p, std::int32_t lengthChange) c
 }
 
 RelayoutResult Layout::Relayout(TextOffset p, std::int32_t lengthChange) {
+  const auto size = static_cast<std::uint32_t>(lengthChange < 0 ? -std::int64_t{lengthChange}
+                                                                : std::int64_t{lengthChange});
+  return lengthChange < 0 ? RelayoutReplaced(p, size, 0) : RelayoutReplaced(p, 0, size);
+}
+
+RelayoutResult Layout::RelayoutReplaced(TextOffset p, std::uint32_t removed, std::uint32_t inserted) {
+  const std::int32_t lengthChange =
+      static_cast<std::int32_t>(std::int64_t{inserted} - std::int64_t{removed});
   const std::uint32_t oldCount = LineCount();
   const std::uint32_t n = TextLength();
   if (oldCount == 0 || n == 0) return FullLayout();
@@ -149,7 +157,8 @@ RelayoutResult Layout::Relayout(TextOffset p, std::int32_t lengthChange) {
   // old table has a line there.
   std::int64_t resync = kNoOffset;
   std::uint32_t tailFrom = 0;
-  TextOffset q = lengthChange > 0 ? p + static_cast<std::uint32_t>(lengthChange) : p;
+  // The new bytes end at p + inserted; the text after them is the old text.
+  TextOffset q = static_cast<TextOffset>(std::min<std::uint64_t>(std::uint64_t{p} + inserted, n));
   while (q < n && r.At(q) != kCr) ++q;
   if (q < n && std::uint64_t{q} + 2 < n) {
     const std::int64_t oldAt = std::int64_t{q} + 2 - lengthChange;

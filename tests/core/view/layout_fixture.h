@@ -48,6 +48,11 @@ struct Doc {
     store.Insert(p, bytes);
     return layout->Relayout(p, static_cast<std::int32_t>(bytes.size()));
   }
+  RelayoutResult Replace(TextOffset p, std::uint32_t count, std::string_view bytes) {
+    store.Delete(p, count);
+    store.Insert(p, bytes);
+    return layout->RelayoutReplaced(p, count, static_cast<std::uint32_t>(bytes.size()));
+  }
   RelayoutResult Delete(TextOffset p, std::uint32_t count) {
     store.Delete(p, count);
     return layout->Relayout(p, -static_cast<std::int32_t>(count));

@@ -38,9 +38,14 @@ void RunRandomEdits(const LayoutParams& params, unsigned seed, int edits) {
   for (int e = 0; e < edits; ++e) {
     const std::string text = d.store.Text();
     const std::vector<TextOffset> b = Boundaries(text);
-    const bool insert = text.size() < 200 || rng() % 2 == 0;
+    const int kind = text.size() < 200 ? 0 : static_cast<int>(rng() % 3);
     RelayoutResult r;
-    if (insert) {
+    if (kind == 2) {
+      // A replacement as one change.
+      const std::size_t i = rng() % (b.size() - 1);
+      const std::size_t j = std::min(b.size() - 1, i + 1 + rng() % 8);
+      r = d.Replace(b[i], b[j] - b[i], RandomPiece(rng, 6));
+    } else if (kind == 0) {
       const TextOffset p = b[rng() % b.size()];
       r = d.Insert(p, RandomPiece(rng, rng() % 4 == 0 ? 40 : 4));
     } else {
