@@ -116,6 +116,18 @@ expect_eq "the new cabinet is of type 1" 1 "$(field "$MADE" type)"
 expect_eq "with the line width of a C cabinet" 128 "$(field "$MADE" width)"
 expect_eq "and no documents" 0 "$(field "$MADE" count)"
 expect_eq "the previous cabinet was saved with its document" "$C" "$(field "$OLD" path0)"
+
+# 8. Change cabinet: back to the older cabinet, whose document reopens.
+xdotool key alt+c
+sleep 1
+xdotool key o
+sleep 3
+screenshot "$E2E_WORK/change_cabinet.png"
+xdotool type "$(winpath "$OLD")"
+xdotool key Return
+check "the frame is titled after the chosen cabinet" wait_window "older" 20
+check "the chosen cabinet's document is reopened" wait_window "c.txt" 20
 quit "the sheet run"
+expect_eq "the new cabinet was saved without documents" 0 "$(field "$MADE" count)"
 check "the frame-close save keeps the new cabinet readable" test "$(field "$MADE" version)" = 1
 e2e_finish
