@@ -36,9 +36,9 @@ Point CellToPoint(const GridMetrics& m, const ScrollPos& scroll, int column, std
   return p;
 }
 
-Cell PointToCell(const GridMetrics& m, const ScrollPos& scroll, int x, int y, int maxColumn,
+GridCell PointToCell(const GridMetrics& m, const ScrollPos& scroll, int x, int y, int maxColumn,
                  std::uint32_t lineCount) {
-  Cell c;
+  GridCell c;
   const std::int64_t px = std::int64_t{x} + std::int64_t{scroll.firstColumn} * m.charWidth - m.leftMargin;
   c.column = px < 0 ? 0 : static_cast<int>(std::min<std::int64_t>(px / m.charWidth, maxColumn));
   // Division truncates: a point just above the text is on the top line.

@@ -42,7 +42,7 @@ struct ScrollPos {
   int firstColumn = 0;
 };
 
-struct Cell {
+struct GridCell {
   int column = 0;
   std::uint32_t line = 0;
 };
@@ -54,7 +54,7 @@ struct Point {
 Point CellToPoint(const GridMetrics& m, const ScrollPos& scroll, int column, std::uint32_t line);
 // The cell under a client pixel: the column clamped to 0..maxColumn, the
 // line to 0..lineCount.
-Cell PointToCell(const GridMetrics& m, const ScrollPos& scroll, int x, int y, int maxColumn,
+GridCell PointToCell(const GridMetrics& m, const ScrollPos& scroll, int x, int y, int maxColumn,
                  std::uint32_t lineCount);
 
 }  // namespace quelt

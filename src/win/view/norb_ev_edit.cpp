@@ -21,8 +21,6 @@
 namespace quelt::win {
 namespace {
 
-bool Contains(std::string_view bytes, char c) { return bytes.find(c) != std::string_view::npos; }
-
 LocalTime Now() {
   SYSTEMTIME st;
   GetLocalTime(&st);
@@ -65,16 +63,7 @@ CaretPlace CNorbEV::Place() {
 
 void CNorbEV::ApplyChange(const TextChange& change) {
   if (!change.any) return;
-  const std::int64_t delta = std::int64_t{change.inserted} - std::int64_t{change.removed};
-  const std::string inserted = change.inserted ? ReadText(doc_.Store(), change.from, change.inserted) : std::string();
-  // A replacement whose new bytes hold a line end could resynchronise inside
-  // them; lay such a change out whole.
-  RelayoutResult r;
-  if (change.removed && change.inserted && Contains(inserted, '\r')) {
-    r = layout_->FullLayout();
-  } else {
-    r = layout_->Relayout(change.from, static_cast<std::int32_t>(delta));
-  }
+  const RelayoutResult r = layout_->RelayoutReplaced(change.from, change.removed, change.inserted);
   doc_.SetModified(true);
   doc_.NoteTextChanged();
   UpdateScrollRanges();

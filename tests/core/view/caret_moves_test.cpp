@@ -194,7 +194,7 @@ TEST(CellTest, PixelsAndCells) {
   Point p = CellToPoint(m, s, 5, 12);
   EXPECT_EQ(p.x, 3 * 8 + 5);
   EXPECT_EQ(p.y, 2 * 19 + 5);
-  Cell c = PointToCell(m, s, p.x + 7, p.y + 18, 80, 100);
+  GridCell c = PointToCell(m, s, p.x + 7, p.y + 18, 80, 100);
   EXPECT_EQ(c.column, 5);
   EXPECT_EQ(c.line, 12u);
   c = PointToCell(m, ScrollPos{}, 0, 0, 80, 100);
