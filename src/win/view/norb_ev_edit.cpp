@@ -17,6 +17,7 @@
 #include "view/edit_ops.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+#include "view/selection_ranges.h"
 
 namespace quelt::win {
 namespace {
@@ -98,18 +99,15 @@ void CNorbEV::Finish(const EditResult& r) {
 
 std::vector<TextRange> CNorbEV::BoxLines() {
   std::vector<TextRange> lines;
-  if (!HasBoxSelection()) return lines;
-  const int c1 = std::min(selection_.anchorColumn, selection_.caretColumn);
-  const int c2 = std::max(selection_.anchorColumn, selection_.caretColumn);
-  const std::uint32_t l1 = std::min(selection_.anchorLine, selection_.caretLine);
-  const std::uint32_t l2 = std::min(std::max(selection_.anchorLine, selection_.caretLine),
-                                    layout_->LineCount() > 0 ? layout_->LineCount() - 1 : 0u);
-  for (std::uint32_t line = l1; line <= l2; ++line) {
-    TextRange r;
-    r.start = layout_->OffsetOfColumn(c1, line, false).offset;
-    r.end = std::min(layout_->OffsetOfColumn(c2, line, false).offset, layout_->LineTextEnd(line));
-    if (r.end < r.start) r.end = r.start;
-    lines.push_back(r);
+  if (!HasBoxSelection() || layout_->LineCount() == 0) return lines;
+  BoxRect box;
+  box.leftColumn = std::min(selection_.anchorColumn, selection_.caretColumn);
+  box.rightColumn = std::max(selection_.anchorColumn, selection_.caretColumn);
+  box.firstLine = std::min(selection_.anchorLine, selection_.caretLine);
+  box.lastLine = std::min(std::max(selection_.anchorLine, selection_.caretLine), layout_->LineCount() - 1);
+  for (std::uint32_t line = box.firstLine; line <= box.lastLine; ++line) {
+    const OffsetRange r = BoxLineRange(*layout_, box, line);
+    lines.push_back(TextRange{r.start, std::max(r.start, r.end)});
   }
   return lines;
 }

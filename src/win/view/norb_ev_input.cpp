@@ -11,6 +11,7 @@
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
 #include "view/scroll_ranges.h"
+#include "view/word_bounds.h"
 
 namespace quelt::win {
 namespace {
@@ -21,9 +22,6 @@ constexpr int kPanDeadZone = 4;
 
 bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 
-bool IsWordByte(std::uint8_t c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
 
 }  // namespace
 
@@ -227,18 +225,9 @@ void CNorbEV::OnLButtonDblClk(int x, int y, WPARAM) {
   const TextOffset p = layout_->OffsetOfColumn(column, line, false).offset;
   const TextOffset length = doc_.Store().Length();
   if (p >= length) return;
-  // The word under the point: a run of letters, digits and underscores, or
-  // one double-byte character and the double-byte characters of its kind.
-  TextOffset from = p, to = p;
-  const std::uint8_t c = layout_->ByteAt(p);
-  if (IsWordByte(c)) {
-    while (from > 0 && IsWordByte(layout_->ByteAt(from - 1)) && layout_->CharSize(from - 1) == 1 &&
-           layout_->CharStartBefore(from) == from - 1)
-      --from;
-    while (to < length && IsWordByte(layout_->ByteAt(to))) ++to;
-  } else {
-    to = p + std::max<std::uint32_t>(1, layout_->CharSize(p));
-  }
+  // The word under the point; the caret goes to its end.
+  const WordSpan word = WordAt(*layout_, p);
+  const TextOffset from = word.start, to = std::max(word.end, word.start);
   dragging_ = false;
   KillTimer(hwnd_, kDragScrollTimer);
   ReleaseCapture();
