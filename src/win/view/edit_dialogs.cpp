@@ -1,9 +1,8 @@
 #include "view/edit_dialogs.h"
 
-#include <array>
-
 #include "framework/win_text.h"
 #include "res/edit_ids.h"
+#include "view/expand_format.h"
 
 namespace quelt::win {
 namespace {
@@ -11,36 +10,6 @@ namespace {
 // Characters of an entry shown in the history list.
 constexpr std::size_t kListTextChars = 40;
 
-// The help list of the format variables.
-constexpr std::array<const char*, 27> kVariables = {
-    "$$ Dollar sign",
-    "$c Current column number",
-    "$l Current line number",
-    "$n Filename",
-    "$f Fully qualified filename",
-    "$z Time-zone name or abbreviation; no characters if unknown",
-    "$Y Year with century, as decimal number",
-    "$y Year without century, as decimal number (00 - 99)",
-    "$X Time representation for current locale",
-    "$x Date representation for current locale",
-    "$W Week of year as decimal number, with Monday as first (00 - 51)",
-    "$w Weekday as decimal number (0 - 6; Sunday is 0)",
-    "$U Week of year as decimal number, with Sunday as first (00 - 51)",
-    "$S Second as decimal number (00 - 59)",
-    "$p Current locale's A.M./P.M. indicator",
-    "$M Minute as decimal number (00 - 59)",
-    "$m Month as decimal number (01 - 12)",
-    "$j Day of year as decimal number (001 - 366)",
-    "$I Hour in 12-hour format (01 - 12)",
-    "$H Hour in 24-hour format (00 - 23)",
-    "$e Abbreviated weekday name( = $a)",
-    "$D Date and time",
-    "$d Day of month as decimal number (01 - 31)",
-    "$B Full month name",
-    "$b Abbreviated month name",
-    "$A Full weekday name",
-    "$a Abbreviated weekday name",
-};
 
 std::wstring ItemText(HWND edit) {
   const int n = GetWindowTextLengthW(edit);
@@ -127,8 +96,8 @@ INT_PTR CALLBACK InsertProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
                                                               : IDC_INSERT_AT_CARET;
       CheckRadioButton(dlg, IDC_INSERT_AT_CARET, IDC_INSERT_AT_LINE_END, radio);
       HWND list = GetDlgItem(dlg, IDC_INSERT_VARIABLES);
-      for (const char* v : kVariables) {
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(v).c_str()));
+      for (std::size_t i = 0; i < kFormatVariableHelpCount; ++i) {
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(kFormatVariableHelp[i]).c_str()));
       }
       return TRUE;
     }
@@ -136,8 +105,8 @@ INT_PTR CALLBACK InsertProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       if (LOWORD(wp) == IDC_INSERT_VARIABLES && HIWORD(wp) == LBN_DBLCLK) {
         // A double click puts the variable into the string at its caret.
         const LRESULT sel = SendDlgItemMessageW(dlg, IDC_INSERT_VARIABLES, LB_GETCURSEL, 0, 0);
-        if (sel != LB_ERR && static_cast<std::size_t>(sel) < kVariables.size()) {
-          const std::wstring name = Utf8ToWide(std::string_view(kVariables[static_cast<std::size_t>(sel)], 2));
+        if (sel != LB_ERR && static_cast<std::size_t>(sel) < kFormatVariableHelpCount) {
+          const std::wstring name = Utf8ToWide(std::string_view(kFormatVariableHelp[static_cast<std::size_t>(sel)], 2));
           SendDlgItemMessageW(dlg, IDC_INSERT_STRING_TEXT, EM_REPLACESEL, TRUE,
                               reinterpret_cast<LPARAM>(name.c_str()));
           SetFocus(GetDlgItem(dlg, IDC_INSERT_STRING_TEXT));

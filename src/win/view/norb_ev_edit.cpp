@@ -350,17 +350,15 @@ bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
     case kCmdAlignLeft:
     case kCmdAlignCentre:
     case kCmdAlignRight:
+    case kCmdInsertDate:
+    case kCmdInsertTime:
+    case kCmdInsertString: state.enabled = editable; return true;
     case kCmdPasteFromHistory:
     case kCmdPasteHistoryCurrent:
     case kCmdPasteHistoryNext:
     case kCmdPasteHistoryPrev:
-      PasteFromHistory(id);
+      state.enabled = editable && CQueltApp::Get()->Clips().HasCurrent();
       return true;
-    case kCmdInsertString:
-      InsertStringCommand();
-      return true;
-    case kCmdInsertDate:
-    case kCmdInsertTime: state.enabled = editable; return true;
     default: return false;
   }
 }
