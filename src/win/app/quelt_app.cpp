@@ -349,6 +349,10 @@ void CQueltApp::OnChildActivated(MdiChild* child) {
   if (view && view->EditWindow()) OnCaretMoved(view->EditWindow());
 }
 
+void CQueltApp::ShowStatusPrompt(const std::wstring& text) {
+  if (frame_) frame_->StatusBar().SetText(StatusPane::kPrompt, text);
+}
+
 void CQueltApp::OnTextCopied(const std::string& sjis) {
   clips_.Configure(settings_.clipHistory != 0, settings_.maxClipLength);
   clips_.Add(sjis);

@@ -70,6 +70,8 @@ class CQueltApp : public WinApp {
   // window is the active one.
   void OnCaretMoved(CNorbEV* edit);
   void OnChildActivated(MdiChild* child) override;
+  // A text in the status bar's prompt pane.
+  void ShowStatusPrompt(const std::wstring& text);
   // Text was copied to the clipboard: the clipboard history keeps it.
   void OnTextCopied(const std::string& sjis);
   ClipHistory& Clips() { return clips_; }

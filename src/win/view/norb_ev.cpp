@@ -390,6 +390,9 @@ LRESULT CNorbEV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 0;
     case WM_DESTROY: RevokeDropTarget(); break;
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT && !panning_ && OnSetCursor()) return TRUE;
+      break;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS;
     default: break;
   }

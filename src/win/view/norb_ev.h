@@ -181,6 +181,8 @@ class CNorbEV {
   void OnLButtonDown(int x, int y, WPARAM keys);
   void OnMouseMove(int x, int y, WPARAM keys);
   void OnLButtonUp();
+  // The cursor shape over the text, margins, selection and links.
+  bool OnSetCursor();
   void OnLButtonDblClk(int x, int y, WPARAM keys);
   void OnMouseWheel(int delta);
   void OnMButtonDown(int x, int y);

@@ -10,7 +10,10 @@
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+#include "framework/win_text.h"
 #include "view/scroll_ranges.h"
+#include "view/text_lines.h"
+#include "view/url_finder.h"
 #include "view/word_bounds.h"
 
 namespace quelt::win {
@@ -207,6 +210,37 @@ void CNorbEV::OnMouseMove(int x, int y, WPARAM keys) {
   std::uint32_t line = 0;
   CellAt(x, y, column, line);
   DragTo(column, line);
+}
+
+bool CNorbEV::OnSetCursor() {
+  POINT pt;
+  GetCursorPos(&pt);
+  ScreenToClient(hwnd_, &pt);
+  CQueltApp* app = CQueltApp::Get();
+  // Margins and the area outside the text show the arrow.
+  if (pt.x < metrics_.leftMargin || pt.y < metrics_.topMargin) {
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    return true;
+  }
+  if (app->Settings().clickableUrlEmail && !selection_.active && layout_->LineCount() > 0) {
+    int column = 0;
+    std::uint32_t line = 0;
+    CellAt(pt.x, pt.y, column, line);
+    const ColumnHit hit = layout_->OffsetOfColumn(column, line, false);
+    TextSpan span;
+    if (!hit.pastEnd) {
+      const bool url = FindUrlAt(doc_.Store(), hit.offset, span);
+      if (url || FindMailAddressAt(doc_.Store(), hit.offset, span)) {
+        // A hand, and the status bar says what a double click does.
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        const std::wstring target = SjisToWide(ReadText(doc_.Store(), span.offset, span.length));
+        app->ShowStatusPrompt(target + Utf8ToWide(url ? " を開く" : " へﾒｰﾙ作成"));
+        return true;
+      }
+    }
+  }
+  SetCursor(LoadCursorW(nullptr, (app->Settings().enableDragDropEdit && selection_.active) ? IDC_ARROW : IDC_IBEAM));
+  return true;
 }
 
 void CNorbEV::OnLButtonUp() {
