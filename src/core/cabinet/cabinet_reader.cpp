@@ -154,8 +154,9 @@ std::uint32_t ColourFromCode(std::uint32_t code) {
 namespace cabinet_detail {
 
 bool IsFlaggedCode(std::uint32_t code) {
+  // A code is 16 bits wide; anything above them is not a code.
   const std::uint32_t index = code & 0x7FFF;
-  return (code & 0x8000) != 0 && index >= 1 && index <= 16;
+  return code <= 0xFFFF && (code & 0x8000) != 0 && index >= 1 && index <= 16;
 }
 
 bool IsPlainCode(std::uint32_t code) { return code >= 1 && code <= 16; }

@@ -65,6 +65,8 @@ TEST(CabinetVersionZero, RefusesCodesOutsideTheTable) {
       {15, 0},       // plain word: code 0
       {22, 17},
       {18, 0x8002},  // plain word with a flag
+      {13, 0x18003},  // a valid code with bits above the 16 of a code
+      {16, 0x10002},
   };
   for (auto [word, code] : bad) {
     FormatBlock block = DefaultFormatBlock(0);
