@@ -11,7 +11,6 @@
 #include "base/path.h"
 #include "cabinet/cabinet_service.h"
 #include "frame/main_frame.h"
-#include "frame/menu_builder.h"
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
 #include "framework/win_text.h"
@@ -163,19 +162,11 @@ bool CQueltApp::InitInstance() {
   // once those arrive; until then their templates show the text view.
   AddDocTemplate(std::make_unique<DocTemplate>(IDR_HTMLTYPE, LoadResString(IDR_HTMLTYPE), makeText, makeTextView));
   AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), makeText, makeTextView));
-  // The menu bars come from the command table: text (3), HTML visual (4)
-  // and the cabinet file list, which shares the text document's.
-  const int templateMenus[] = {kMenuTextDocument, kMenuHtmlDocument, kMenuTextDocument};
-  for (std::size_t i = 0; i < Templates().size() && i < std::size(templateMenus); ++i) {
-    if (MenuHandle menu = BuildMenu(templateMenus[i])) Templates()[i]->SetMenu(menu.Release());
-  }
   automationServer_.Start(automation_.get());
 
   // 7. The main frame.
   frame_ = std::make_unique<CMainFrame>();
-  MenuHandle frameMenu = BuildMenu(kMenuNoDocument);
-  if (!frame_->Create(L"Kav Quelt", frameMenu ? frameMenu.Release() : LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME))))
-    return false;
+  if (!frame_->Create(L"Kav Quelt", LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)))) return false;
   SetMainFrame(frame_.get());
   ShowMainFrame();
   DragAcceptFiles(frame_->Hwnd(), TRUE);

@@ -23,11 +23,6 @@ DocTemplate::~DocTemplate() {
   if (menu_) DestroyMenu(menu_);
 }
 
-void DocTemplate::SetMenu(HMENU menu) {
-  if (menu_ && menu_ != menu) DestroyMenu(menu_);
-  menu_ = menu;
-}
-
 std::wstring DocTemplate::DescriptionPart(int index) const {
   std::size_t start = 0;
   for (int i = 0; i < index; ++i) {

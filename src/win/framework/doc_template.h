@@ -26,8 +26,6 @@ class DocTemplate {
 
   UINT ResourceId() const { return resourceId_; }
   HMENU Menu() const { return menu_; }
-  // Replaces the menu bar of the template's windows (the template owns it).
-  void SetMenu(HMENU menu);
   // The part of the description at index (0 window title, 1 document name ...).
   std::wstring DescriptionPart(int index) const;
 
