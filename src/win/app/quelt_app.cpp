@@ -283,6 +283,16 @@ bool CQueltApp::OnDDECommand(const std::string& command) {
 bool CQueltApp::OnIdle(long count) {
   bool more = WinApp::OnIdle(count);
   if (frame_ && splash_.OnIdle(frame_->Hwnd())) more = true;
+  if (frame_ && count == 0) {
+    // The window bar follows the open windows, their titles and the active one.
+    WindowBarOptions options;
+    options.addDocNumber = settings_.addDocNumber != 0;
+    options.enableTabBarImage = settings_.enableTabBarImage != 0;
+    options.tabBarImageNo = settings_.tabBarImageNo;
+    const int before = frame_->WindowBar().Height();
+    frame_->WindowBar().Refresh(options);
+    if (frame_->WindowBar().Height() != before) SendMessageW(frame_->Hwnd(), WM_SIZE, 0, 0);
+  }
   return more;
 }
 

@@ -150,11 +150,25 @@ void CMainFrame::OnDropFiles(HDROP drop) {
 }
 
 void CMainFrame::OnSize() {
-  if (!statusBar_.Hwnd()) statusBar_.Create(hwnd_);
+  const AppSettings& settings = CQueltApp::Get()->Settings();
+  if (!statusBar_.Hwnd()) {
+    statusBar_.Create(hwnd_);
+    statusBar_.Show(settings.displayStatusBar != 0);
+  }
+  if (!windowBar_.Hwnd() && settings.displayTabBar) {
+    windowBar_.Create(hwnd_, settings.buttonStyleTabBar != 0, settings.tabBarHeightAdjust);
+  }
   statusBar_.Resize();
   RECT rc;
   GetClientRect(hwnd_, &rc);
-  MoveWindow(client_, 0, 0, rc.right, std::max(0L, rc.bottom - statusBar_.Height()), TRUE);
+  const int status = statusBar_.Height(), bar = windowBar_.Height();
+  // The window bar lies at the top ("TabBarPosition" 1) or above the status
+  // bar; the MDI client takes the rest.
+  const bool top = settings.tabBarPosition != 0;
+  const int clientTop = top ? bar : 0;
+  const int clientHeight = std::max(0L, rc.bottom - status - bar);
+  if (windowBar_.Hwnd()) MoveWindow(windowBar_.Hwnd(), 0, top ? 0 : clientHeight, rc.right, bar, TRUE);
+  MoveWindow(client_, 0, clientTop, rc.right, clientHeight, TRUE);
 }
 
 LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -169,6 +183,9 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wp));
       return 0;
+    case WM_NOTIFY:
+      windowBar_.OnNotify(*reinterpret_cast<const NMHDR*>(lp));
+      break;
     case WM_MENUSELECT: {
       // The status bar shows the prompt of the highlighted item.
       const UINT flags = HIWORD(wp);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "frame/status_bar.h"
+#include "frame/window_bar.h"
 #include "framework/mdi_frame.h"
 
 namespace quelt::win {
@@ -21,6 +22,7 @@ class CMainFrame : public MdiFrame {
   // Leaves the notification-area icon when the program ends while resident.
   void RemoveTrayIcon();
   CStatusBar& StatusBar() { return statusBar_; }
+  CWindowBar& WindowBar() { return windowBar_; }
 
  protected:
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -36,6 +38,7 @@ class CMainFrame : public MdiFrame {
 
   bool trayIconShown_ = false;
   CStatusBar statusBar_;
+  CWindowBar windowBar_;
 };
 
 }  // namespace quelt::win
