@@ -9,6 +9,7 @@
 #include "app/quelt_app.h"
 #include "frame/menu_builder.h"
 #include "cabinet/cabinet_service.h"
+#include "framework/mdi_child.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
 
@@ -31,9 +32,71 @@ bool CMainFrame::OnCommand(UINT id) {
     case ID_WINDOW_ARRANGE:
       SendMessageW(client_, WM_MDIICONARRANGE, 0, 0);
       return true;
+    case ID_WINDOW_MARK:
+    case ID_WINDOW_MARK_NEXT:
+    case ID_WINDOW_MARK_PREV:
+    case ID_WINDOW_MARK_RESET:
+      OnWindowMark(id);
+      return true;
     default:
       return false;
   }
+}
+
+namespace {
+
+std::string WindowTitle(HWND hwnd) {
+  const int n = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+  GetWindowTextW(hwnd, text.data(), n + 1);
+  text.resize(static_cast<std::size_t>(n));
+  return WideToSjis(text);
+}
+
+}  // namespace
+
+void CMainFrame::OnWindowMark(UINT id) {
+  CQueltApp* app = CQueltApp::Get();
+  Host& host = app->GetHost();
+  if (id == ID_WINDOW_MARK) {
+    MdiChild* child = app->ActiveChild();
+    if (!child) {
+      host.Beep();
+      return;
+    }
+    std::string title = WindowTitle(child->Hwnd());
+    if (windowMarks_.Toggle(reinterpret_cast<WindowId>(child->Hwnd()), title) == MarkResult::kBeep) {
+      host.Beep();
+      return;
+    }
+    SetWindowTextW(child->Hwnd(), SjisToWide(title).c_str());
+    UpdateFrameTitle();
+    return;
+  }
+  if (id == ID_WINDOW_MARK_RESET) {
+    for (WindowId w : windowMarks_.Clear()) {
+      HWND hwnd = reinterpret_cast<HWND>(w);
+      if (!IsWindow(hwnd)) continue;
+      const std::string title = WindowTitle(hwnd);
+      if (!HasMarkPrefix(title)) host.Beep();
+      SetWindowTextW(hwnd, SjisToWide(TitleWithoutMark(title)).c_str());
+    }
+    UpdateFrameTitle();
+    return;
+  }
+  WindowId next = 0;
+  int beeps = 0;
+  const bool found = windowMarks_.Step(
+      id == ID_WINDOW_MARK_NEXT, [](WindowId w) { return MdiChild::FromHwnd(reinterpret_cast<HWND>(w)) != nullptr; },
+      next, beeps);
+  for (int i = 0; i < beeps; ++i) host.Beep();
+  if (!found) {
+    if (beeps == 0) host.Beep();
+    return;
+  }
+  HWND hwnd = reinterpret_cast<HWND>(next);
+  if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+  SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
 }
 
 bool CMainFrame::OnUpdateCommand(UINT id, CommandState& state) {
@@ -44,7 +107,12 @@ bool CMainFrame::OnUpdateCommand(UINT id, CommandState& state) {
     case ID_WINDOW_TILE_HORZ:
     case ID_WINDOW_TILE_VERT:
     case ID_WINDOW_ARRANGE:
+    case ID_WINDOW_MARK:
       state.enabled = CQueltApp::Get()->ActiveChild() != nullptr;
+      return true;
+    case ID_WINDOW_MARK_NEXT:
+    case ID_WINDOW_MARK_PREV:
+    case ID_WINDOW_MARK_RESET:
       return true;
     default:
       return false;

@@ -10,6 +10,7 @@
 
 #include "frame/status_bar.h"
 #include "frame/window_bar.h"
+#include "app/window_marks.h"
 #include "framework/mdi_frame.h"
 
 namespace quelt::win {
@@ -35,10 +36,12 @@ class CMainFrame : public MdiFrame {
   void OnDropFiles(HDROP drop);
   bool EnterResidentMode();
   void OnTrayNotify(WPARAM id, LPARAM mouseMsg);
+  void OnWindowMark(UINT id);
 
   bool trayIconShown_ = false;
   CStatusBar statusBar_;
   CWindowBar windowBar_;
+  WindowMarks windowMarks_;
 };
 
 }  // namespace quelt::win
