@@ -56,6 +56,26 @@ void CloseAllCommand() {
   CloseAllDocuments(app->GetHost(), docs, app->Settings().closeUntitledWithoutPrompt != 0);
 }
 
+// Saves every text document; in browse mode the command only beeps, and a
+// document protected against overwriting beeps and is passed over.
+void SaveAllCommand() {
+  CQueltApp* app = CQueltApp::Get();
+  const bool viewMode = app->Settings().viewMode != 0;
+  if (viewMode) {
+    app->GetHost().Beep();
+    return;
+  }
+  for (Document* d : app->AllDocuments()) {
+    auto* text = dynamic_cast<CNorbDoc*>(d);
+    if (!text) continue;
+    if (!text->Store().EditAllowed(viewMode)) {
+      app->GetHost().Beep();
+      continue;
+    }
+    SaveCommand(*text);
+  }
+}
+
 void TakePath(CNorbDoc& doc, const std::string& path) {
   doc.SetPathName(path);
   if (CQueltApp::Get()->Settings().longTitle) doc.SetTitle(path);
@@ -151,6 +171,9 @@ bool OnTextFileCommand(CNorbDoc& doc, UINT id) {
     case ID_FILE_CLOSE_ALL:
       CloseAllCommand();
       return true;
+    case ID_FILE_SAVE_ALL:
+      SaveAllCommand();
+      return true;
     case ID_FILE_DELETE:
       if (DeleteDocumentFile(app->GetHost(), app->Files(), doc.PathName()) == DeleteOutcome::kDeleted)
         doc.OnCloseDocument();
@@ -173,6 +196,7 @@ bool OnUpdateTextFileCommand(CNorbDoc& doc, UINT id, CommandState& state) {
   switch (id) {
     case ID_FILE_CLOSE:
     case ID_FILE_CLOSE_ALL:
+    case ID_FILE_SAVE_ALL:
     case ID_FILE_SAVE_AS:
     case ID_FILE_PROPERTIES:
       return true;

@@ -1,6 +1,7 @@
 #include "view/norb_view.h"
 
 #include "app/command_ids.h"
+#include "app/quelt_app.h"
 #include "text/text_store.h"
 #include "view/norb_doc.h"
 
@@ -109,12 +110,22 @@ bool CNorbView::OnCommand(UINT id) {
     Doc()->Store().SetWriteProtect(!Doc()->Store().WriteProtect());
     return true;
   }
+  if (id == kCmdAllowOverwrite && Doc()) {
+    // "上書き許可": in browse mode only a permitted document may change.
+    Doc()->Store().SetOverwritePermit(!Doc()->Store().OverwritePermit());
+    return true;
+  }
   return edit_ && edit_->OnEditCommand(id);
 }
 
 bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {
   if (id == kCmdWriteProtect && Doc()) {
     state.checked = Doc()->Store().WriteProtect();
+    return true;
+  }
+  if (id == kCmdAllowOverwrite && Doc()) {
+    state.checked = Doc()->Store().OverwritePermit();
+    state.enabled = CQueltApp::Get()->Settings().viewMode != 0;
     return true;
   }
   return edit_ && edit_->OnUpdateEditCommand(id, state);
