@@ -7,6 +7,7 @@
 
 #include "app/automation_bridge.h"
 #include "app/micro_scroll.h"
+#include "app/recent_menu.h"
 #include "automation/auto_int_registry.h"
 #include "base/path.h"
 #include "cabinet/cabinet_service.h"
@@ -77,6 +78,8 @@ bool CQueltApp::LoadSettingsFile() {
   // English with "EnglishInterface=1".
   SetEnglishInterface(ini_.GetInt(kSettingsSection, "EnglishInterface", 0) == 1);
   const SettingsLoadResult r = LoadSettings(ini_, paths_, files_, settings_);
+  recent_ = RecentFiles(settings_.recentFileListCount);
+  recent_.Load(ini_);
   host_.SetBeepType(static_cast<UINT>(settings_.beepSoundType));
   cabinet_ = DefaultSettings(0, IsEnglishInterface());
   if (r.tabPositionInvalid) host_.Beep();
@@ -86,6 +89,7 @@ bool CQueltApp::LoadSettingsFile() {
 void CQueltApp::SaveSettingsFile() {
   if (paths_.settingsFile.empty()) return;
   SaveSettings(settings_, ini_);
+  recent_.Save(ini_);
   SaveIniFile(files_, paths_.settingsFile, ini_);
 }
 
@@ -169,6 +173,7 @@ bool CQueltApp::InitInstance() {
   if (!frame_->Create(L"Kav Quelt", LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)))) return false;
   SetMainFrame(frame_.get());
   ShowMainFrame();
+  UpdateRecentMenus();
   DragAcceptFiles(frame_->Hwnd(), TRUE);
 
   // 8. The cabinet named with /A replaces the current one for this run.
@@ -251,6 +256,10 @@ Document* CQueltApp::OpenWithKind(const std::string& path, int openKind, bool ht
   openKind_ = openKind;
   html_ = html;
   Document* doc = OpenDocumentFile(path);
+  if (doc && !doc->PathName().empty()) {
+    recent_.Add(doc->PathName());
+    UpdateRecentMenus();
+  }
   openKind_ = 1;
   html_ = false;
   return doc;
@@ -385,7 +394,26 @@ bool CQueltApp::SaveDocumentAs(Document* document) {
 
 void CQueltApp::OnFileOpen() { FileOpenCommand(); }
 
+void CQueltApp::UpdateRecentMenus() {
+  if (!frame_) return;
+  std::vector<HMENU> menus{frame_->DefaultMenu()};
+  for (const auto& t : Templates()) menus.push_back(t->Menu());
+  UpdateRecentFileMenus(menus, recent_);
+  DrawMenuBar(frame_->Hwnd());
+}
+
 bool CQueltApp::OnCommand(UINT id) {
+  if (id >= kRecentFileFirst && id <= kRecentFileLast) {
+    const std::size_t i = id - kRecentFileFirst;
+    if (i >= recent_.Entries().size()) return true;
+    const std::string path = recent_.Entries()[i];
+    if (!OpenFileByName(path, true)) {
+      // A file that cannot be opened leaves the list.
+      recent_.Remove(path);
+      UpdateRecentMenus();
+    }
+    return true;
+  }
   switch (id) {
     case ID_FILE_NEW:
       NewTextDocument();
@@ -403,7 +431,8 @@ bool CQueltApp::OnCommand(UINT id) {
 
 bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
-  return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT;
+  return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT ||
+         (id >= kRecentFileFirst && id <= kRecentFileLast);
 }
 
 const CabinetSettings& CQueltApp::CurrentCabinet() const { return CabinetService::Get().Working(); }

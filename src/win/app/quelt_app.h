@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/ini_file.h"
 #include "app/instance.h"
+#include "app/recent_files.h"
 #include "app/settings.h"
 #include "app/splash.h"
 #include "app/win_file_system.h"
@@ -86,6 +87,8 @@ class CQueltApp : public WinApp {
   void OpenStartupFiles(bool cabinetRead);
   void UpdateFrameTitleFromCabinet();
   void OnFileOpen();
+  // Shows the recent-file list in the file menus.
+  void UpdateRecentMenus();
 
   WinHost host_;
   WinFileSystem files_;
@@ -95,6 +98,7 @@ class CQueltApp : public WinApp {
   CabinetSettings cabinet_;
   CommandLine commandLine_;
   ClipHistory clips_;
+  RecentFiles recent_;
   std::string cabinetPath_;
   InstanceMutex mutex_;
   Splash splash_;
