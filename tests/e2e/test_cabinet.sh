@@ -3,7 +3,8 @@
 # start reopens them; "InitialCabinetMode" leaves them closed; a version-0
 # cabinet and one of the older 16-bit layout open with their tab width and
 # their colour codes converted, as the re-save at exit shows; a change made
-# in the cabinet sheet is committed to the file at once.
+# in the cabinet sheet is committed to the file at once; the new-cabinet and
+# change-cabinet commands; the keyword page's length check.
 source "$(dirname "$0")/lib.sh"
 e2e_begin cabinet
 
@@ -84,9 +85,9 @@ expect_eq "its tab width is kept" 6 "$(field "$OLD" tab)"
 quelt_start "/A=$(winpath "$OLD")"
 check "the older cabinet opens again" wait_window "c.txt" 60
 sleep 3  # the splash closes
-xdotool key alt+o
+xdotool key alt+c
 sleep 1
-xdotool key c
+xdotool key s
 check "the cabinet sheet opens" wait_window "ｷｬﾋﾞﾈｯﾄ" 20
 sleep 1
 screenshot "$E2E_WORK/sheet.png"
@@ -97,5 +98,52 @@ sleep 2
 expect_eq "the sheet's tab width is in use" 9 "$(run_vbs "$E2E_TESTS/cabinet_tab.vbs")"
 expect_eq "the change is committed to the file at once" 9 "$(field "$OLD" tab)"
 
+# 7. A new cabinet of type "Ｃ言語" from the new-cabinet dialog: the short
+# file with that type's defaults, the frame titled after it.
+MADE=$E2E_WORK/made.cab
+xdotool key alt+c
+sleep 1
+xdotool key n
+check "the new-cabinet dialog opens" wait_window "新規ｷｬﾋﾞﾈｯﾄの作成" 20
+sleep 1
+xdotool type "$(winpath "$E2E_WORK/made")"
+xdotool key Tab Tab Down Down
+sleep 1
+screenshot "$E2E_WORK/new_cabinet.png"
+xdotool key Return
+check "the frame is titled after the new cabinet" wait_window "made" 20
+check "the new cabinet file is created with .cab added" test -f "$MADE"
+expect_eq "the new cabinet is of type 1" 1 "$(field "$MADE" type)"
+expect_eq "with the line width of a C cabinet" 128 "$(field "$MADE" width)"
+expect_eq "and no documents" 0 "$(field "$MADE" count)"
+expect_eq "the previous cabinet was saved with its document" "$C" "$(field "$OLD" path0)"
+
+# 8. Change cabinet: back to the older cabinet, whose document reopens.
+xdotool key alt+c
+sleep 1
+xdotool key o
+sleep 3
+screenshot "$E2E_WORK/change_cabinet.png"
+xdotool type "$(winpath "$OLD")"
+xdotool key Return
+check "the frame is titled after the chosen cabinet" wait_window "older" 20
+check "the chosen cabinet's document is reopened" wait_window "c.txt" 20
+
+# 9. The keyword page refuses a keyword of 31 bytes with 59404 and stays.
+xdotool key alt+c
+sleep 1
+xdotool key k
+check "the keyword page opens" wait_window "ｷｬﾋﾞﾈｯﾄ" 20
+sleep 1
+xdotool type "$(printf 'a%.0s' $(seq 31))"
+xdotool key Tab Tab Return
+check "a keyword over 30 bytes is refused with a message" bash -c "for i in \$(seq 40); do xdotool search --onlyvisible --name '^Quelt\$' >/dev/null && exit 0; sleep 0.25; done; exit 1"
+xdotool key Return
+sleep 1
+check "the keyword page stays open" wait_window "ｷｬﾋﾞﾈｯﾄ" 5
+xdotool key Tab Escape
+sleep 2
 quit "the sheet run"
+expect_eq "the new cabinet was saved without documents" 0 "$(field "$MADE" count)"
+check "the frame-close save keeps the new cabinet readable" test "$(field "$MADE" version)" = 1
 e2e_finish
