@@ -28,9 +28,7 @@ if [ ! -f "$harness" ]; then
   fail "$harness missing (build the auto_harness target)"
   finish
 fi
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  timeout 300 wineboot -i >/dev/null 2>&1 || { fail "wineboot"; finish; }
-fi
+bash scripts/wine-prefix || { fail "the Wine prefix could not be made"; finish; }
 
 # Registration on request and its removal, in both places.
 check "/RegServer exits 0" timeout 60 wine "$harness" /RegServer

@@ -133,7 +133,6 @@ void CNorbEV::RefreshLayout(bool full) {
   const CabinetSettings& cabinet = app->CurrentCabinet();
   layout_->SetParams(MakeLayoutParams(cabinet, app->Settings(), doc_.Store().Layout().lineWidth, fontCharSet_));
   ComputeMetrics();
-  RebuildColourScheme();
   if (full || !hadLayout) {
     layout_->FullLayout();
     doc_.NoteTextChanged();

@@ -44,6 +44,9 @@ constexpr int kHintTextEdited = 1;
 // CF_UNICODETEXT is preferred when reading.
 bool SetClipboardSjis(HWND owner, const std::string& sjis);
 bool GetClipboardSjis(HWND owner, std::string& sjis);
+// The text of a global block, up to its first zero: UTF-16 (wide) converted
+// with code page 932, or Shift-JIS bytes.
+bool SjisFromGlobal(HGLOBAL block, bool wide, std::string& sjis);
 
 // Timers of the edit window.
 constexpr UINT_PTR kDragScrollTimer = 1;  // 50 ms while a drag is outside the text

@@ -62,25 +62,27 @@ bool SetClipboardSjis(HWND owner, const std::string& sjis) {
   return ok;
 }
 
+bool SjisFromGlobal(HGLOBAL block, bool wide, std::string& sjis) {
+  const void* p = GlobalLock(block);
+  if (!p) return false;
+  const SIZE_T size = GlobalSize(block);
+  if (wide) {
+    const auto* w = static_cast<const wchar_t*>(p);
+    sjis = WideToSjis(std::wstring_view(w, wcsnlen(w, size / sizeof(wchar_t))));
+  } else {
+    const auto* a = static_cast<const char*>(p);
+    sjis.assign(a, strnlen(a, size));
+  }
+  GlobalUnlock(block);
+  return true;
+}
+
 bool GetClipboardSjis(HWND owner, std::string& sjis) {
   ClipboardLock lock(owner);
   if (!lock.IsOpen()) return false;
-  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* w = static_cast<const wchar_t*>(GlobalLock(h))) {
-      const std::size_t n = wcsnlen(w, GlobalSize(h) / sizeof(wchar_t));
-      sjis = WideToSjis(std::wstring_view(w, n));
-      GlobalUnlock(h);
-      return true;
-    }
-  }
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (const auto* a = static_cast<const char*>(GlobalLock(h))) {
-      sjis.assign(a, strnlen(a, GlobalSize(h)));
-      GlobalUnlock(h);
-      return true;
-    }
-  }
-  return false;
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT); h && SjisFromGlobal(h, true, sjis)) return true;
+  HANDLE h = GetClipboardData(CF_TEXT);
+  return h && SjisFromGlobal(h, false, sjis);
 }
 
 std::string CNorbEV::SelectedText() {

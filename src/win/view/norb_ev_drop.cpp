@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "app/quelt_app.h"
-#include "framework/win_text.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
 
@@ -19,22 +18,11 @@ constexpr UINT kDropScrollDelayMs = 500;
 // The dragged text as Shift-JIS, up to its first zero; false when the data
 // holds no text.
 bool DroppedText(IDataObject* data, std::string& sjis) {
-  FORMATETC wide{CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  FORMATETC ansi{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  STGMEDIUM medium{};
-  if (SUCCEEDED(data->GetData(&wide, &medium))) {
-    if (const auto* w = static_cast<const wchar_t*>(GlobalLock(medium.hGlobal))) {
-      sjis = WideToSjis(std::wstring_view(w, wcsnlen(w, GlobalSize(medium.hGlobal) / sizeof(wchar_t))));
-      GlobalUnlock(medium.hGlobal);
-    }
-    ReleaseStgMedium(&medium);
-    return true;
-  }
-  if (SUCCEEDED(data->GetData(&ansi, &medium))) {
-    if (const auto* a = static_cast<const char*>(GlobalLock(medium.hGlobal))) {
-      sjis.assign(a, strnlen(a, GlobalSize(medium.hGlobal)));
-      GlobalUnlock(medium.hGlobal);
-    }
+  for (const CLIPFORMAT format : {CLIPFORMAT{CF_UNICODETEXT}, CLIPFORMAT{CF_TEXT}}) {
+    FORMATETC fe{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    if (FAILED(data->GetData(&fe, &medium))) continue;
+    SjisFromGlobal(medium.hGlobal, format == CF_UNICODETEXT, sjis);
     ReleaseStgMedium(&medium);
     return true;
   }
@@ -49,7 +37,7 @@ bool HasText(IDataObject* data) {
 
 }  // namespace
 
-class EvDropTarget : public IDropTarget {
+class EvDropTarget final : public IDropTarget {
  public:
   explicit EvDropTarget(CNorbEV& edit) : edit_(edit) {}
 

@@ -135,7 +135,4 @@ bool CNorbView::JumpTo(int line, int column) {
   return edit_ && line >= 0 && edit_->JumpTo(static_cast<std::uint32_t>(line), column);
 }
 
-int CNorbView::CaretLine() const { return edit_ ? static_cast<int>(edit_->CaretLine()) : 0; }
-int CNorbView::CaretColumn() const { return edit_ ? edit_->CaretColumn() : 0; }
-
 }  // namespace quelt::win

@@ -26,11 +26,9 @@ class CNorbView : public View, public CabinetPositionSource {
   CNorbDoc* Doc() const;
   CNorbEV* EditWindow() const { return edit_.get(); }
 
-  // The caret as (column, line), 0-based display coordinates. JumpTo is
-  // false (nothing moved) for a line past the end.
+  // Moves the caret to a 0-based display line and column; false (nothing
+  // moved) for a line past the end.
   bool JumpTo(int line, int column);
-  int CaretLine() const;
-  int CaretColumn() const;
   // First visible line, caret line and caret column, for the cabinet.
   CabinetPositions CurrentCabinetPositions() const override;
 
