@@ -12,6 +12,7 @@
 #include "framework/mdi_child.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
+#include "settings/common_settings_sheet.h"
 
 namespace quelt::win {
 
@@ -37,6 +38,10 @@ bool CMainFrame::OnCommand(UINT id) {
     case ID_WINDOW_MARK_PREV:
     case ID_WINDOW_MARK_RESET:
       OnWindowMark(id);
+      return true;
+    case kCmdCommonSettings:
+    case kCmdCommonSettingsBar:
+      ShowCommonSettings(hwnd_);
       return true;
     default:
       return false;
@@ -102,6 +107,8 @@ void CMainFrame::OnWindowMark(UINT id) {
 bool CMainFrame::OnUpdateCommand(UINT id, CommandState& state) {
   switch (id) {
     case ID_APP_EXIT:
+    case kCmdCommonSettings:
+    case kCmdCommonSettingsBar:
       return true;
     case ID_WINDOW_CASCADE:
     case ID_WINDOW_TILE_HORZ:
