@@ -12,6 +12,7 @@
 #include "base/path.h"
 #include "cabinet/cabinet_service.h"
 #include "frame/main_frame.h"
+#include "frame/menu_builder.h"
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
 #include "framework/win_text.h"
@@ -161,17 +162,23 @@ bool CQueltApp::InitInstance() {
   MdiChild::RegisterClass(instance, LoadIconW(instance, MAKEINTRESOURCEW(IDR_TEXTTYPE)));
   auto makeText = [this] { return std::make_unique<CNorbDoc>(openKind_, html_); };
   auto makeTextView = [] { return std::make_unique<CNorbView>(); };
-  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), makeText, makeTextView));
+  auto textMenu = [] { return BuildMenu(kMenuTextDocument).Release(); };
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), textMenu(), makeText,
+                                               makeTextView));
   // The HTML visual and cabinet file-list documents have their own windows
-  // once those arrive; until then their templates show the text view.
-  AddDocTemplate(std::make_unique<DocTemplate>(IDR_HTMLTYPE, LoadResString(IDR_HTMLTYPE), makeText, makeTextView));
-  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), makeText, makeTextView));
+  // once those arrive; until then their templates show the text view with
+  // the text document's menu bar.
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_HTMLTYPE, LoadResString(IDR_HTMLTYPE), textMenu(), makeText,
+                                               makeTextView));
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), textMenu(), makeText,
+                                               makeTextView));
   automationServer_.Start(automation_.get());
 
   // 7. The main frame.
   frame_ = std::make_unique<CMainFrame>();
-  if (!frame_->Create(L"Kav Quelt", LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME)))) return false;
+  if (!frame_->Create(L"Kav Quelt", BuildMenu(kMenuNoDocument).Release())) return false;
   SetMainFrame(frame_.get());
+  SetAccelerators(BuildFrameAccelerators());
   ShowMainFrame();
   UpdateRecentMenus();
   DragAcceptFiles(frame_->Hwnd(), TRUE);
@@ -301,8 +308,20 @@ bool CQueltApp::OnIdle(long count) {
     const int before = frame_->WindowBar().Height();
     frame_->WindowBar().Refresh(options);
     if (frame_->WindowBar().Height() != before) SendMessageW(frame_->Hwnd(), WM_SIZE, 0, 0);
+    frame_->OnIdleUpdate();
   }
   return more;
+}
+
+bool CQueltApp::PreTranslateMessage(MSG& msg) {
+  // Automatic saving waits for quiet in the edit windows.
+  if (frame_ && (msg.message == WM_KEYDOWN || msg.message == WM_CHAR || msg.message == WM_LBUTTONDOWN ||
+                 msg.message == WM_RBUTTONDOWN || msg.message == WM_MOUSEWHEEL)) {
+    wchar_t cls[32] = L"";
+    GetClassNameW(msg.hwnd, cls, 32);
+    if (wcscmp(cls, CNorbEV::kWindowClass) == 0) frame_->OnUserInput();
+  }
+  return WinApp::PreTranslateMessage(msg);
 }
 
 bool CQueltApp::ResidentModeApplies() const {
@@ -399,6 +418,7 @@ void CQueltApp::UpdateRecentMenus() {
   std::vector<HMENU> menus{frame_->DefaultMenu()};
   for (const auto& t : Templates()) menus.push_back(t->Menu());
   UpdateRecentFileMenus(menus, recent_);
+  UpdateFavouriteFolderMenus(menus, settings_.frequentlyUsedDirectory);
   DrawMenuBar(frame_->Hwnd());
 }
 
@@ -431,8 +451,11 @@ bool CQueltApp::OnCommand(UINT id) {
 
 bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
-  return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT ||
-         (id >= kRecentFileFirst && id <= kRecentFileLast);
+  if (id >= kRecentFileFirst && id <= kRecentFileLast) {
+    state.enabled = id - kRecentFileFirst < recent_.Entries().size();
+    return true;
+  }
+  return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT;
 }
 
 const CabinetSettings& CQueltApp::CurrentCabinet() const { return CabinetService::Get().Working(); }

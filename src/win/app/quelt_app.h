@@ -36,6 +36,7 @@ class CQueltApp : public WinApp {
   bool InitInstance() override;
   int ExitInstance() override;
   bool OnIdle(long count) override;
+  bool PreTranslateMessage(MSG& msg) override;
   Host& GetHost() override { return host_; }
   bool SaveDocumentAs(Document* document) override;
   bool OnCommand(UINT id) override;

@@ -10,126 +10,17 @@
 #include "frame/menu_builder.h"
 #include "cabinet/cabinet_service.h"
 #include "framework/mdi_child.h"
+#include "framework/win_app.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
-#include "settings/common_settings_sheet.h"
 
 namespace quelt::win {
-
-bool CMainFrame::OnCommand(UINT id) {
-  switch (id) {
-    case ID_APP_EXIT:
-      PostMessageW(hwnd_, WM_CLOSE, 0, 0);
-      return true;
-    case ID_WINDOW_CASCADE:
-      SendMessageW(client_, WM_MDICASCADE, 0, 0);
-      return true;
-    case ID_WINDOW_TILE_HORZ:
-      SendMessageW(client_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
-      return true;
-    case ID_WINDOW_TILE_VERT:
-      SendMessageW(client_, WM_MDITILE, MDITILE_VERTICAL, 0);
-      return true;
-    case ID_WINDOW_ARRANGE:
-      SendMessageW(client_, WM_MDIICONARRANGE, 0, 0);
-      return true;
-    case ID_WINDOW_MARK:
-    case ID_WINDOW_MARK_NEXT:
-    case ID_WINDOW_MARK_PREV:
-    case ID_WINDOW_MARK_RESET:
-      OnWindowMark(id);
-      return true;
-    case kCmdCommonSettings:
-    case kCmdCommonSettingsBar:
-      ShowCommonSettings(hwnd_);
-      return true;
-    default:
-      return false;
-  }
-}
-
-namespace {
-
-std::string WindowTitle(HWND hwnd) {
-  const int n = GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-  GetWindowTextW(hwnd, text.data(), n + 1);
-  text.resize(static_cast<std::size_t>(n));
-  return WideToSjis(text);
-}
-
-}  // namespace
-
-void CMainFrame::OnWindowMark(UINT id) {
-  CQueltApp* app = CQueltApp::Get();
-  Host& host = app->GetHost();
-  if (id == ID_WINDOW_MARK) {
-    MdiChild* child = app->ActiveChild();
-    if (!child) {
-      host.Beep();
-      return;
-    }
-    std::string title = WindowTitle(child->Hwnd());
-    if (windowMarks_.Toggle(reinterpret_cast<WindowId>(child->Hwnd()), title) == MarkResult::kBeep) {
-      host.Beep();
-      return;
-    }
-    SetWindowTextW(child->Hwnd(), SjisToWide(title).c_str());
-    UpdateFrameTitle();
-    return;
-  }
-  if (id == ID_WINDOW_MARK_RESET) {
-    for (WindowId w : windowMarks_.Clear()) {
-      HWND hwnd = reinterpret_cast<HWND>(w);
-      if (!IsWindow(hwnd)) continue;
-      const std::string title = WindowTitle(hwnd);
-      if (!HasMarkPrefix(title)) host.Beep();
-      SetWindowTextW(hwnd, SjisToWide(TitleWithoutMark(title)).c_str());
-    }
-    UpdateFrameTitle();
-    return;
-  }
-  WindowId next = 0;
-  int beeps = 0;
-  const bool found = windowMarks_.Step(
-      id == ID_WINDOW_MARK_NEXT, [](WindowId w) { return MdiChild::FromHwnd(reinterpret_cast<HWND>(w)) != nullptr; },
-      next, beeps);
-  for (int i = 0; i < beeps; ++i) host.Beep();
-  if (!found) {
-    if (beeps == 0) host.Beep();
-    return;
-  }
-  HWND hwnd = reinterpret_cast<HWND>(next);
-  if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
-  SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
-}
-
-bool CMainFrame::OnUpdateCommand(UINT id, CommandState& state) {
-  switch (id) {
-    case ID_APP_EXIT:
-    case kCmdCommonSettings:
-    case kCmdCommonSettingsBar:
-      return true;
-    case ID_WINDOW_CASCADE:
-    case ID_WINDOW_TILE_HORZ:
-    case ID_WINDOW_TILE_VERT:
-    case ID_WINDOW_ARRANGE:
-    case ID_WINDOW_MARK:
-      state.enabled = CQueltApp::Get()->ActiveChild() != nullptr;
-      return true;
-    case ID_WINDOW_MARK_NEXT:
-    case ID_WINDOW_MARK_PREV:
-    case ID_WINDOW_MARK_RESET:
-      return true;
-    default:
-      return false;
-  }
-}
 
 void CMainFrame::OnClose() {
   CQueltApp* app = CQueltApp::Get();
   // Resident mode: closing only hides the frame behind the icon.
   if (app->ResidentModeApplies() && EnterResidentMode()) return;
+  StoreTagBarLayout();
   app->OnMainFrameClosing();
   // The cabinet is written before the framework asks about modified documents.
   CabinetService::Get().SaveAtFrameClose();
@@ -225,25 +116,8 @@ void CMainFrame::OnDropFiles(HDROP drop) {
 }
 
 void CMainFrame::OnSize() {
-  const AppSettings& settings = CQueltApp::Get()->Settings();
-  if (!statusBar_.Hwnd()) {
-    statusBar_.Create(hwnd_);
-    statusBar_.Show(settings.displayStatusBar != 0);
-  }
-  if (!windowBar_.Hwnd() && settings.displayTabBar) {
-    windowBar_.Create(hwnd_, settings.buttonStyleTabBar != 0, settings.tabBarHeightAdjust);
-  }
-  statusBar_.Resize();
-  RECT rc;
-  GetClientRect(hwnd_, &rc);
-  const int status = statusBar_.Height(), bar = windowBar_.Height();
-  // The window bar lies at the top ("TabBarPosition" 1) or above the status
-  // bar; the MDI client takes the rest.
-  const bool top = settings.tabBarPosition != 0;
-  const int clientTop = top ? bar : 0;
-  const int clientHeight = std::max(0L, rc.bottom - status - bar);
-  if (windowBar_.Hwnd()) MoveWindow(windowBar_.Hwnd(), 0, top ? 0 : clientHeight, rc.right, bar, TRUE);
-  MoveWindow(client_, 0, clientTop, rc.right, clientHeight, TRUE);
+  if (!barsCreated_) CreateBars();
+  LayoutBars();
 }
 
 LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -258,9 +132,14 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wp));
       return 0;
-    case WM_NOTIFY:
-      windowBar_.OnNotify(*reinterpret_cast<const NMHDR*>(lp));
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      if (OnBarNotify(*reinterpret_cast<const NMHDR*>(lp), result)) return result;
       break;
+    }
+    case kWindowBarPopupMessage:
+      ShowWindowBarMenu({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      return 0;
     case WM_MENUSELECT: {
       // The status bar shows the prompt of the highlighted item.
       const UINT flags = HIWORD(wp);
@@ -271,6 +150,22 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
+    case WM_TIMER:
+      OnTimer(wp);
+      return 0;
+    case WM_QUERYENDSESSION:
+      // The close path of the documents asks no questions it cannot get
+      // answered while the session ends.
+      // Then the answer is the documents': each may save or refuse.
+      shuttingDown_ = true;
+      if (!WinApp::Instance()->SaveAllModified()) {
+        shuttingDown_ = false;
+        return FALSE;
+      }
+      return TRUE;
+    case WM_ENDSESSION:
+      if (!wp) shuttingDown_ = false;
+      break;
     case WM_TRAY_NOTIFY:
       OnTrayNotify(wp, lp);
       return 0;

@@ -1,6 +1,8 @@
-// The main frame `CMainFrame`: the MDI frame window of the program. It answers
-// DDE open requests from later starts, takes dropped files, hides behind the
-// notification-area icon in resident mode and keeps its placement.
+// The main frame `CMainFrame`: the MDI frame window of the program. It owns
+// the tool bar with the search-text box, the two tag tool bars, the window
+// bar and the status bar; answers DDE open requests from later starts; takes
+// dropped files; hides behind the notification-area icon in resident mode;
+// runs the window marks and the timers of automatic saving.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +10,24 @@
 
 #include <string>
 
-#include "frame/status_bar.h"
-#include "frame/window_bar.h"
+#include "app/auto_save_timer.h"
 #include "app/window_marks.h"
+#include "frame/status_bar.h"
+#include "frame/tool_bar.h"
+#include "frame/window_bar.h"
+#include "framework/handles.h"
 #include "framework/mdi_frame.h"
 
+namespace quelt {
+struct AppSettings;
+}
+
 namespace quelt::win {
+
+// Control ids of the bars.
+constexpr UINT kToolBarId = 59392;
+constexpr UINT kTagToolBar1Id = 59400;
+constexpr UINT kTagToolBar2Id = 59401;
 
 class CMainFrame : public MdiFrame {
  public:
@@ -24,6 +38,18 @@ class CMainFrame : public MdiFrame {
   void RemoveTrayIcon();
   CStatusBar& StatusBar() { return statusBar_; }
   CWindowBar& WindowBar() { return windowBar_; }
+  CToolBar& ToolBar() { return toolBar_; }
+  // The tag menu of the text view (menu 145), or null when it could not be
+  // made.
+  HMENU TextTagMenu() const { return tagMenu_.Get(); }
+  // At idle time: button states, indicator panes, the tag bars.
+  void OnIdleUpdate();
+  // Key or mouse input in an edit window (automatic saving waits for quiet).
+  void OnUserInput() { autoSave_.OnInput(); }
+  // After the settings sheet changed the record: bars and timers follow.
+  void ApplySettings(const AppSettings& before);
+  // The system asked whether it may end the session.
+  bool ShuttingDown() const { return shuttingDown_; }
 
  protected:
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -31,17 +57,41 @@ class CMainFrame : public MdiFrame {
   void OnSize() override;
 
  private:
+  // main_frame.cpp: DDE, dropped files, resident mode.
   LRESULT OnDdeInitiate(HWND client, LPARAM lp);
   LRESULT OnDdeExecute(HWND client, LPARAM lp);
   void OnDropFiles(HDROP drop);
   bool EnterResidentMode();
   void OnTrayNotify(WPARAM id, LPARAM mouseMsg);
+  // main_frame_bars.cpp: the bars.
+  void CreateBars();
+  void LayoutBars();
+  bool OnBarNotify(const NMHDR& header, LRESULT& result);
+  void ShowWindowBarMenu(POINT screen);
+  void UpdateIndicators();
+  void UpdateTagBars();
+  void StoreTagBarLayout();
+  void ApplyBrowseMode();
+  // main_frame_commands.cpp: marks, favourites, help, timers.
   void OnWindowMark(UINT id);
+  void OnFavouriteFolder(UINT id);
+  void OnHelp();
+  void OnTimer(UINT_PTR id);
+  void RunAutoSaveActions(const AutoSaveActions& actions);
 
   bool trayIconShown_ = false;
+  bool barsCreated_ = false;
+  bool tagBarsShown_ = false;
+  bool shuttingDown_ = false;
   CStatusBar statusBar_;
   CWindowBar windowBar_;
+  CToolBar toolBar_;
+  CToolBar tagBar1_;
+  CToolBar tagBar2_;
+  MenuHandle tagMenu_;
+  std::wstring tipText_;
   WindowMarks windowMarks_;
+  AutoSaveTimer autoSave_;
 };
 
 }  // namespace quelt::win

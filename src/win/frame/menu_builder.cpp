@@ -1,5 +1,7 @@
 #include "frame/menu_builder.h"
 
+#include <vector>
+
 #include "framework/win_text.h"
 #include "res/resource.h"
 
@@ -44,7 +46,13 @@ bool AppendItems(HMENU menu, const std::vector<MenuNode>& items, MnemonicShow sh
   return true;
 }
 
-const CommandInfo* Find(UINT id) { return id <= 0xFFFF ? FindCommand(static_cast<CommandId>(id)) : nullptr; }
+const CommandInfo* Find(UINT id) {
+  // The entries of the recent-file list and of the favourite folders share
+  // the prompt of their first item.
+  if (id > kCmdRecentFileFirst && id <= kCmdRecentFileFirst + 15) id = kCmdRecentFileFirst;
+  if (id > kCmdFavouriteFolders && id <= kCmdFavouriteFolders + 3) id = kCmdFavouriteFolders;
+  return id <= 0xFFFF ? FindCommand(static_cast<CommandId>(id)) : nullptr;
+}
 
 }  // namespace
 
@@ -54,6 +62,17 @@ MenuHandle BuildMenu(int menuId, MnemonicShow show) {
   MenuHandle menu(CreateMenu());
   if (!menu || !AppendItems(menu.Get(), tree.items, show)) return MenuHandle();
   return menu;
+}
+
+HACCEL BuildFrameAccelerators() {
+  std::vector<ACCEL> table;
+  for (const FrameAccelerator& a : FrameAccelerators()) {
+    BYTE flags = FVIRTKEY;
+    if (a.shift) flags |= FSHIFT;
+    if (a.alt) flags |= FALT;
+    table.push_back({flags, a.key, a.command});
+  }
+  return CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
 }
 
 std::wstring CommandMenuText(UINT id, MnemonicShow show) {

@@ -17,6 +17,9 @@ namespace quelt::win {
 // the kana letter). An empty handle for an unknown id or a failed call.
 MenuHandle BuildMenu(int menuId, MnemonicShow show = MnemonicShow::kLatin);
 
+// The frame's accelerator table (undo, redo and help keys); null on failure.
+HACCEL BuildFrameAccelerators();
+
 // The text a menu shows for command id, as UTF-16; empty for no menu item.
 std::wstring CommandMenuText(UINT id, MnemonicShow show = MnemonicShow::kLatin);
 // The status-bar prompt and the tooltip of command id; empty when it has none.

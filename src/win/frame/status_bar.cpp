@@ -7,16 +7,27 @@
 namespace quelt::win {
 namespace {
 
-// Widths of the panes after the prompt, measured on their placeholders
-// "XXXXX", "XXX", "XXX", "BBBB", "SJIS" and "CRLF".
-constexpr std::array<const wchar_t*, 6> kPlaceholders = {L"XXXXX", L"XXX", L"XXX", L"BBBB", L"SJIS", L"CRLF"};
+// Widths of the panes after the prompt, measured on their placeholders.
+constexpr std::array<const wchar_t*, 9> kPlaceholders = {L"XXXXX", L"XXX",  L"XXX",  L"BBBB",       L"SJIS",
+                                                         L"CRLF",  L"上書", L"書禁", L"%1 %2      "};
 
 }  // namespace
 
-bool CStatusBar::Create(HWND frame) {
+CStatusBar::~CStatusBar() {
+  if (font_) DeleteObject(font_);
+}
+
+bool CStatusBar::Create(HWND frame, bool english) {
   hwnd_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                           nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
+  HDC dc = GetDC(hwnd_);
+  const int height = -MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  ReleaseDC(hwnd_, dc);
+  font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, english ? ANSI_CHARSET : SHIFTJIS_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                      english ? L"MS Sans Serif" : L"MS UI Gothic");
+  if (font_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   Resize();
   return true;
 }
@@ -58,7 +69,13 @@ void CStatusBar::Resize() {
 }
 
 void CStatusBar::SetText(StatusPane pane, const std::wstring& text) {
-  if (hwnd_) SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text.c_str()));
+  const auto i = static_cast<std::size_t>(pane);
+  if (!hwnd_ || i >= shown_.size()) return;
+  // The prompt pane is written every time: the framework's own messages
+  // may have changed it behind our back.
+  if (pane != StatusPane::kPrompt && shown_[i] == text) return;
+  shown_[i] = text;
+  SendMessageW(hwnd_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void CStatusBar::Show(bool show) {

@@ -1,10 +1,12 @@
 // The status bar of the main frame: the prompt pane, then the caret's line,
-// the two column panes, the character-code pane and the code and line-end
-// names of the active document.
+// the two column panes, the character-code pane, the code and line-end
+// names of the active document, the overwrite and protection indicators and
+// the recording indicator.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 namespace quelt::win {
@@ -17,11 +19,20 @@ enum class StatusPane : int {
   kCharCode = 4,
   kCodeName = 5,
   kLineEndName = 6,
+  kOverwrite = 7,
+  kProtect = 8,
+  kRecord = 9,
 };
+
+// Texts of the indicator panes.
+inline constexpr wchar_t kOverwriteIndicator[] = L"上書";
+inline constexpr wchar_t kProtectIndicator[] = L"書禁";
 
 class CStatusBar {
  public:
-  bool Create(HWND frame);
+  ~CStatusBar();
+  // english: the interface language chooses the bar's 10-point font.
+  bool Create(HWND frame, bool english);
   HWND Hwnd() const { return hwnd_; }
   // Height the bar takes from the bottom of the frame (0 when hidden).
   int Height() const;
@@ -31,6 +42,8 @@ class CStatusBar {
 
  private:
   HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+  std::array<std::wstring, 10> shown_;
 };
 
 }  // namespace quelt::win

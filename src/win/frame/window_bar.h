@@ -1,8 +1,11 @@
 // The window bar `CWindowBar`: a tab control of the open text windows that
-// follows the active window; selecting a tab activates its window.
+// follows the active window; selecting a tab activates its window, and a
+// right-button press on a tab activates it and asks the frame for the
+// window-bar menu.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -15,9 +18,13 @@ class Document;
 
 // Control id of the window bar.
 constexpr UINT kWindowBarId = 32952;
+// Posted to the frame to open the window-bar menu; lParam holds the screen
+// point (x low, y high).
+constexpr UINT kWindowBarPopupMessage = 1047;
 
 class CWindowBar {
  public:
+  ~CWindowBar();
   bool Create(HWND frame, bool buttons, int heightAdjust);
   HWND Hwnd() const { return hwnd_; }
   // Height the bar takes (0 when hidden or not made).
@@ -29,11 +36,16 @@ class CWindowBar {
   void OnNotify(const NMHDR& header);
 
  private:
+  void ActivateTab(int index);
+  void OnRightClick();
+
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
+  HIMAGELIST images_ = nullptr;
   int heightAdjust_ = 0;
   std::vector<Document*> documents_;
   std::vector<std::wstring> texts_;
+  std::vector<int> imageOf_;
   int selected_ = -1;
 };
 

@@ -10,14 +10,13 @@
 
 namespace quelt::win {
 
-DocTemplate::DocTemplate(UINT resourceId, const std::wstring& description, DocumentFactory makeDocument,
+DocTemplate::DocTemplate(UINT resourceId, const std::wstring& description, HMENU menu, DocumentFactory makeDocument,
                          ViewFactory makeView)
     : resourceId_(resourceId),
       description_(description),
       makeDocument_(std::move(makeDocument)),
-      makeView_(std::move(makeView)) {
-  menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId));
-}
+      makeView_(std::move(makeView)),
+      menu_(menu) {}
 
 DocTemplate::~DocTemplate() {
   if (menu_) DestroyMenu(menu_);

@@ -20,7 +20,8 @@ class DocTemplate {
   using ViewFactory = std::function<std::unique_ptr<View>()>;
 
   // description: "\n<doc name>\n<file-new name>\n<filter>\n<ext>\n<type id>\n<type name>"
-  DocTemplate(UINT resourceId, const std::wstring& description, DocumentFactory makeDocument,
+  // menu is the menu bar of the kind's windows; the template owns it.
+  DocTemplate(UINT resourceId, const std::wstring& description, HMENU menu, DocumentFactory makeDocument,
               ViewFactory makeView);
   ~DocTemplate();
 

@@ -122,7 +122,6 @@ LRESULT MdiFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE: {
       CLIENTCREATESTRUCT ccs{};
-      const int count = GetMenuItemCount(defaultMenu_);
       ccs.hWindowMenu = WindowMenuOf(defaultMenu_);
       ccs.idFirstChild = kFirstMdiChildId;
       client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,

@@ -14,6 +14,7 @@ WinApp* WinApp::instance_ = nullptr;
 WinApp::WinApp() { instance_ = this; }
 
 WinApp::~WinApp() {
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
   templates_.clear();
   instance_ = nullptr;
 }
@@ -47,8 +48,14 @@ bool WinApp::OnIdle(long) { return false; }
 bool WinApp::PreTranslateMessage(MSG& msg) {
   if (mainFrame_ && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
     if (TranslateMDISysAccel(MdiClient(), &msg)) return true;
+    if (accelerators_ && TranslateAcceleratorW(mainFrame_->Hwnd(), accelerators_, &msg)) return true;
   }
   return false;
+}
+
+void WinApp::SetAccelerators(HACCEL table) {
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  accelerators_ = table;
 }
 
 Document* WinApp::OpenDocumentFile(const std::string& path) {
@@ -97,6 +104,13 @@ bool WinApp::RouteUpdate(UINT id, CommandState& state) {
   if (MdiChild* child = ActiveChild(); child && child->RouteUpdate(id, state)) return true;
   if (mainFrame_ && mainFrame_->OnUpdateCommand(id, state)) return true;
   return OnUpdateCommand(id, state);
+}
+
+bool WinApp::SaveAllModified() {
+  for (Document* doc : AllDocuments()) {
+    if (!doc->SaveModified()) return false;
+  }
+  return true;
 }
 
 bool WinApp::CloseAllDocuments() {

@@ -53,6 +53,8 @@ class WinApp : public CommandTarget {
 
   // Asks about every modified document, then closes all; false on Cancel.
   bool CloseAllDocuments();
+  // Asks every document to save its changes; false when one refused.
+  bool SaveAllModified();
 
   // Notifications from the frames.
   virtual void OnChildActivated(MdiChild* child);
@@ -60,12 +62,15 @@ class WinApp : public CommandTarget {
 
  protected:
   void SetMainFrame(MdiFrame* frame) { mainFrame_ = frame; }
+  // The frame's accelerator table; the app owns it.
+  void SetAccelerators(HACCEL table);
   // Keyboard messages a dialog or accelerator table takes first.
   virtual bool PreTranslateMessage(MSG& msg);
 
  private:
   static WinApp* instance_;
   MdiFrame* mainFrame_ = nullptr;
+  HACCEL accelerators_ = nullptr;
   std::vector<std::unique_ptr<DocTemplate>> templates_;
 };
 

@@ -100,6 +100,10 @@ bool RunOpenDialog(HWND owner, OpenDialogResult& result) {
   ofn.lpstrFile = buffer.data();
   ofn.nMaxFile = static_cast<DWORD>(buffer.size());
   ofn.lpstrDefExt = ext.c_str();
+  // The dialog opens in the current folder (a favourite folder sets it).
+  wchar_t current[MAX_PATH + 1] = L"";
+  const DWORD got = GetCurrentDirectoryW(MAX_PATH + 1, current);
+  ofn.lpstrInitialDir = got > 0 && got <= MAX_PATH ? current : nullptr;
   ofn.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLETEMPLATE |
               OFN_ENABLEHOOK | OFN_ENABLESIZING;
   ofn.lpTemplateName = MAKEINTRESOURCEW(IDD_TEXT_OPEN);

@@ -15,7 +15,7 @@
 namespace quelt::win {
 namespace {
 
-constexpr wchar_t kClassName[] = L"QueltNorbEV";
+constexpr const wchar_t* kClassName = CNorbEV::kWindowClass;
 // The face used when the cabinet names none.
 constexpr wchar_t kDefaultFace[] = L"ＭＳ ゴシック";
 constexpr int kDefaultPointSize = 10;

@@ -79,6 +79,7 @@ struct EvMetrics {
 
 class CNorbEV {
  public:
+  static constexpr const wchar_t* kWindowClass = L"QueltNorbEV";
   // owner: the view that holds the window, named in update hints.
   CNorbEV(CNorbDoc& doc, View* owner);
   ~CNorbEV();

@@ -57,3 +57,37 @@ TEST(AutoSaveTimerTest, NewSettingsRestartTheIntervalOnlyWhenItChanged) {
 
 }  // namespace
 }  // namespace quelt
+
+#include "text/auto_save_rule.h"
+
+namespace quelt {
+namespace {
+
+TEST(AutoSaveRuleTest, OnlyModifiedNamedWritableDocumentsAreSaved) {
+  const AutoSaveOptions on{true, false, true, false};
+  const AutoSaveDocState ready{false, false, false, true};
+  EXPECT_EQ(AutoSaveStep::kSaveFile, AutoSaveStepFor(ready, on));
+  AutoSaveDocState d = ready;
+  d.writeProtected = true;
+  EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(d, on));
+  d = ready;
+  d.empty = true;
+  EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(d, on));
+  d = ready;
+  d.untitled = true;
+  EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(d, on));
+  d = ready;
+  d.modified = false;
+  EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(d, on));
+  EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(ready, {true, true, true, false}));
+  EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(ready, {false, false, true, false}));
+}
+
+TEST(AutoSaveRuleTest, WithoutTheOriginalFileOnlyABackupIsWrittenAndOnlyWhenBackupsAreOn) {
+  const AutoSaveDocState ready{false, false, false, true};
+  EXPECT_EQ(AutoSaveStep::kBackupOnly, AutoSaveStepFor(ready, {true, false, false, true}));
+  EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(ready, {true, false, false, false}));
+}
+
+}  // namespace
+}  // namespace quelt

@@ -1,0 +1,192 @@
+// The bars of the main frame: creation in the frame's order, docking, the
+// tooltips and fly-by prompts of the buttons, the indicator panes and the
+// window-bar menu.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/quelt_app.h"
+#include "app/tag_bar_layout.h"
+#include "app/toolbar_data.h"
+#include "base/messages.h"
+#include "frame/main_frame.h"
+#include "frame/menu_builder.h"
+#include "framework/mdi_child.h"
+#include "view/edit_modes.h"
+#include "view/norb_doc.h"
+#include "view/norb_view.h"
+
+namespace quelt::win {
+namespace {
+
+AutoSaveConfig AutoSaveConfigOf(const AppSettings& s) {
+  return {s.autoSave != 0, s.autoSaveIntervalSec, s.autoSaveWaitSec};
+}
+
+TagBarLayout TagLayoutOf(const AppSettings& s) { return {s.tagToolBarLeft, s.tagToolBarParallel, s.tagToolBarSequence}; }
+
+BarRect ScreenRect(HWND hwnd) {
+  RECT rc{};
+  GetWindowRect(hwnd, &rc);
+  return {rc.left, rc.top, rc.right, rc.bottom};
+}
+
+}  // namespace
+
+void CMainFrame::CreateBars() {
+  barsCreated_ = true;
+  CQueltApp* app = CQueltApp::Get();
+  const AppSettings& s = app->Settings();
+  const bool english = IsEnglishInterface();
+  // The tool bar with its search-text box.
+  toolBar_.Create(hwnd_, kToolBarId, kToolBarBitmap, ToolBarButtonCommands(), DefaultToolBarLayout(), false);
+  toolBar_.SetFindBoxFont(s.findBoxFontNo, english);
+  // The tag tool bars, hidden until an HTML document is active.
+  const bool vertical = s.tagToolBarLeft != 0;
+  tagBar1_.Create(hwnd_, kTagToolBar1Id, kTagToolBar1Bitmap, TagToolBar1Commands(), TagToolBar1Commands(), vertical);
+  tagBar2_.Create(hwnd_, kTagToolBar2Id, kTagToolBar2Bitmap, TagToolBar2Commands(), TagToolBar2Commands(), vertical);
+  statusBar_.Create(hwnd_, english);
+  ApplyBrowseMode();
+  toolBar_.Show(s.displayToolBar != 0);
+  statusBar_.Show(s.displayStatusBar != 0);
+  // The tag menu of the text view.
+  tagMenu_ = BuildMenu(kMenuTextTag);
+  if (!tagMenu_) app->GetHost().Beep();
+  windowBar_.Create(hwnd_, s.buttonStyleTabBar != 0, s.tabBarHeightAdjust);
+  if (!s.displayTabBar && windowBar_.Hwnd()) ShowWindow(windowBar_.Hwnd(), SW_HIDE);
+  RunAutoSaveActions(autoSave_.Start(AutoSaveConfigOf(s)));
+}
+
+void CMainFrame::ApplyBrowseMode() {
+  // The overwrite-permission button is there only in browse mode.
+  const bool viewMode = CQueltApp::Get()->Settings().viewMode != 0;
+  if (toolBar_.Hwnd()) SendMessageW(toolBar_.Hwnd(), TB_HIDEBUTTON, kCmdAllowOverwrite, MAKELPARAM(!viewMode, 0));
+}
+
+void CMainFrame::LayoutBars() {
+  const AppSettings& s = CQueltApp::Get()->Settings();
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  statusBar_.Resize();
+  int top = 0, left = 0;
+  int bottom = std::max(0, static_cast<int>(rc.bottom) - statusBar_.Height());
+  if (toolBar_.Visible()) {
+    const int h = toolBar_.Size().cy;
+    MoveWindow(toolBar_.Hwnd(), 0, 0, rc.right, h, TRUE);
+    top += h;
+  }
+  // The window bar at the top ("TabBarPosition" 1) or above the status bar.
+  const int bar = windowBar_.Height();
+  if (bar > 0) {
+    const bool atTop = s.tabBarPosition != 0;
+    if (!atTop) bottom = std::max(top, bottom - bar);
+    MoveWindow(windowBar_.Hwnd(), 0, atTop ? top : bottom, rc.right, bar, TRUE);
+    if (atTop) top += bar;
+  }
+  if (tagBarsShown_) {
+    const SIZE a = tagBar1_.Size(), b = tagBar2_.Size();
+    const TagBarLayout layout = TagLayoutOf(s);
+    const TagBarPlaces places = PlaceTagBars(layout, {a.cx, a.cy}, {b.cx, b.cy}, 0, top);
+    MoveWindow(tagBar1_.Hwnd(), places.first.left, places.first.top, places.first.Width(), places.first.Height(), TRUE);
+    MoveWindow(tagBar2_.Hwnd(), places.second.left, places.second.top, places.second.Width(),
+               places.second.Height(), TRUE);
+    if (layout.left) {
+      left += places.thickness;
+    } else {
+      top += places.thickness;
+    }
+  }
+  MoveWindow(client_, left, top, std::max(0, static_cast<int>(rc.right) - left), std::max(0, bottom - top), TRUE);
+}
+
+void CMainFrame::StoreTagBarLayout() {
+  AppSettings& s = CQueltApp::Get()->Settings();
+  // Only bars that have been shown have a place of their own.
+  if (!s.saveTagToolBarLayout || !tagBarsShown_) return;
+  const TagBarLayout l = quelt::StoreTagBarLayout(ScreenRect(tagBar1_.Hwnd()), ScreenRect(tagBar2_.Hwnd()));
+  s.tagToolBarLeft = l.left;
+  s.tagToolBarParallel = l.parallel;
+  s.tagToolBarSequence = l.sequence;
+}
+
+bool CMainFrame::OnBarNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code == TTN_GETDISPINFOW) {
+    // A command without a tip has no tooltip.
+    auto& info = *reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(&header));
+    tipText_ = CommandTip(static_cast<UINT>(header.idFrom));
+    info.lpszText = tipText_.data();
+    info.hinst = nullptr;
+    result = 0;
+    return true;
+  }
+  if (header.code == TBN_HOTITEMCHANGE) {
+    // The prompt of the button under the pointer.
+    const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
+    statusBar_.SetText(StatusPane::kPrompt, (hot.dwFlags & HICF_LEAVING) ? std::wstring() : CommandPrompt(hot.idNew));
+    result = 0;
+    return true;
+  }
+  if (header.hwndFrom == windowBar_.Hwnd()) windowBar_.OnNotify(header);
+  return false;
+}
+
+void CMainFrame::ShowWindowBarMenu(POINT screen) {
+  MenuHandle menu = BuildMenu(kMenuWindowBar);
+  HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
+  if (!popup) {
+    CQueltApp::Get()->GetHost().Beep();
+    return;
+  }
+  TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
+}
+
+void CMainFrame::OnIdleUpdate() {
+  toolBar_.UpdateButtons();
+  tagBar1_.UpdateButtons();
+  tagBar2_.UpdateButtons();
+  UpdateIndicators();
+  UpdateTagBars();
+}
+
+void CMainFrame::UpdateIndicators() {
+  MdiChild* child = CQueltApp::Get()->ActiveChild();
+  auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
+  if (!child) {
+    for (StatusPane pane : {StatusPane::kLine, StatusPane::kColumnHigh, StatusPane::kColumnLow})
+      statusBar_.SetText(pane, L"");
+  }
+  if (!view) {
+    for (StatusPane pane : {StatusPane::kCharCode, StatusPane::kCodeName, StatusPane::kLineEndName,
+                            StatusPane::kOverwrite, StatusPane::kProtect})
+      statusBar_.SetText(pane, L"");
+    return;
+  }
+  auto* doc = static_cast<CNorbDoc*>(view->GetDocument());
+  statusBar_.SetText(StatusPane::kOverwrite, GlobalEditModes().insert ? L"" : kOverwriteIndicator);
+  statusBar_.SetText(StatusPane::kProtect, doc && doc->Store().WriteProtect() ? kProtectIndicator : L"");
+}
+
+void CMainFrame::UpdateTagBars() {
+  MdiChild* child = CQueltApp::Get()->ActiveChild();
+  auto* doc = child && child->GetView() ? dynamic_cast<CNorbDoc*>(child->GetView()->GetDocument()) : nullptr;
+  const bool show = doc && doc->IsHtml();
+  if (show == tagBarsShown_ || !tagBar1_.Hwnd() || !tagBar2_.Hwnd()) return;
+  tagBarsShown_ = show;
+  tagBar1_.Show(show);
+  tagBar2_.Show(show);
+  LayoutBars();
+}
+
+void CMainFrame::ApplySettings(const AppSettings& before) {
+  const AppSettings& s = CQueltApp::Get()->Settings();
+  toolBar_.Show(s.displayToolBar != 0);
+  statusBar_.Show(s.displayStatusBar != 0);
+  if (windowBar_.Hwnd()) ShowWindow(windowBar_.Hwnd(), s.displayTabBar ? SW_SHOWNA : SW_HIDE);
+  if (s.findBoxFontNo != before.findBoxFontNo) toolBar_.SetFindBoxFont(s.findBoxFontNo, IsEnglishInterface());
+  ApplyBrowseMode();
+  RunAutoSaveActions(autoSave_.Apply(AutoSaveConfigOf(before), AutoSaveConfigOf(s)));
+  LayoutBars();
+}
+
+}  // namespace quelt::win

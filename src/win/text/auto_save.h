@@ -1,0 +1,9 @@
+// Automatic saving of the open text documents, run by the frame's timers.
+#pragma once
+
+namespace quelt::win {
+
+// Saves every open text document that automatic saving applies to.
+void AutoSaveTextDocuments();
+
+}  // namespace quelt::win
