@@ -12,8 +12,8 @@ check "the second file is active" wait_window "two.txt" 60
 sleep 1
 screenshot "$E2E_WORK/window_bar.png"
 win=$(xdotool search --name "two.txt" | head -1)
-# The first tab sits just below the menu bar at the left.
-xdotool mousemove --window "$win" 30 28 click 1
+# The first tab sits below the menu bar and the one-row tool bar, at the left.
+xdotool mousemove --window "$win" 30 54 click 1
 check "choosing the first tab activates its window" wait_window "one.txt" 10
 run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/command_line.h"
 #include "app/quelt_app.h"
 #include "app/tag_bar_layout.h"
 #include "app/toolbar_data.h"
@@ -71,11 +72,7 @@ void CMainFrame::LayoutBars() {
   statusBar_.Resize();
   int top = 0, left = 0;
   int bottom = std::max(0, static_cast<int>(rc.bottom) - statusBar_.Height());
-  if (toolBar_.Visible()) {
-    const int h = toolBar_.Size().cy;
-    MoveWindow(toolBar_.Hwnd(), 0, 0, rc.right, h, TRUE);
-    top += h;
-  }
+  top += toolBar_.PlaceAtTop(rc.right);
   // The window bar at the top ("TabBarPosition" 1) or above the status bar.
   const int bar = windowBar_.Height();
   if (bar > 0) {
@@ -170,7 +167,9 @@ void CMainFrame::UpdateIndicators() {
 void CMainFrame::UpdateTagBars() {
   MdiChild* child = CQueltApp::Get()->ActiveChild();
   auto* doc = child && child->GetView() ? dynamic_cast<CNorbDoc*>(child->GetView()->GetDocument()) : nullptr;
-  const bool show = doc && doc->IsHtml();
+  // The tag tool bars serve HTML: they show while an HTML document is
+  // active, in the visual mode or as text.
+  const bool show = doc && (doc->IsHtml() || IsHtmlName(doc->PathName()));
   if (show == tagBarsShown_ || !tagBar1_.Hwnd() || !tagBar2_.Hwnd()) return;
   tagBarsShown_ = show;
   tagBar1_.Show(show);

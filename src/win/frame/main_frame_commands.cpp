@@ -138,6 +138,7 @@ void CMainFrame::OnWindowMark(UINT id) {
       return;
     }
     SetWindowTextW(child->Hwnd(), SjisToWide(title).c_str());
+    child->SetTitlePrefix(HasMarkPrefix(title) ? L"* " : L"");
     UpdateFrameTitle();
     return;
   }
@@ -148,6 +149,7 @@ void CMainFrame::OnWindowMark(UINT id) {
       const std::string title = WindowTitle(hwnd);
       if (!HasMarkPrefix(title)) host.Beep();
       SetWindowTextW(hwnd, SjisToWide(TitleWithoutMark(title)).c_str());
+      if (MdiChild* child = MdiChild::FromHwnd(hwnd)) child->SetTitlePrefix(L"");
     }
     UpdateFrameTitle();
     return;

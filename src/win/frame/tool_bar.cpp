@@ -44,7 +44,7 @@ CToolBar::~CToolBar() {
 bool CToolBar::Create(HWND frame, UINT id, int bitmapId, std::span<const CommandId> images,
                       std::span<const CommandId> layout, bool vertical) {
   const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
-                      CCS_NORESIZE | CCS_NOPARENTALIGN | (vertical ? CCS_VERT | TBSTYLE_WRAPABLE : 0);
+                      CCS_NORESIZE | CCS_NOPARENTALIGN | TBSTYLE_WRAPABLE | (vertical ? CCS_VERT : 0);
   hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", style, 0, 0, 0, 0, frame,
                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
@@ -96,17 +96,38 @@ bool CToolBar::Create(HWND frame, UINT id, int bitmapId, std::span<const Command
 }
 
 void CToolBar::AddFindBox(int index) {
-  RECT rc{};
-  SendMessageW(hwnd_, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rc));
+  findBoxIndex_ = index;
   findBox_ = CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN |
                                                        CBS_AUTOHSCROLL,
-                             rc.left + 2, rc.top, kFindBoxWidth - 4, kFindBoxDropHeight, hwnd_,
+                             0, 0, kFindBoxWidth - 4, kFindBoxDropHeight, hwnd_,
                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFindBoxId)), GetModuleHandleW(nullptr),
                              nullptr);
   if (!findBox_) return;
   if (HWND edit = GetWindow(findBox_, GW_CHILD)) {
     SetWindowSubclass(edit, FindEditProc, kFindEditSubclass, reinterpret_cast<DWORD_PTR>(GetParent(hwnd_)));
   }
+  PlaceFindBox();
+}
+
+void CToolBar::PlaceFindBox() {
+  if (!findBox_) return;
+  // Over its separator, centred in the separator's row.
+  RECT place{}, box{};
+  SendMessageW(hwnd_, TB_GETITEMRECT, static_cast<WPARAM>(findBoxIndex_), reinterpret_cast<LPARAM>(&place));
+  GetWindowRect(findBox_, &box);
+  const int top = place.top + std::max(0, static_cast<int>((place.bottom - place.top) - (box.bottom - box.top)) / 2);
+  SetWindowPos(findBox_, nullptr, place.left + 2, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int CToolBar::PlaceAtTop(int width) {
+  if (!Visible()) return 0;
+  // The bar wraps its buttons at its own width.
+  MoveWindow(hwnd_, 0, 0, width, Size().cy, FALSE);
+  SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
+  const int height = Size().cy;
+  MoveWindow(hwnd_, 0, 0, width, height, TRUE);
+  PlaceFindBox();
+  return height;
 }
 
 void CToolBar::SetFindBoxFont(int fontNo, bool english) {
@@ -124,13 +145,7 @@ void CToolBar::SetFindBoxFont(int fontNo, bool english) {
   SendMessageW(findBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (findFont_) DeleteObject(findFont_);
   findFont_ = font;
-  // The box keeps to the bar's height: centre it in its place.
-  RECT box{}, bar{};
-  GetWindowRect(findBox_, &box);
-  GetClientRect(hwnd_, &bar);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&box), 2);
-  const int top = std::max(0, static_cast<int>((bar.bottom - (box.bottom - box.top)) / 2));
-  SetWindowPos(findBox_, nullptr, box.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceFindBox();
 }
 
 bool CToolBar::FindBoxHasFocus() const {

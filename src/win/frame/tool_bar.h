@@ -28,6 +28,9 @@ class CToolBar {
   void Show(bool show);
   // The size the whole bar needs.
   SIZE Size() const;
+  // Places the bar at the top of the frame, width wide, its buttons wrapped
+  // into as many rows as they need; returns the height taken.
+  int PlaceAtTop(int width);
   // Enables and checks the buttons as the command routing says.
   void UpdateButtons();
   // The search-text box, or null.
@@ -39,11 +42,13 @@ class CToolBar {
 
  private:
   void AddFindBox(int index);
+  void PlaceFindBox();
 
   HWND hwnd_ = nullptr;
   HWND findBox_ = nullptr;
   HIMAGELIST images_ = nullptr;
   HFONT findFont_ = nullptr;
+  int findBoxIndex_ = -1;
   std::vector<CommandId> commands_;  // the buttons, separators and box excluded
 };
 

@@ -61,6 +61,7 @@ void MdiChild::UpdateTitle() {
       if (views[i] == view_.get()) title += L":" + std::to_wstring(i + 1);
     }
   }
+  if (!titlePrefix_.empty() && title.compare(0, titlePrefix_.size(), titlePrefix_) != 0) title = titlePrefix_ + title;
   SetWindowTextW(hwnd_, title.c_str());
   WinApp::Instance()->OnFrameTitleChanged();
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "framework/command.h"
 
@@ -26,6 +27,8 @@ class MdiChild {
   View* GetView() const { return view_.get(); }
   DocTemplate* Template() const { return template_; }
   void UpdateTitle();
+  // A prefix the title keeps when it is rebuilt (the window mark's "* ").
+  void SetTitlePrefix(const std::wstring& prefix) { titlePrefix_ = prefix; }
   void Activate();
   // Destroys the frame without asking anything; deletes this.
   void Destroy();
@@ -42,6 +45,7 @@ class MdiChild {
   void OnNcDestroy();
 
   HWND hwnd_ = nullptr;
+  std::wstring titlePrefix_;
   std::unique_ptr<View> view_;
   DocTemplate* template_;
 };
