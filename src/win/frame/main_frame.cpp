@@ -12,6 +12,8 @@
 #include "framework/mdi_child.h"
 #include "framework/win_app.h"
 #include "framework/win_text.h"
+#include "view/norb_ev.h"
+#include "view/norb_view.h"
 #include "res/resource.h"
 
 namespace quelt::win {
@@ -121,6 +123,18 @@ void CMainFrame::OnSize() {
 }
 
 LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  // Older mouse drivers send the wheel as this registered message, with the
+  // wheel amount in wParam; the active text view scrolls as for the wheel.
+  static const UINT wheelMessage = RegisterWindowMessageW(L"MSWHEEL_ROLLMSG");
+  if (msg == wheelMessage && wheelMessage != 0) {
+    MdiChild* child = CQueltApp::Get()->ActiveChild();
+    auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
+    if (view && view->EditWindow()) {
+      SendMessageW(view->EditWindow()->Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(wp))),
+                   lp);
+    }
+    return 0;
+  }
   switch (msg) {
     case WM_DDE_INITIATE:
       return OnDdeInitiate(reinterpret_cast<HWND>(wp), lp);
