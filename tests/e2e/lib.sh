@@ -17,12 +17,15 @@
 #                        output without CRs
 #   check WHAT CMD...    counts a pass when CMD succeeds, else prints FAIL
 #   expect_eq WHAT WANT GOT
+#   probe ARGS...        runs tests/win's probe.exe (built beside quelt.exe)
+#                        against the running editor, output without CRs
 #   e2e_finish           kills what is left, prints "N passed, N failed"
 set -u
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_BUILD=${E2E_BUILD:-$E2E_ROOT/build/win32}
 E2E_EXE=$E2E_BUILD/src/win/quelt.exe
+E2E_PROBE=$E2E_BUILD/tests/win/probe.exe
 E2E_TESTS=$E2E_ROOT/tests/e2e
 export WINEPREFIX=${WINEPREFIX:-$E2E_ROOT/build/e2e/prefix}
 export WINEDEBUG=-all
@@ -103,6 +106,14 @@ settings_value() {
   tr -d '\r' <"$ini" | awk -v key="$1" '
     /^\[/ { section = $0; next }
     section == "[Settings]" && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
+}
+
+probe() {
+  [ -f "$E2E_PROBE" ] || { echo "probe: $E2E_PROBE missing" >&2; return 2; }
+  local rc
+  timeout 300 wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'
+  rc=${PIPESTATUS[0]}
+  return "$rc"
 }
 
 screenshot() { import -window root "$1" 2>/dev/null; }

@@ -4,7 +4,8 @@
 # cabinet and one of the older 16-bit layout open with their tab width and
 # their colour codes converted, as the re-save at exit shows; a change made
 # in the cabinet sheet is committed to the file at once; the new-cabinet and
-# change-cabinet commands; the keyword page's length check.
+# change-cabinet commands, reached by their tool-bar buttons; the keyword
+# page's length check.
 source "$(dirname "$0")/lib.sh"
 e2e_begin cabinet
 
@@ -85,9 +86,13 @@ expect_eq "its tab width is kept" 6 "$(field "$OLD" tab)"
 quelt_start "/A=$(winpath "$OLD")"
 check "the older cabinet opens again" wait_window "c.txt" 60
 sleep 3  # the splash closes
-xdotool key alt+c
+win=$(xdotool search --name "c.txt" | head -1)
+xdotool mousemove --window "$win" 300 300 click 1
+sleep 0.5
+# Options, cabinet: the sheet opens on its format page.
+xdotool key alt+o
 sleep 1
-xdotool key s
+xdotool key c
 check "the cabinet sheet opens" wait_window "ｷｬﾋﾞﾈｯﾄ" 20
 sleep 1
 screenshot "$E2E_WORK/sheet.png"
@@ -101,9 +106,8 @@ expect_eq "the change is committed to the file at once" 9 "$(field "$OLD" tab)"
 # 7. A new cabinet of type "Ｃ言語" from the new-cabinet dialog: the short
 # file with that type's defaults, the frame titled after it.
 MADE=$E2E_WORK/made.cab
-xdotool key alt+c
-sleep 1
-xdotool key n
+probe button 32777 >"$E2E_WORK/button_new.txt"
+expect_eq "the new-cabinet button is found by its prompt and tip" 0 "$?"
 check "the new-cabinet dialog opens" wait_window "新規ｷｬﾋﾞﾈｯﾄの作成" 20
 sleep 1
 xdotool type "$(winpath "$E2E_WORK/made")"
@@ -119,9 +123,8 @@ expect_eq "and no documents" 0 "$(field "$MADE" count)"
 expect_eq "the previous cabinet was saved with its document" "$C" "$(field "$OLD" path0)"
 
 # 8. Change cabinet: back to the older cabinet, whose document reopens.
-xdotool key alt+c
-sleep 1
-xdotool key o
+probe button 32776 >"$E2E_WORK/button_change.txt"
+expect_eq "the change-cabinet button is found by its prompt and tip" 0 "$?"
 sleep 3
 screenshot "$E2E_WORK/change_cabinet.png"
 xdotool type "$(winpath "$OLD")"
@@ -130,10 +133,13 @@ check "the frame is titled after the chosen cabinet" wait_window "older" 20
 check "the chosen cabinet's document is reopened" wait_window "c.txt" 20
 
 # 9. The keyword page refuses a keyword of 31 bytes with 59404 and stays.
-xdotool key alt+c
+# The sheet from the options menu; its third page is the keyword page.
+xdotool key alt+o
 sleep 1
-xdotool key k
-check "the keyword page opens" wait_window "ｷｬﾋﾞﾈｯﾄ" 20
+xdotool key c
+check "the cabinet sheet opens again" wait_window "ｷｬﾋﾞﾈｯﾄ" 20
+sleep 1
+xdotool key ctrl+Tab ctrl+Tab
 sleep 1
 xdotool type "$(printf 'a%.0s' $(seq 31))"
 xdotool key Tab Tab Return

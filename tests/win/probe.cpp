@@ -1,0 +1,126 @@
+// probe.exe: looks at a running quelt.exe from outside, for the tests under
+// Wine. It finds the frame, reads the prompt pane of its status bar and the
+// tool bar's tooltip, presses keys and moves the pointer, and compares what
+// the editor shows with the command data the editor is built from.
+//
+//   probe status                      prints pane 0 of the status bar
+//   probe walkmenu MENU [options]     walks every popup of the menu bar
+//                                     (2, 3, 4) or the window-bar menu (170)
+//       --popup N        only the N-th popup (0-based)
+//       --mdi N          the window menu lists N open windows (default 0)
+//       --recent N       the recent-file list has N entries (default 1)
+//   probe expect MENU [options]       prints what walkmenu expects, no input
+//   probe toolbar [--browse]          every button of the default layout
+//   probe button ID                   finds the button of a command and clicks it
+//   probe titles                      the titles of the document windows, one a
+//                                     line, the active one after "A ", others "- "
+//
+// Exit code: 0 all as expected, 1 a mismatch, 2 the editor or the menu was
+// not found.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+#include "probe_menu.h"
+#include "probe_toolbar.h"
+#include "probe_ui.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr, "usage: probe status | walkmenu MENU [--popup N] [--mdi N] [--recent N] | expect MENU | "
+                       "toolbar [--browse] | button ID\n");
+  return 2;
+}
+
+struct Options {
+  probe::MenuExpectation how;
+  int popup = -1;
+  bool browse = false;
+};
+
+bool ParseOptions(int argc, wchar_t** argv, int from, Options& o) {
+  for (int i = from; i < argc; ++i) {
+    const std::wstring a = argv[i];
+    if (a == L"--browse") {
+      o.browse = true;
+      continue;
+    }
+    if (i + 1 >= argc) return false;
+    const int n = _wtoi(argv[++i]);
+    if (a == L"--popup") {
+      o.popup = n;
+    } else if (a == L"--mdi") {
+      o.how.mdiWindows = n;
+    } else if (a == L"--recent") {
+      o.how.recentFiles = n;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+int PrintExpected(int menuId, const Options& o) {
+  const auto popups = probe::ExpectedPopups(menuId, o.how);
+  if (popups.empty()) return 2;
+  for (std::size_t i = 0; i < popups.size(); ++i) {
+    const auto& p = popups[i];
+    std::printf("popup %zu %s letter %c items %zu separators %d layout %s\n", i, probe::Utf8(p.title).c_str(),
+                p.letter ? p.letter : '-', p.items.size(), p.separators, p.layout.c_str());
+    for (const auto& item : p.items) {
+      std::printf("  %u %s %s\n", item.id, probe::Utf8(item.text).c_str(),
+                  item.kind == probe::ExpectedItem::Kind::kPopup ? "(popup)" : probe::Utf8(item.prompt).c_str());
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return Usage();
+  const std::wstring command = argv[1];
+  Options o;
+  if (command == L"expect" || command == L"walkmenu") {
+    if (argc < 3 || !ParseOptions(argc, argv, 3, o)) return Usage();
+    const int menuId = _wtoi(argv[2]);
+    if (command == L"expect") return PrintExpected(menuId, o);
+    HWND frame = probe::FindFrame();
+    if (!frame) return 2;
+    const int bad = probe::WalkMenu(frame, menuId, o.how, o.popup);
+    return bad < 0 ? 2 : bad > 0 ? 1 : 0;
+  }
+  HWND frame = probe::FindFrame();
+  if (!frame) {
+    std::fprintf(stderr, "probe: no QueltMainFrame window\n");
+    return 2;
+  }
+  if (command == L"status") {
+    std::printf("%s\n", probe::Utf8(probe::StatusText(frame)).c_str());
+    return 0;
+  }
+  if (command == L"titles") {
+    HWND client = probe::FindChildOfClass(frame, L"MDIClient");
+    if (!client) return 2;
+    HWND active = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0));
+    for (HWND child = GetWindow(client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (GetWindow(child, GW_OWNER)) continue;  // the icon titles of minimised windows
+      std::printf("%s %s\n", child == active ? "A" : "-", probe::Utf8(probe::WindowText(child)).c_str());
+    }
+    return 0;
+  }
+  if (command == L"toolbar") {
+    if (!ParseOptions(argc, argv, 2, o)) return Usage();
+    SetForegroundWindow(frame);
+    return probe::CheckToolBar(frame, o.browse) ? 1 : 0;
+  }
+  if (command == L"button" && argc == 3) {
+    SetForegroundWindow(frame);
+    return probe::ClickButton(frame, static_cast<quelt::CommandId>(_wtoi(argv[2])));
+  }
+  return Usage();
+}
