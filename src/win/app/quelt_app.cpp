@@ -393,6 +393,19 @@ void CQueltApp::OnMultiInstanceChanged() {
   if (!settings_.multiInstance) mutex_.Acquire(SjisToWide(InstanceMutexName(paths_)));
 }
 
+void CQueltApp::OnCommonSettingsChanged(const AppSettings& before) {
+  if (!frame_) return;
+  frame_->ApplySettings(before);
+  // The margins move the text: every text window lays itself out again.
+  if (settings_.leftMarginLM != before.leftMarginLM || settings_.topMarginLM != before.topMarginLM) {
+    for (Document* doc : AllDocuments()) {
+      if (dynamic_cast<CNorbDoc*>(doc)) doc->UpdateAllViews(nullptr, kHintLayoutReplaced);
+    }
+  }
+  // Underline, bracket inversion and the ruler colours show on the next paint.
+  RedrawWindow(frame_->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 int CQueltApp::ExitInstance() {
   automationServer_.Stop();
   if (!startupAborted_) {

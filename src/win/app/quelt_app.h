@@ -79,6 +79,9 @@ class CQueltApp : public WinApp {
   ClipHistory& Clips() { return clips_; }
   // Called when "MultiInstance" is changed at run time.
   void OnMultiInstanceChanged();
+  // The common-settings sheet changed the record (before: the record as it
+  // was): the open windows follow what takes effect at once.
+  void OnCommonSettingsChanged(const AppSettings& before);
 
  private:
   bool HandOverToRunningInstance(const CommandLine& cmd);
