@@ -51,6 +51,8 @@ done
 wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ /d user32.MessageBeep /f >/dev/null 2>&1
 : >"$E2E_WORK/quelt.log"
 rm -f "$E2E_APP/quelt.cab"
+# One instance only, so that the later starts hand their files over.
+printf '[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,0,0,800,500\r\nMultiInstance=0\r\n' >"$E2E_APP/quelt.INI"
 WINEDEBUG=+relay quelt_start /Q "${files[0]}"
 check "the first file opens" wait_window "f01.txt" 60
 sleep 2

@@ -26,12 +26,12 @@ constexpr CommandId kSep = kToolBarSeparator;
 // The default layout keeps to one row in an 800-pixel frame; the other
 // buttons are there for customisation.
 constexpr CommandId kDefaultLayout[] = {
-    kCmdFileNew,        kCmdFileOpen,     kCmdFileSave,     kCmdSaveAll,           kSep,
-    kCmdEditCut,        kCmdEditCopy,     kCmdEditPaste,    kCmdPasteFromHistory,  kCmdEditUndo,
-    kCmdEditRedo,       kSep,             kFindBoxId,       kCmdFindNext,          kCmdFindPrev,
-    kCmdGlobalSearch,   kSep,             kCmdLineMarkToggle, kCmdLineMarkNext,    kCmdLineMarkPrev,
-    kSep,               kCmdCabinetChange, kCmdCabinetNew,  kCmdCabinetSheet,      kSep,
-    kCmdCommonSettingsBar, kCmdRecordToggle, kCmdPlayback,  kCmdAllowOverwrite,
+    kCmdFileNew,        kCmdFileOpen,       kCmdFileSave,     kCmdSaveAll,          kSep,
+    kCmdEditCut,        kCmdEditCopy,       kCmdEditPaste,    kCmdPasteFromHistory, kCmdEditUndo,
+    kCmdEditRedo,       kSep,               kFindBoxId,       kCmdFindNext,         kCmdFindPrev,
+    kCmdGlobalSearch,   kSep,               kCmdLineMarkToggle, kCmdLineMarkNext,   kCmdLineMarkPrev,
+    kSep,               kCmdCabinetChange,  kCmdCabinetNew,   kCmdCabinetSheet,     kCmdCabinetFormat,
+    kCmdCabinetColour,  kCmdCabinetKeyword, kSep,             kCmdCommonSettingsBar, kCmdAllowOverwrite,
 };
 
 // Page and character tags, lists and paragraphs, then erase, repeat and the

@@ -45,7 +45,8 @@ TEST(ToolBarData, TheDefaultLayoutHasAnImageForEachButtonAndTheBoxOnce) {
   EXPECT_NE(kToolBarSeparator, DefaultToolBarLayout().front());
   EXPECT_NE(kToolBarSeparator, DefaultToolBarLayout().back());
   // The commands only the tool bar reaches are on it.
-  for (CommandId id : {kCmdCabinetChange, kCmdCabinetNew, kCmdCommonSettingsBar, kCmdAllowOverwrite}) {
+  for (CommandId id : {kCmdCabinetChange, kCmdCabinetNew, kCmdCabinetFormat, kCmdCabinetColour, kCmdCabinetKeyword,
+                       kCmdCommonSettingsBar, kCmdAllowOverwrite}) {
     EXPECT_NE(DefaultToolBarLayout().end(),
               std::find(DefaultToolBarLayout().begin(), DefaultToolBarLayout().end(), id))
         << id;
