@@ -396,6 +396,8 @@ void CQueltApp::OnMultiInstanceChanged() {
 void CQueltApp::OnCommonSettingsChanged(const AppSettings& before) {
   if (!frame_) return;
   frame_->ApplySettings(before);
+  // The favourite folders of the file menus.
+  UpdateRecentMenus();
   // The margins move the text: every text window lays itself out again.
   if (settings_.leftMarginLM != before.leftMarginLM || settings_.topMarginLM != before.topMarginLM) {
     for (Document* doc : AllDocuments()) {
