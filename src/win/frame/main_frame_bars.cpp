@@ -175,6 +175,8 @@ void CMainFrame::UpdateTagBars() {
   tagBar1_.Show(show);
   tagBar2_.Show(show);
   LayoutBars();
+  // The windows moved sideways: paint them whole, not from moved bits.
+  RedrawWindow(client_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CMainFrame::ApplySettings(const AppSettings& before) {
