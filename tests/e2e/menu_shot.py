@@ -17,27 +17,13 @@ item. Every popup is then checked: its height and each separator line.
 Usage: menu_shot.py YLIMIT LAYOUT BEFORE AFTER [LAYOUT BEFORE AFTER ...]
 Rows from YLIMIT down are ignored (the status bar). Prints a line per popup
 and exits 1 on any mismatch."""
+import os
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from pixels import read_ppm  # noqa: E402
 
-def read_ppm(path):
-    data = open(path, "rb").read()
-    fields, i = [], 0
-    while len(fields) < 4:
-        while data[i:i + 1].isspace():
-            i += 1
-        if data[i:i + 1] == b"#":
-            while data[i:i + 1] not in (b"\n", b""):
-                i += 1
-            continue
-        j = i
-        while not data[j:j + 1].isspace():
-            j += 1
-        fields.append(data[i:j])
-        i = j
-    assert fields[0] == b"P6" and fields[3] == b"255"
-    w, h = int(fields[1]), int(fields[2])
-    return w, h, data[i + 1:]
+
 
 
 def pixel(img, x, y):
