@@ -5,6 +5,8 @@
 // frame owns the real ones.
 #pragma once
 
+#include "app/settings.h"
+
 namespace quelt {
 
 // Timer ids on the main frame.
@@ -17,6 +19,11 @@ struct AutoSaveConfig {
   int intervalSec = 300;    // "AutoSaveIntervalSec"
   int waitSec = 5;          // "AutoSaveWaitSec"
 };
+
+// The timers' part of the settings record.
+inline AutoSaveConfig AutoSaveConfigOf(const AppSettings& s) {
+  return {s.autoSave != 0, s.autoSaveIntervalSec, s.autoSaveWaitSec};
+}
 
 // What the frame does with its timers after a step.
 struct AutoSaveActions {

@@ -63,8 +63,6 @@ std::string LongPathName(const std::string& path) {
   return (n > 0 && n < MAX_PATH * 2) ? WideToSjis(buffer) : path;
 }
 
-bool KeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
-
 }  // namespace
 
 CQueltApp::CQueltApp() : automation_(std::make_unique<AutomationBridge>(*this)) {}

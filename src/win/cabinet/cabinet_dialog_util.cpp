@@ -6,13 +6,7 @@
 namespace quelt::win {
 
 std::string GetItemSjis(HWND dialog, int id) {
-  HWND item = GetDlgItem(dialog, id);
-  if (!item) return {};
-  const int n = GetWindowTextLengthW(item);
-  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-  const int got = GetWindowTextW(item, text.data(), n + 1);
-  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return WideToSjis(text);
+  return WideToSjis(WindowTextOf(GetDlgItem(dialog, id)));
 }
 
 void SetItemSjis(HWND dialog, int id, std::string_view text) {

@@ -21,10 +21,6 @@
 namespace quelt::win {
 namespace {
 
-AutoSaveConfig AutoSaveConfigOf(const AppSettings& s) {
-  return {s.autoSave != 0, s.autoSaveIntervalSec, s.autoSaveWaitSec};
-}
-
 TagBarLayout TagLayoutOf(const AppSettings& s) { return {s.tagToolBarLeft, s.tagToolBarParallel, s.tagToolBarSequence}; }
 
 BarRect ScreenRect(HWND hwnd) {

@@ -18,15 +18,7 @@
 namespace quelt::win {
 namespace {
 
-std::string WindowTitle(HWND hwnd) {
-  const int n = GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-  GetWindowTextW(hwnd, text.data(), n + 1);
-  text.resize(static_cast<std::size_t>(n));
-  return WideToSjis(text);
-}
-
-bool KeyHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+std::string WindowTitle(HWND hwnd) { return WideToSjis(WindowTextOf(hwnd)); }
 
 }  // namespace
 
@@ -177,7 +169,7 @@ void CMainFrame::OnFavouriteFolder(UINT id) {
     return;
   }
   // With Ctrl held the active text window takes the open request.
-  if (KeyHeld(VK_CONTROL)) {
+  if (KeyDown(VK_CONTROL)) {
     if (MdiChild* child = app->ActiveChild(); child && child->RouteCommand(ID_FILE_OPEN)) return;
   }
   FileOpenCommand();
@@ -207,8 +199,7 @@ void CMainFrame::RunAutoSaveActions(const AutoSaveActions& a) {
 }
 
 void CMainFrame::OnTimer(UINT_PTR id) {
-  const AppSettings& s = CQueltApp::Get()->Settings();
-  const AutoSaveConfig config{s.autoSave != 0, s.autoSaveIntervalSec, s.autoSaveWaitSec};
+  const AutoSaveConfig config = AutoSaveConfigOf(CQueltApp::Get()->Settings());
   if (id == kAutoSaveIntervalTimer) RunAutoSaveActions(autoSave_.OnIntervalTick(config));
   if (id == kAutoSaveWaitTimer) RunAutoSaveActions(autoSave_.OnWaitTick(config));
 }

@@ -11,6 +11,8 @@ namespace quelt::win {
 
 WinApp* WinApp::instance_ = nullptr;
 
+bool KeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
 WinApp::WinApp() { instance_ = this; }
 
 WinApp::~WinApp() {

@@ -13,6 +13,9 @@
 
 namespace quelt::win {
 
+// True while key vk is held down.
+bool KeyDown(int vk);
+
 class Document;
 class DocTemplate;
 class MdiChild;

@@ -31,4 +31,13 @@ std::string WideToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide);
 std::string SjisToUtf8(std::string_view sjis) { return WideToUtf8(SjisToWide(sjis)); }
 std::string Utf8ToSjis(std::string_view utf8) { return WideToSjis(Utf8ToWide(utf8)); }
 
+std::wstring WindowTextOf(HWND hwnd) {
+  if (!hwnd) return {};
+  const int n = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+  const int got = GetWindowTextW(hwnd, text.data(), n + 1);
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return text;
+}
+
 }  // namespace quelt::win

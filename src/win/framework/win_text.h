@@ -4,6 +4,8 @@
 // behaves the same on any system locale.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -17,5 +19,8 @@ std::wstring Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(std::wstring_view wide);
 std::string SjisToUtf8(std::string_view sjis);
 std::string Utf8ToSjis(std::string_view utf8);
+
+// The whole text of a window or control.
+std::wstring WindowTextOf(HWND hwnd);
 
 }  // namespace quelt::win

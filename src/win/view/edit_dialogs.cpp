@@ -11,14 +11,6 @@ namespace {
 constexpr std::size_t kListTextChars = 40;
 
 
-std::wstring ItemText(HWND edit) {
-  const int n = GetWindowTextLengthW(edit);
-  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-  GetWindowTextW(edit, text.data(), n + 1);
-  text.resize(static_cast<std::size_t>(n));
-  return text;
-}
-
 struct HistoryState {
   const ClipHistory* history;
   int index;
@@ -112,7 +104,7 @@ INT_PTR CALLBACK InsertProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
           SetFocus(GetDlgItem(dlg, IDC_INSERT_STRING_TEXT));
         }
       } else if (LOWORD(wp) == IDOK) {
-        state->text = WideToSjis(ItemText(GetDlgItem(dlg, IDC_INSERT_STRING_TEXT)));
+        state->text = WideToSjis(WindowTextOf(GetDlgItem(dlg, IDC_INSERT_STRING_TEXT)));
         state->position = IsDlgButtonChecked(dlg, IDC_INSERT_AT_LINE_START) ? kInsertAtLineStart
                           : IsDlgButtonChecked(dlg, IDC_INSERT_AT_LINE_END) ? kInsertAtLineEnd
                                                                             : kInsertAtCaret;
