@@ -111,13 +111,13 @@ FileCode CharToFileCode(const std::uint8_t* c, std::size_t k, CharCodeId code, L
   }
   if (code == CharCodeId::kJis) {
     if (k == 2 && IsSjisLeadByte(c[0])) {
-      const std::uint16_t j = SjisToJis(c[0], c[1]);
+      const std::uint16_t j = SjisToFileJis(c[0], c[1]);
       out.bytes[0] = static_cast<std::uint8_t>(j >> 8);
       out.bytes[1] = static_cast<std::uint8_t>(j & 0xFF);
     }
   } else if (code == CharCodeId::kEuc) {
     if (k == 2 && IsSjisLeadByte(c[0])) {
-      const std::uint16_t j = SjisToJis(c[0], c[1]);
+      const std::uint16_t j = SjisToFileJis(c[0], c[1]);
       out.bytes[0] = static_cast<std::uint8_t>((j >> 8) + 0x80);
       out.bytes[1] = static_cast<std::uint8_t>((j & 0xFF) + 0x80);
     } else if (k == 1 && IsHalfKana(c[0])) {

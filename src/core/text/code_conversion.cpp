@@ -15,6 +15,9 @@ namespace {
 
 constexpr std::uint8_t kSingleShift2 = 0x8E;  // EUC: a half-width katakana byte follows
 constexpr std::uint8_t kEucOffset = 0x80;     // EUC byte = JIS byte + 0x80
+constexpr std::uint8_t kSingleShift3 = 0x8F;  // EUC: a JIS X 0212 pair follows
+// The geta mark, written for a character the internal form cannot hold.
+constexpr std::uint16_t kGetaMark = 0x81AC;
 
 inline bool IsLineEndByte(std::uint8_t c) { return c == kCr || c == kLf; }
 
@@ -118,6 +121,12 @@ std::size_t EucToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, 
     if (c == kSingleShift2) {
       *out++ = next;
       i += 2;
+    } else if (c == kSingleShift3 && i + 2 < n && next >= 0xA1 && next != 0xFF && in[i + 2] >= 0xA1 &&
+               in[i + 2] != 0xFF) {
+      // A JIS X 0212 character has no Shift-JIS form; it must not become
+      // the JIS X 0208 character its last two bytes would name.
+      PutPair(kGetaMark, out);
+      i += 3;
     } else if (c <= 0xA0 || c == 0xFF) {
       ++i;
     } else {
@@ -176,7 +185,7 @@ std::size_t InternalToJis(const std::uint8_t* in, std::size_t n, LineEndId lineE
         *out++ = 'B';
         kanji = true;
       }
-      PutPair(SjisToJis(c, in[i + 1]), out);
+      PutPair(SjisToFileJis(c, in[i + 1]), out);
       i += 2;
       continue;
     }
@@ -210,7 +219,7 @@ std::size_t InternalToEuc(const std::uint8_t* in, std::size_t n, LineEndId lineE
   for (std::size_t i = 0; i < n;) {
     const std::uint8_t c = in[i];
     if (IsSjisLeadByte(c) && i + 1 < n) {
-      const std::uint16_t j = SjisToJis(c, in[i + 1]);
+      const std::uint16_t j = SjisToFileJis(c, in[i + 1]);
       *out++ = static_cast<std::uint8_t>((j >> 8) + kEucOffset);
       *out++ = static_cast<std::uint8_t>((j & 0xFF) + kEucOffset);
       i += 2;

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "text/ibm_ext_mapping.h"
+
 namespace quelt {
 
 // First and last byte of a JIS X 0208 row or cell.
@@ -55,6 +57,26 @@ constexpr std::uint16_t SjisToJis(std::uint8_t s1, std::uint8_t s2) {
     return 0;
   }
   return static_cast<std::uint16_t>((j1 << 8) | j2);
+}
+
+// The IBM extension characters (lead bytes 0xFA-0xFC up to 0xFC4B) lie
+// outside the rows JIS X 0208 arithmetic reaches; each has a twin in the
+// NEC rows (0x87xx, 0xED40-0xEEFC) or the standard rows. Returns that twin
+// for them and the code itself for every other character.
+constexpr std::uint16_t IbmExtEquivalent(std::uint8_t s1, std::uint8_t s2) {
+  const std::uint16_t code = static_cast<std::uint16_t>(s1 << 8 | s2);
+  if (s1 < 0xFA || s1 > 0xFC || s2 < 0x40 || s2 == 0x7F || s2 > 0xFC || code > 0xFC4B) return code;
+  const unsigned index = (s1 - 0xFAu) * 188u + (s2 - 0x40u) - (s2 > 0x7F ? 1u : 0u);
+  return kIbmExtPairs[index].equivalent;
+}
+
+// The JIS code a file gets for the Shift-JIS character (s1, s2): the IBM
+// extension characters go through their twins first, so they survive a
+// save in JIS or EUC. The user-defined area (0xF040-0xF9FC) stays unmapped
+// (0).
+constexpr std::uint16_t SjisToFileJis(std::uint8_t s1, std::uint8_t s2) {
+  const std::uint16_t code = IbmExtEquivalent(s1, s2);
+  return SjisToJis(static_cast<std::uint8_t>(code >> 8), static_cast<std::uint8_t>(code & 0xFF));
 }
 
 }  // namespace quelt

@@ -173,10 +173,22 @@ TEST(ToInternal, Euc) {
   EXPECT_EQ(In("a\x8E", CharCodeId::kEuc, kSelectorCrLf), "a");
   EXPECT_EQ(In("a\xB0", CharCodeId::kEuc, kSelectorCrLf), "a");
   // Bytes 0x80-0xA0 (other than SS2) and 0xFF are dropped.
-  EXPECT_EQ(In("\x8F" + kEucA + "\xA0\xFF" "b", CharCodeId::kEuc, kSelectorCrLf), kA + "b");
+  EXPECT_EQ(In("\x90" + kEucA + "\xA0\xFF" "b", CharCodeId::kEuc, kSelectorCrLf), kA + "b");
   // A pair with a bad second byte maps to two zero bytes.
   EXPECT_EQ(In("\xB0" "A", CharCodeId::kEuc, kSelectorCrLf), std::string(2, '\0'));
   EXPECT_EQ(In("\xB0\xFF", CharCodeId::kEuc, kSelectorCrLf), std::string(2, '\0'));
+}
+
+// JIS X 0212 (SS3 and two bytes) has no Shift-JIS form: each character
+// becomes the geta mark, never the JIS X 0208 character of its last bytes.
+TEST(ToInternal, EucJisX0212BecomesGetaMarks) {
+  const std::string geta = "\x81\xAC";
+  EXPECT_EQ(In("a\x8F\xB0\xA1" + kEucA + "\x8F\xF3\xF3" "b", CharCodeId::kEuc, kSelectorCrLf),
+            "a" + geta + kA + geta + "b");
+  // Cut short or broken by a line end, SS3 is dropped like any stray byte.
+  EXPECT_EQ(In("\x8F\xB0", CharCodeId::kEuc, kSelectorCrLf), "");
+  EXPECT_EQ(In("\x8F\xB0\nb", CharCodeId::kEuc, kSelectorLf), "\r\nb");
+  EXPECT_EQ(In("\x8F\n" + kEucA, CharCodeId::kEuc, kSelectorLf), "\r\n" + kA);
 }
 
 TEST(ToInternal, EucNeverTakesALineEndIntoAPair) {
@@ -219,6 +231,30 @@ TEST(FromInternal, Euc) {
   // An unmapped character: its zero JIS value plus 0x80, dropped when read back.
   EXPECT_EQ(Out("\xF0\x40", CharCodeId::kEuc, LineEndId::kCrLf), "\x80\x80");
   EXPECT_EQ(In("\x80\x80", CharCodeId::kEuc, kSelectorCrLf), "");
+}
+
+// The IBM extension characters (0xFA40-0xFC4B) are written through their
+// NEC twins, so "髙" (0xFBFC) and "ⅰ" (0xFA40) survive JIS and EUC; the
+// user-defined area stays unmapped.
+TEST(FromInternal, IbmExtensionCharactersSurviveJisAndEuc) {
+  const std::string taka = "\xFB\xFC", twinTaka = "\xEE\xE0";
+  const std::string roman = "\xFA\x40", twinRoman = "\xEE\xEF";
+  const std::string numeral = "\xFA\x4A", twinNumeral = "\x87\x54";  // "Ⅰ" in NEC row 13
+  const std::string first = "\xFA\x5C", twinFirst = "\xED\x40";      // "纊"
+  const std::string last = "\xFC\x4B", twinLast = "\xEE\xEC";        // "黑"
+  const std::string text = taka + roman + numeral + first + last + "\r\n";
+  const std::string twins = twinTaka + twinRoman + twinNumeral + twinFirst + twinLast + "\r\n";
+  for (CharCodeId code : {CharCodeId::kJis, CharCodeId::kEuc}) {
+    const std::string file = Out(text, code, LineEndId::kLf);
+    EXPECT_EQ(file.find(std::string(2, '\0')), std::string::npos);
+    EXPECT_EQ(file.find("\x80\x80"), std::string::npos);
+    EXPECT_EQ(In(file, code, kSelectorLf), twins);
+    EXPECT_EQ(Out(twins, code, LineEndId::kLf), file);
+  }
+  EXPECT_EQ(Out(taka, CharCodeId::kEuc, LineEndId::kCrLf), "\xFC\xE2");
+  EXPECT_EQ(Out("\xF9\xFC", CharCodeId::kEuc, LineEndId::kCrLf), "\x80\x80");
+  // Past 0xFC4B there is no IBM character and nothing to map.
+  EXPECT_EQ(Out("\xFC\x4C", CharCodeId::kEuc, LineEndId::kCrLf), "\x80\x80");
 }
 
 TEST(Conversion, SizeLimit) {
@@ -273,6 +309,7 @@ TEST(CharToFileCode, ShownAsTheFileHoldsIt) {
   EXPECT_EQ(show(kA, CharCodeId::kEuc, LineEndId::kLf, true), "889F");
   EXPECT_EQ(show("\r\n", CharCodeId::kEuc, LineEndId::kLf, true), "0D0A");
   EXPECT_EQ(show("\xF0\x40", CharCodeId::kJis, LineEndId::kCrLf), "0000");
+  EXPECT_EQ(show("\xFB\xFC", CharCodeId::kJis, LineEndId::kCrLf), "7C62");
   EXPECT_EQ(FormatFileCode(CharToFileCode(U(kA), 0, CharCodeId::kJis, LineEndId::kCrLf, false)), "");
 }
 
