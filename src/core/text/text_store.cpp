@@ -115,6 +115,7 @@ Capacity TextStore::Insert(TextOffset p, const std::uint8_t* bytes, std::uint32_
   } else {
     lastChar_ += static_cast<std::int32_t>(count);
   }
+  if (observer_ != nullptr) observer_->AfterInsert(*this, q, count);
   return room;
 }
 
@@ -127,6 +128,7 @@ Capacity TextStore::Insert(TextOffset p, std::string_view bytes) {
 void TextStore::Delete(TextOffset p, std::uint32_t count) {
   if (p >= length_ || count == 0) return;
   const std::uint32_t g = std::min(count, length_ - p);
+  if (observer_ != nullptr) observer_->BeforeDelete(*this, p, g);
   const bool toEnd = p + g == length_;
   std::int32_t newLast = kNoLastChar;
   if (toEnd) {
@@ -205,6 +207,32 @@ std::string TextStore::Text() const {
   std::string text(length_, '\0');
   if (length_ > 0) CopyOut(0, length_, reinterpret_cast<std::uint8_t*>(text.data()));
   return text;
+}
+
+std::uint32_t TextStore::SetLead(LeadByteTest lead) {
+  const bool switchedOn = lead.enabled() && !lead_.enabled();
+  lead_ = lead;
+  if (!switchedOn || kind_ == DocumentKind::kBinary) return 0;
+  std::uint32_t replaced = 0;
+  TextOffset i = 0;
+  while (i < length_) {
+    const std::uint8_t c = buffer_.ByteAt(i);
+    if (i + 1 >= length_) break;
+    if (lead_(c)) {
+      if (buffer_.ByteAt(i + 1) == kCr && i + 2 < length_ && buffer_.ByteAt(i + 2) == kLf) {
+        buffer_.SetByte(i, ' ');
+        ++replaced;
+        ++i;  // the CR LF is the next character
+        continue;
+      }
+      i += 2;
+    } else {
+      i += CharSizeAt(i, length_);
+    }
+  }
+  // The last character may now be a pair where it was a single byte.
+  if (length_ > 0) lastChar_ = static_cast<std::int32_t>(CharStartBefore(length_));
+  return replaced;
 }
 
 // ---- Display-line tables ----

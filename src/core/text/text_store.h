@@ -52,6 +52,17 @@ struct LoadResult {
   bool truncated = false;               // only the first kMaxLoadSize bytes were loaded
 };
 
+class TextStore;
+
+// Told of every change that Insert and Delete make to the text (not of a
+// load, after which the owner rebuilds what it keeps).
+class TextChangeObserver {
+ public:
+  virtual ~TextChangeObserver() = default;
+  virtual void AfterInsert(const TextStore& store, TextOffset p, std::uint32_t count) = 0;
+  virtual void BeforeDelete(const TextStore& store, TextOffset p, std::uint32_t count) = 0;
+};
+
 class TextStore {
  public:
   explicit TextStore(LeadByteTest lead = LeadByteTest()) : lead_(lead) {}
@@ -137,7 +148,13 @@ class TextStore {
   bool ReplaceLayout(const DocLayoutSettings& settings);
 
   LeadByteTest Lead() const { return lead_; }
-  void SetLead(LeadByteTest lead) { lead_ = lead; }
+  // Takes a new lead-byte test. When it switches the test on, a lead byte
+  // that would pair with the CR of a CR LF becomes a space, so that no
+  // character spans a line end. Returns how many bytes were replaced.
+  std::uint32_t SetLead(LeadByteTest lead);
+
+  // One observer at most; null removes it.
+  void SetObserver(TextChangeObserver* observer) { observer_ = observer; }
 
   // Allocations of more than this many bytes fail (tests of out of memory).
   void SetAllocationCeiling(std::size_t bytes);
@@ -166,6 +183,7 @@ class TextStore {
   int backupGeneration_ = -1;  // no backup made since the document was opened
   LeadByteTest lead_;
   std::size_t ceiling_ = SIZE_MAX;
+  TextChangeObserver* observer_ = nullptr;
 };
 
 // Shows the message for a failed capacity check (2 out of memory, 3 over the

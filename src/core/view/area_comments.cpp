@@ -24,8 +24,9 @@ constexpr Delimiter DelimiterOf(std::uint8_t a, std::uint8_t b) {
 }
 
 // Removes the entries in [from, to] and moves those above `to` by delta.
-void DropAndShift(TextOffset* entries, std::uint32_t& count, std::int64_t from, std::int64_t to,
-                  std::int64_t delta) {
+// Returns how many entries were dropped.
+std::uint32_t DropAndShift(TextOffset* entries, std::uint32_t& count, std::int64_t from, std::int64_t to,
+                           std::int64_t delta) {
   TextOffset* end = entries + count;
   TextOffset* first = entries;
   if (from > 0) first = std::lower_bound(entries, end, static_cast<TextOffset>(std::min<std::int64_t>(from, UINT32_MAX)));
@@ -33,7 +34,9 @@ void DropAndShift(TextOffset* entries, std::uint32_t& count, std::int64_t from, 
   while (last != end && static_cast<std::int64_t>(*last) <= to) ++last;
   for (TextOffset* e = last; e != end; ++e) *e = static_cast<TextOffset>(*e + delta);
   std::memmove(first, last, static_cast<std::size_t>(end - last) * sizeof(TextOffset));
-  count -= static_cast<std::uint32_t>(last - first);
+  const auto dropped = static_cast<std::uint32_t>(last - first);
+  count -= dropped;
+  return dropped;
 }
 
 }  // namespace
@@ -109,14 +112,13 @@ void AreaCommentTables::RebuildCommentTables(const TextStore& store, Host& host)
   }
 }
 
-void AreaCommentTables::NoteCommentInsert(const TextStore& store, TextOffset p, std::uint32_t length,
+bool AreaCommentTables::NoteCommentInsert(const TextStore& store, TextOffset p, std::uint32_t length,
                                           Host& host) {
-  reported_ = false;
-  if (capacity_ == 0 || length == 0) return;
+  if (capacity_ == 0 || length == 0) return false;
   // A delimiter at p - 1 was split by the insertion; entries from p move up.
   const std::int64_t split = static_cast<std::int64_t>(p) - 1;
-  DropAndShift(opens_.get(), openCount_, split, split, length);
-  DropAndShift(closes_.get(), closeCount_, split, split, length);
+  bool changed = DropAndShift(opens_.get(), openCount_, split, split, length) > 0;
+  changed |= DropAndShift(closes_.get(), closeCount_, split, split, length) > 0;
   StoreReader text(store);
   const TextOffset first = p > 0 ? p - 1 : 0;
   const std::uint64_t last = std::uint64_t{p} + length;  // last byte that can end a new delimiter
@@ -126,25 +128,27 @@ void AreaCommentTables::NoteCommentInsert(const TextStore& store, TextOffset p, 
     if (d == Delimiter::kNone) continue;
     const bool fitted = d == Delimiter::kOpen ? Add(opens_, openCount_, at) : Add(closes_, closeCount_, at);
     if (!fitted) NoteOverflow(host);
+    changed = true;
   }
+  return changed;
 }
 
-void AreaCommentTables::NoteCommentDelete(const TextStore& store, TextOffset p, std::uint32_t length,
+bool AreaCommentTables::NoteCommentDelete(const TextStore& store, TextOffset p, std::uint32_t length,
                                           Host& host) {
-  reported_ = false;
-  if (capacity_ == 0 || length == 0) return;
+  if (capacity_ == 0 || length == 0) return false;
   const std::int64_t from = static_cast<std::int64_t>(p) - 1;
   const std::int64_t to = static_cast<std::int64_t>(p) + length - 1;
   const std::int64_t delta = -static_cast<std::int64_t>(length);
-  DropAndShift(opens_.get(), openCount_, from, to, delta);
-  DropAndShift(closes_.get(), closeCount_, from, to, delta);
+  bool changed = DropAndShift(opens_.get(), openCount_, from, to, delta) > 0;
+  changed |= DropAndShift(closes_.get(), closeCount_, from, to, delta) > 0;
   // The bytes either side of the removed range become neighbours.
   StoreReader text(store);
-  if (p == 0 || std::uint64_t{p} + length >= text.Length()) return;
+  if (p == 0 || std::uint64_t{p} + length >= text.Length()) return changed;
   const Delimiter d = DelimiterOf(text.At(p - 1), text.At(p + length));
-  if (d == Delimiter::kNone) return;
+  if (d == Delimiter::kNone) return changed;
   const bool fitted = d == Delimiter::kOpen ? Add(opens_, openCount_, p - 1) : Add(closes_, closeCount_, p - 1);
   if (!fitted) NoteOverflow(host);
+  return true;
 }
 
 }  // namespace quelt

@@ -8,9 +8,10 @@
 //
 // A delimiter's offset is that of its first byte; "/*/" holds a "/*" at 0 and
 // a "*/" at 1. Each table holds at most Capacity() entries ("CountOfColor-
-// AreaComment"). When a delimiter does not fit, message 59406 is shown (at
-// most once per call) and the table keeps the delimiters nearest the start of
-// the text, so colouring is right up to its last entry and incomplete after.
+// AreaComment"). When a delimiter does not fit, message 59406 is shown (once
+// from a scan until the next scan: the tables are known to be short) and the
+// table keeps the delimiters nearest the start of the text, so colouring is
+// right up to its last entry and incomplete after.
 #pragma once
 
 #include <cstdint>
@@ -54,12 +55,14 @@ class AreaCommentTables {
   void RebuildCommentTables(const TextStore& store, Host& host);
   // After `length` bytes were inserted at p: entries at or after p move,
   // a delimiter the insertion split is dropped, and the bytes from p - 1 to
-  // p + length are scanned for new ones.
-  void NoteCommentInsert(const TextStore& store, TextOffset p, std::uint32_t length, Host& host);
+  // p + length are scanned for new ones. True when a delimiter came or went
+  // (colours may change up to the end of the text).
+  bool NoteCommentInsert(const TextStore& store, TextOffset p, std::uint32_t length, Host& host);
   // Before `length` bytes at p are removed: delimiters touching them are
   // dropped, later ones move back, and the bytes either side of the removed
-  // range are checked for a delimiter they will form.
-  void NoteCommentDelete(const TextStore& store, TextOffset p, std::uint32_t length, Host& host);
+  // range are checked for a delimiter they will form. True when a delimiter
+  // came or went.
+  bool NoteCommentDelete(const TextStore& store, TextOffset p, std::uint32_t length, Host& host);
 
  private:
   // Adds a delimiter in order; false when the table was full (the entry
@@ -73,7 +76,7 @@ class AreaCommentTables {
   std::uint32_t openCount_ = 0;
   std::uint32_t closeCount_ = 0;
   std::uint32_t capacity_ = 0;
-  bool reported_ = false;  // 59406 shown during the current call
+  bool reported_ = false;  // 59406 shown since the last scan
 };
 
 }  // namespace quelt

@@ -21,10 +21,10 @@ Layout::Layout(TextStore& store, const LayoutParams& params, Host* host, LayoutS
   store_->SetLead(params_.lead);
 }
 
-void Layout::SetParams(const LayoutParams& params) {
+std::uint32_t Layout::SetParams(const LayoutParams& params) {
   params_ = params;
   params_.Normalize();
-  store_->SetLead(params_.lead);
+  return store_->SetLead(params_.lead);
 }
 
 // ---- The wrap rule ----

@@ -73,8 +73,11 @@ class Layout {
          LayoutScratch* scratch = nullptr);
 
   // Replaces the parameters (and gives the store the same lead-byte test).
-  // The table is stale until FullLayout() runs.
-  void SetParams(const LayoutParams& params);
+  // The table is stale until FullLayout() runs. Returns the number of bytes
+  // the store replaced to take a lead-byte test that was switched on (a
+  // lead byte before a line end becomes a space); the caller marks the
+  // document modified when it is not 0.
+  std::uint32_t SetParams(const LayoutParams& params);
   const LayoutParams& Params() const { return params_; }
   void SetHost(Host* host) { host_ = host; }
   TextStore& Store() { return *store_; }

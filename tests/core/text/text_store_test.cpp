@@ -116,6 +116,36 @@ TEST_F(Store, LoadWithLeadByteTestOff) {
   EXPECT_EQ(plain.Text(), "\x81\r\n");
 }
 
+// A font change can switch the lead-byte test on over a text loaded with it
+// off ("caf\xE9" in code page 1252 before a line end).
+TEST_F(Store, SwitchingTheLeadTestOnKeepsLineEndsWhole) {
+  TextStore plain{LeadByteTest(false)};
+  ASSERT_TRUE(plain.Create());
+  plain.Load("caf\xE9\r\n\x95\x5C\r\nend\xE9"s, DocumentKind::kText);
+  EXPECT_EQ(plain.Text(), "caf\xE9\r\n\x95\x5C\r\nend\xE9");
+  EXPECT_EQ(plain.SetLead(LeadByteTest(true)), 1u);
+  // The lone lead byte before CR LF becomes a space; a real pair stays; a
+  // lead byte at the very end is one character.
+  EXPECT_EQ(plain.Text(), "caf \r\n\x95\x5C\r\nend\xE9");
+  EXPECT_EQ(plain.LastChar(), static_cast<std::int32_t>(plain.Length() - 1));
+  // Switching it off again, or on when it is on, changes nothing.
+  EXPECT_EQ(plain.SetLead(LeadByteTest(false)), 0u);
+  EXPECT_EQ(plain.SetLead(LeadByteTest(true)), 0u);
+  EXPECT_EQ(plain.Text(), "caf \r\n\x95\x5C\r\nend\xE9");
+}
+
+TEST_F(Store, SwitchingTheLeadTestOnFollowsPairsNotBytes) {
+  TextStore plain{LeadByteTest(false)};
+  ASSERT_TRUE(plain.Create());
+  // 0x81 0x81 is one character, so the 0x81 before CR LF is its trail byte
+  // and nothing changes; after "x" the same byte pairs with CR.
+  plain.Load("\x81\x81\r\nx\x81\r\n"s, DocumentKind::kText);
+  EXPECT_EQ(plain.SetLead(LeadByteTest(true)), 1u);
+  EXPECT_EQ(plain.Text(), "\x81\x81\r\nx \r\n");
+  // The last character is now the CR LF pair.
+  EXPECT_EQ(plain.LastChar(), static_cast<std::int32_t>(plain.Length() - 2));
+}
+
 TEST_F(Store, BinaryLoadKeepsEveryByte) {
   const std::string bytes = "a\0\r\x95\r"s;
   const LoadResult r = store.Load(bytes, DocumentKind::kBinary);

@@ -149,10 +149,11 @@ TEST_F(AreaTables, OverflowShowsTheMessageOnceAndKeepsTheEarliest) {
   const std::string picture = doc.ColourLines(o, 699, 700, &tables);
   EXPECT_EQ(picture, "MMMMMMM.." ".........");
 
-  // A new delimiter in front pushes the last one out, with one message.
+  // A new delimiter in front pushes the last one out; the scan has already
+  // said the tables are short, so typing shows nothing more.
   host.messages.clear();
   Insert(0, "/**/");
-  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(tables.Opens().size(), 700u);
   EXPECT_EQ(tables.Opens().front(), 0u);
   EXPECT_EQ(tables.Opens().back(), 4u + 698u * 9);
