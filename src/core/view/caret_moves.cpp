@@ -46,6 +46,9 @@ CaretPos MoveRight(Layout& layout, const CaretMoveContext& ctx, const CaretPos& 
   if (!ctx.freeCursor) {
     const TextOffset o = CaretOffset(layout, pos);
     if (o >= layout.TextLength()) return pos;
+    // After the last character of a wrapped line the caret already stands
+    // before the next line's first character: it only changes lines.
+    if (pos.line + 1 < layout.LineCount() && o >= layout.LineStart(pos.line + 1)) return CaretAtOffset(layout, o);
     return CaretAtOffset(layout, o + layout.CharSize(o));
   }
   if (pos.column >= layout.MaxColumn()) {
@@ -193,6 +196,40 @@ RelayoutResult RefreshLayout(Layout& layout, const LayoutParams& params, bool fu
   caret->pos = CaretAtOffset(layout, caretOffset);
   caret->desiredColumn = caret->pos.column;
   return result;
+}
+
+int CharSizeAtCaret(Layout& layout, const CaretPos& pos) {
+  if (pos.virtualColumns > 0 || layout.LineCount() == 0) return 0;
+  const TextOffset p = CaretOffset(layout, pos);
+  if (pos.line + 1 < layout.LineCount() && p >= layout.LineStart(pos.line + 1)) return 0;
+  return static_cast<int>(layout.CharSize(p));
+}
+
+AutoScrollTick AutoScrollStep(Layout& layout, const CaretMoveContext& context, const Caret& caret,
+                              int direction, int count, const std::function<bool(std::uint32_t)>& marked) {
+  // Each step is a single line, whatever "ScrollLineCount" makes of a key
+  // that leaves the window.
+  CaretMoveContext one = context;
+  one.autoRepeat = false;
+  one.oneScrollNotRepeat = true;
+  AutoScrollTick tick;
+  tick.caret = caret;
+  const CaretKey key = direction < 0 ? CaretKey::kUp : CaretKey::kDown;
+  for (int i = 0; i < count; ++i) {
+    const Caret next = MoveCaretByKey(layout, key, one, tick.caret);
+    if (next.pos.line == tick.caret.pos.line) {
+      tick.stopped = true;
+      break;
+    }
+    tick.caret = next;
+    ++tick.linesMoved;
+    if (marked && marked(next.pos.line)) {
+      tick.stopped = true;
+      tick.beep = true;
+      break;
+    }
+  }
+  return tick;
 }
 
 }  // namespace quelt

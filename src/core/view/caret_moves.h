@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "base/types.h"
 #include "view/cell_position.h"
@@ -76,6 +77,25 @@ struct ScrollKeepResult {
 };
 ScrollKeepResult ScrollKeepingCaret(Layout& layout, const CaretMoveContext& context, const Caret& caret,
                                     std::int64_t lines, std::uint32_t maxTopLine);
+
+// Bytes of the character at the caret (1 or 2, CR LF counting 2), or 0 when
+// there is none: in virtual space, at the end of the text, and after the
+// last character of a wrapped display line (where End puts the caret; the
+// character there is the first of the next display line).
+int CharSizeAtCaret(Layout& layout, const CaretPos& pos);
+
+// One tick of automatic scrolling: the caret moves `count` lines, one line
+// at a time, in `direction` (-1 up, 1 down). The tick ends early at either
+// end of the text (stopped), and, when `marked` is given, on reaching a line
+// it reports marked ("AutoScrollBreak": stopped with a beep).
+struct AutoScrollTick {
+  Caret caret;
+  int linesMoved = 0;
+  bool stopped = false;
+  bool beep = false;
+};
+AutoScrollTick AutoScrollStep(Layout& layout, const CaretMoveContext& context, const Caret& caret,
+                              int direction, int count, const std::function<bool(std::uint32_t)>& marked);
 
 // RefreshLayout: takes new parameters (font, format settings) and, with
 // `full`, lays the whole text out again. The top line and the caret keep the

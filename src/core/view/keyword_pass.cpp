@@ -200,9 +200,12 @@ void MatchCKeywords(Scan& s, int documentType, ColourCode cCode, ColourCode cppC
   const std::uint8_t* size = s.size();
   const std::uint32_t n = s.n();
   const std::uint32_t limit = s.RangeEnd();
-  for (std::uint32_t i = 0; i < n && i < limit; ++i) {
+  // A word that starts right at the range's end still matters when a '#'
+  // inside the range belongs to it.
+  for (std::uint32_t i = 0; i < n && i <= limit; ++i) {
     if (size[i] != 1 || !IsIdentByte(text[i])) continue;
     if (i > 0 && size[i - 1] == 1 && IsIdentByte(text[i - 1])) continue;
+    if (i == limit && !(i > 0 && text[i - 1] == '#')) break;
     std::uint32_t j = i + 1;
     while (j < n && size[j] == 1 && IsIdentByte(text[j])) ++j;
     // A word cut by the end of the bytes may go on: leave it.

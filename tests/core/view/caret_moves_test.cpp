@@ -47,6 +47,24 @@ TEST_F(CaretTest, LeftAndRightStepOverCharacters) {
   EXPECT_EQ(c.desiredColumn, 2);
 }
 
+// At a wrap point the same character would be met twice: at the end of one
+// display line and at the start of the next. Right from the last character
+// of a wrapped line goes straight to the next line, and where End leaves
+// the caret there is no character.
+TEST_F(CaretTest, TheWrapPointIsPassedWithOnePress) {
+  EXPECT_EQ(Move(CaretKey::kRight, At(9, 2)).pos, Pos(0, 3));
+  EXPECT_EQ(Move(CaretKey::kRight, At(10, 2)).pos, Pos(0, 3));
+  const Caret end = Move(CaretKey::kEnd, At(3, 2));
+  EXPECT_EQ(end.pos, Pos(10, 2));
+  EXPECT_EQ(CharSizeAtCaret(*d.layout, end.pos), 0);
+  EXPECT_EQ(CharSizeAtCaret(*d.layout, Pos(9, 2)), 1);
+  EXPECT_EQ(CharSizeAtCaret(*d.layout, Pos(0, 3)), 1);
+  // On the CR of a line that ends with CR LF the character is the line end.
+  EXPECT_EQ(CharSizeAtCaret(*d.layout, Pos(5, 0)), 2);
+  EXPECT_EQ(CharSizeAtCaret(*d.layout, Pos(3, 3)), 0);  // end of the text
+  EXPECT_EQ(CharSizeAtCaret(*d.layout, Pos(7, 0, 2)), 0);  // virtual space
+}
+
 TEST_F(CaretTest, FreeCursorRightRunsIntoVirtualSpaceAndWraps) {
   EXPECT_EQ(MoveFree(CaretKey::kRight, At(2, 0)).pos, Pos(4, 0));
   EXPECT_EQ(MoveFree(CaretKey::kRight, At(5, 0)).pos, Pos(7, 0, 2));  // over the CR
@@ -293,6 +311,51 @@ TEST(SelectionTest, BoxCellsRectanglesAndText) {
   ASSERT_EQ(s.count, 1);
   EXPECT_EQ(s.spans[0], (LineSpan{0, 2}));
   EXPECT_EQ(BoxRepaintLines(nullptr, &box).count, 1);
+}
+
+}  // namespace
+}  // namespace quelt::test
+
+namespace quelt::test {
+namespace {
+
+// Automatic scrolling moves AutoScrollCount lines a tick, one at a time,
+// even where a caret key at the window's edge would jump ScrollLineCount.
+TEST(AutoScroll, ATickMovesCountLinesOneAtATime) {
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "line\r\n";
+  Doc d(text, Params(80));
+  CaretMoveContext ctx;
+  ctx.visibleRows = 10;
+  ctx.topLine = 0;
+  ctx.scrollLineCount = 4;
+  ctx.oneScrollNotRepeat = false;  // a caret key at the edge would move 4 lines
+  ctx.autoRepeat = true;
+  Caret c = At(2, 8);
+  const AutoScrollTick tick = AutoScrollStep(*d.layout, ctx, c, 1, 5, nullptr);
+  EXPECT_EQ(tick.linesMoved, 5);
+  EXPECT_EQ(tick.caret.pos.line, 13u);
+  EXPECT_EQ(tick.caret.pos.column, 2);
+  EXPECT_FALSE(tick.stopped);
+  // Up from line 2: two lines, then the start of the text stops it.
+  const AutoScrollTick up = AutoScrollStep(*d.layout, ctx, At(0, 2), -1, 5, nullptr);
+  EXPECT_EQ(up.linesMoved, 2);
+  EXPECT_TRUE(up.stopped);
+  EXPECT_FALSE(up.beep);
+}
+
+TEST(AutoScroll, AMarkedLineStopsTheTickWithABeep) {
+  std::string text;
+  for (int i = 0; i < 20; ++i) text += "x\r\n";
+  Doc d(text, Params(80));
+  CaretMoveContext ctx;
+  ctx.visibleRows = 10;
+  const AutoScrollTick tick =
+      AutoScrollStep(*d.layout, ctx, At(0, 0), 1, 5, [](std::uint32_t line) { return line == 3; });
+  EXPECT_EQ(tick.caret.pos.line, 3u);
+  EXPECT_EQ(tick.linesMoved, 3);
+  EXPECT_TRUE(tick.stopped);
+  EXPECT_TRUE(tick.beep);
 }
 
 }  // namespace

@@ -129,6 +129,18 @@ TEST(ColourCKeywords, Directives) {
   EXPECT_EQ(doc.Colour(TestOptions(1)), "CCCCCCC....CCCCCC................CC");
 }
 
+// A byte's colour never depends on which lines are repainted: a "#" that
+// ends a display line is part of the directive on the next one.
+TEST(ColourCKeywords, ADirectiveSplitByAWrapColoursTheSameOnEveryRepaint) {
+  ColourDoc doc("ab #define", 4);
+  ASSERT_EQ(doc.store.LineCount(), 3u);
+  const std::string whole = doc.Colour(TestOptions(1));
+  EXPECT_EQ(whole, "...CCCCCCC");
+  EXPECT_EQ(doc.ColourLines(TestOptions(1), 0, 0), whole.substr(0, 4));
+  EXPECT_EQ(doc.ColourLines(TestOptions(1), 1, 1), whole.substr(4, 4));
+  EXPECT_EQ(doc.ColourLines(TestOptions(1), 2, 2), whole.substr(8));
+}
+
 TEST(ColourCKeywords, AWordCutByTheBottomLineKeepsItsColour) {
   // "int" wrapped after "in": the visible "in" is still part of "int" ...
   ColourDoc doc("a int", 4);
