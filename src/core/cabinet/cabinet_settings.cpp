@@ -204,4 +204,8 @@ const char* DefaultExtension(int type) {
   return kExtensions[FoldType(type)];
 }
 
+const char* FileDialogExtension(int type, bool htmlDocument) {
+  return htmlDocument ? "html" : DefaultExtension(type);
+}
+
 }  // namespace quelt

@@ -125,5 +125,8 @@ std::size_t SjisCharCount(std::string_view text);
 // The combo-box name (UTF-8) and default extension of a document type.
 const char* DocumentTypeName(int type);
 const char* DefaultExtension(int type);
+// The default extension of the open and save dialogs: the document type's,
+// or "html" for an HTML document.
+const char* FileDialogExtension(int type, bool htmlDocument);
 
 }  // namespace quelt

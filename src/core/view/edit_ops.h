@@ -96,6 +96,12 @@ EditResult DeleteBox(EditSession& s, std::span<const TextRange> lines);
 // filling virtual space first. asSelection selects the pasted text.
 EditResult Paste(EditSession& s, const CaretPlace& caret, std::string_view clip, bool asSelection);
 
+// Moves the text of a stream selection to dropAt (a drag within its own
+// window): nothing when dropAt lies inside the selection or at its edges.
+// The span between the two places is rewritten in one step, so one undo
+// restores it; the moved text is left selected.
+EditResult MoveText(EditSession& s, TextRange source, TextOffset dropAt);
+
 // ---- Lines (edit_text_ops.cpp) ----
 
 // Indent: a tab (or tab-width spaces) at the start of every logical line the
@@ -111,8 +117,9 @@ enum class AlignMode : int { kLeft = 0, kCentre = 1, kRight = 2 };
 // within the wrap column. Centring and right alignment first left-align; a
 // line that is still wider than the wrap column beeps. With
 // "MoveFromLineTop" off and no selection the padding goes in at the caret
-// instead, which must stand on text.
-EditResult AlignLine(EditSession& s, AlignMode mode, TextOffset caret, const TextRange* selection);
+// instead, which must stand on text. A box selection beeps.
+EditResult AlignLine(EditSession& s, AlignMode mode, TextOffset caret, const TextRange* selection,
+                     bool boxSelection = false);
 
 // Tab to space over a selection that starts at startColumn. rowStarts are
 // the offsets inside it where a wrapped display line continues (columns

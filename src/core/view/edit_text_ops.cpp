@@ -148,8 +148,14 @@ EditResult UnindentBlock(EditSession& s, TextRange sel) {
   return r;
 }
 
-EditResult AlignLine(EditSession& s, AlignMode mode, TextOffset caret, const TextRange* selection) {
+EditResult AlignLine(EditSession& s, AlignMode mode, TextOffset caret, const TextRange* selection,
+                     bool boxSelection) {
   TextStore& store = s.Store();
+  if (boxSelection) {
+    // A box has no lines of its own to align.
+    s.GetHost().Beep();
+    return EditResult::Refused();
+  }
   if (!s.Allowed()) return EditResult::Refused();
   const EditOptions& o = s.Options();
   const LeadByteTest lead = s.Lead();
