@@ -177,6 +177,14 @@ LoadResult TextStore::Load(const std::uint8_t* bytes, std::size_t n, DocumentKin
       if (lead_(c) || c == kCr) {
         if (i + 1 >= size) break;  // a trailing lead byte or CR is dropped
         const std::uint8_t c2 = bytes[i + 1];
+        if (lead_(c) && c2 == kCr && i + 2 < size && bytes[i + 2] == kLf) {
+          // A stray lead byte never takes the CR of a line end with it: it
+          // becomes a space and the line end stays whole.
+          out[stored++] = ' ';
+          lastSize = 1;
+          ++i;
+          continue;
+        }
         if (lead_(c) || c2 == kLf) {
           out[stored++] = c;
           out[stored++] = c2 == kCr ? ' ' : c2;

@@ -100,10 +100,18 @@ TEST_F(Store, LoadTurnsNulIntoSpaceExceptAsTrailByte) {
   EXPECT_EQ(store.LastChar(), 3);
 }
 
-TEST_F(Store, LoadTurnsTrailByteCrIntoSpace) {
+TEST_F(Store, LoadKeepsALineEndAfterAStrayLeadByte) {
+  // A lead byte before CR LF would take the CR: the lead byte becomes a
+  // space instead and the line end stays.
   store.Load("\x81\r\nx"s, DocumentKind::kText);
-  // The CR is the lead byte's partner; the LF after it stays a character.
-  EXPECT_EQ(store.Text(), "\x81 \nx");
+  EXPECT_EQ(store.Text(), " \r\nx");
+  // Before a lone CR (which is no line end) the CR is the trail byte, a space.
+  store.Load("\x81\rx"s, DocumentKind::kText);
+  EXPECT_EQ(store.Text(), "\x81 x");
+  // A real pair before a line end is kept.
+  store.Load("\x81\x81\r\n"s, DocumentKind::kText);
+  EXPECT_EQ(store.Text(), "\x81\x81\r\n");
+  EXPECT_EQ(store.LastChar(), 2);
 }
 
 TEST_F(Store, LoadWithLeadByteTestOff) {
