@@ -62,11 +62,15 @@ bool WindowMarks::Step(bool forward, IsOpen isOpen, WindowId& window, int& beeps
       window = w;
       return true;
     }
-    // A marked window whose document has closed is skipped with a beep.
+    // A marked window whose document has closed is skipped with a beep. The
+    // later marks move up into its place: going forward the next step must
+    // land on that place (or wrap to the first), going backward on the one
+    // before it.
     ++beeps;
-    Remove(w);
+    marks_.erase(marks_.begin() + current_);
     if (forward) --current_;
   }
+  current_ = -1;
   return false;
 }
 

@@ -80,6 +80,61 @@ TEST(WindowMarks, ClosedWindowsAreSkippedWithABeep) {
   EXPECT_EQ(marks.Count(), 0u);
 }
 
+// A closed window met on the way is dropped and the step goes on from its
+// place: past the last mark it wraps to the first, before the first to the last.
+TEST(WindowMarks, StepPastAClosedLastOrFirstMarkWraps) {
+  const auto markAll = [](WindowMarks& marks) {
+    for (WindowId w : {1, 2, 3}) {
+      std::string t = "t";
+      marks.Toggle(w, t);
+    }
+  };
+  std::set<WindowId> open{1, 2, 3};
+  const auto isOpen = [&](WindowId x) { return open.count(x) > 0; };
+  WindowId w = 0;
+  int beeps = 0;
+
+  WindowMarks forward;
+  markAll(forward);
+  ASSERT_TRUE(forward.Step(true, isOpen, w, beeps));  // 1
+  ASSERT_TRUE(forward.Step(true, isOpen, w, beeps));  // 2
+  open.erase(3);
+  ASSERT_TRUE(forward.Step(true, isOpen, w, beeps));
+  EXPECT_EQ(w, 1u);
+  EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(forward.Count(), 2u);
+  ASSERT_TRUE(forward.Step(true, isOpen, w, beeps));
+  EXPECT_EQ(w, 2u);
+
+  open = {1, 2, 3};
+  WindowMarks backward;
+  markAll(backward);
+  ASSERT_TRUE(backward.Step(true, isOpen, w, beeps));  // 1, the first
+  open.erase(3);
+  ASSERT_TRUE(backward.Step(false, isOpen, w, beeps));
+  EXPECT_EQ(w, 2u);
+  EXPECT_EQ(beeps, 1);
+  ASSERT_TRUE(backward.Step(false, isOpen, w, beeps));
+  EXPECT_EQ(w, 1u);
+
+  // A closed window in the middle: forward lands on the one after it,
+  // backward on the one before it.
+  open = {1, 2, 3};
+  WindowMarks middle;
+  markAll(middle);
+  ASSERT_TRUE(middle.Step(true, isOpen, w, beeps));  // 1
+  open.erase(2);
+  ASSERT_TRUE(middle.Step(true, isOpen, w, beeps));
+  EXPECT_EQ(w, 3u);
+  open = {1, 3, 4};
+  std::string t = "t";
+  middle.Toggle(4, t);  // marks 1 3 4, current 4
+  open.erase(3);
+  ASSERT_TRUE(middle.Step(false, isOpen, w, beeps));
+  EXPECT_EQ(w, 1u);
+  EXPECT_EQ(beeps, 1);
+}
+
 TEST(WindowMarks, RemovingKeepsTheCurrentIndexInRange) {
   WindowMarks marks;
   for (WindowId w : {1, 2, 3}) {
