@@ -9,7 +9,7 @@ AppPaths DeriveAppPaths(std::string_view exePath) {
   if (exePath.empty() || exePath.size() >= kMaxPathBuffer) return paths;
   paths.exePath = std::string(exePath);
   paths.exeFolder = FolderOf(exePath);
-  paths.baseName = FileTitleOf(exePath);
+  paths.baseName = NameWithoutExtension(exePath);
   paths.settingsFile = ReplaceExtension(exePath, "INI");
   paths.stateFile = ReplaceExtension(exePath, "DAT");
   paths.tempFile = ReplaceExtension(exePath, "TM1");

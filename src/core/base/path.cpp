@@ -22,6 +22,8 @@ std::string FolderOf(std::string_view path) { return std::string(path.substr(0, 
 
 std::string FileNameOf(std::string_view path) { return std::string(path.substr(NameStart(path))); }
 
+std::string FileTitleOf(std::string_view path) { return FileNameOf(path); }
+
 namespace {
 // Offset of the extension's dot within the name part, or npos.
 std::size_t DotOf(std::string_view path) {
@@ -39,7 +41,7 @@ std::size_t DotOf(std::string_view path) {
 }
 }  // namespace
 
-std::string FileTitleOf(std::string_view path) {
+std::string NameWithoutExtension(std::string_view path) {
   const std::size_t start = NameStart(path);
   const std::size_t dot = DotOf(path);
   return std::string(path.substr(start, dot == std::string_view::npos ? std::string_view::npos : dot - start));

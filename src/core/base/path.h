@@ -14,8 +14,12 @@ std::size_t NameStart(std::string_view path);
 std::string FolderOf(std::string_view path);
 // The name with extension ("C:\a\b.txt" -> "b.txt").
 std::string FileNameOf(std::string_view path);
-// The name without extension ("C:\a\b.txt" -> "b").
+// The file title the program shows, e.g. in the frame title: the name
+// without its folder, extension kept ("C:\a\b.txt" -> "b.txt").
 std::string FileTitleOf(std::string_view path);
+// The name without folder and extension ("C:\a\b.txt" -> "b"), as the
+// instance mutex and the DDE service are named after the executable.
+std::string NameWithoutExtension(std::string_view path);
 // The extension without its dot ("b.txt" -> "txt"; none -> "").
 std::string ExtensionOf(std::string_view path);
 // Replaces the extension (or appends one when there is none); ext has no dot.

@@ -166,7 +166,10 @@ TEST(Dde, OpenCommandBothWays) {
 }
 
 TEST(FrameTitle, CabinetTitleOrABlank) {
-  EXPECT_EQ(FrameTitleText("C:\\Cabs\\work.cab"), "Kav Quelt : work");
+  // The file title keeps the extension; only the folder goes.
+  EXPECT_EQ(FrameTitleText("C:\\Cabs\\work.cab"), "Kav Quelt : work.cab");
+  EXPECT_EQ(FrameTitleText("C:\\Cabs.d\\work"), "Kav Quelt : work");
+  EXPECT_EQ(FrameTitleText("C:\\Cabs\\\x95\x5C.cab"), "Kav Quelt : \x95\x5C.cab");
   EXPECT_EQ(FrameTitleText(""), "Kav Quelt :  ");
   EXPECT_EQ(FrameTitleText("C:\\Cabs\\"), "Kav Quelt :  ");
 }

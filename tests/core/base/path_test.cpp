@@ -14,9 +14,18 @@ TEST(Path, SplitsNeverAtATrailByteBackslash) {
   const std::string path = "C:\\" + kHyou + "\\" + kHyou + ".txt";
   EXPECT_EQ(FolderOf(path), "C:\\" + kHyou + "\\");
   EXPECT_EQ(FileNameOf(path), kHyou + ".txt");
-  EXPECT_EQ(FileTitleOf(path), kHyou);
+  EXPECT_EQ(FileTitleOf(path), kHyou + ".txt");
+  EXPECT_EQ(NameWithoutExtension(path), kHyou);
   EXPECT_EQ(ExtensionOf(path), "txt");
   EXPECT_EQ(FileNameOf("C:\\dir\\" + kHyou), kHyou);
+}
+
+TEST(Path, NameWithoutExtensionTakesTheLastDotOfTheNameOnly) {
+  EXPECT_EQ(NameWithoutExtension("C:\\q.d\\quelt"), "quelt");
+  EXPECT_EQ(NameWithoutExtension("C:\\q\\a.b.cab"), "a.b");
+  EXPECT_EQ(NameWithoutExtension("C:\\q\\"), "");
+  EXPECT_EQ(FileTitleOf("C:\\q\\"), "");
+  EXPECT_EQ(FileTitleOf("work.cab"), "work.cab");
 }
 
 TEST(Path, Extensions) {
