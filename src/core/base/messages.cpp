@@ -41,7 +41,7 @@ constexpr Entry kMessages[] = {
      "文書サイズが大き過ぎて指定の条件で保存できません。コードはシフトJIS、改行はCRLF指定で保存してください。",
      nullptr},
     {kMsgSupportLibraryMissing, "MUSCRL32.DLLが見つかりません。", "Failed to find MUSCRL32.DLL"},
-    {kMsgSaveChanges, "%1 への変更を保存しますか?", "Save changes to %1?"},
+    {kMsgSaveChanges, "%1への変更を保存しますか？", "Save changes to %1?"},
     {kMsgOpenFailed, "%1 を開けません。", "Cannot open %1."},
     {kMsgSaveFailed, "%1 を保存できません。", "Cannot save %1."},
     {kMsgCabinetReadFailed, "Failed to read from Cabinet", nullptr},

@@ -26,7 +26,7 @@ enum MessageId : int {
   kMsgCommonSettingsTitle = 59455,   // "共通設定"
   kMsgDocumentTooLargeToConvert = 61000,
   kMsgSupportLibraryMissing = 61001,
-  kMsgSaveChanges = 61002,           // save-modified question, %1 = title
+  kMsgSaveChanges = 61216,           // save-modified question, %1 = title
   kMsgOpenFailed = 61003,            // %1 = path
   kMsgSaveFailed = 61004,            // %1 = path
   kMsgCabinetReadFailed = 61100,     // a cabinet file exists but cannot be read
