@@ -17,11 +17,11 @@ std::string ProposeSaveName(std::string_view path, std::string_view title, int c
   if (!path.empty()) return std::string(path);
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(title.data());
   std::size_t end = 0;
-  while (end < title.size()) {
+  for (std::size_t chars = 0; end < title.size() && chars < kProposedTitleChars; ++chars) {
     const std::size_t size = SjisCharSize(bytes, title.size(), end);
     // A trail byte may equal '\' or another stop character: only the first
     // byte of a character is tested.
-    if (end + size > kProposedTitleBytes || (size == 1 && EndsProposedName(title[end]))) break;
+    if (size == 1 && EndsProposedName(title[end])) break;
     end += size;
   }
   std::string name(title.substr(0, end));

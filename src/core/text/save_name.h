@@ -7,12 +7,12 @@
 
 namespace quelt {
 
-// An untitled document's title contributes at most 8 bytes to the proposed
-// name (4 double-byte characters, 8 single-byte ones, or a mix).
-constexpr std::size_t kProposedTitleBytes = 8;
+// An untitled document's title contributes at most 8 characters to the
+// proposed name; a double-byte character counts as one.
+constexpr std::size_t kProposedTitleChars = 8;
 
 // The document's path when it has one. Otherwise its title (Shift-JIS) cut
-// to kProposedTitleBytes without splitting a double-byte character, then cut
+// to kProposedTitleChars characters, then cut
 // before the first space, '#', '%', ';', '/' or '\'; with ".txt" appended
 // when the current cabinet is a text cabinet (file type 0).
 std::string ProposeSaveName(std::string_view path, std::string_view title, int cabinetFileType);
