@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "base/cp932.h"
 #include "base/path.h"
 #include "base/sjis.h"
 
@@ -238,18 +239,56 @@ bool IniFile::RemoveSection(std::string_view section) {
   return false;
 }
 
+namespace {
+
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+
+// The text after the byte-order mark as Shift-JIS; an odd last byte is
+// dropped.
+std::string FromUtf16Le(std::string_view bytes) {
+  std::u16string wide(bytes.size() / 2, u'\0');
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    wide[i] = static_cast<char16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
+                                    static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
+  }
+  return Utf16ToSjis(wide);
+}
+
+std::string ToUtf16Le(std::string_view sjis) {
+  const std::u16string wide = SjisToUtf16(sjis);
+  std::string bytes(kUtf16LeMark);
+  bytes.reserve(bytes.size() + wide.size() * 2);
+  for (char16_t u : wide) {
+    bytes += static_cast<char>(u & 0xFF);
+    bytes += static_cast<char>(u >> 8);
+  }
+  return bytes;
+}
+
+}  // namespace
+
 bool LoadIniFile(FileSystem& fs, const std::string& path, IniFile& ini) {
   std::string text;
+  ini.SetEncoding(IniEncoding::kShiftJis);
   if (path.empty() || !fs.ReadFile(path, text, kMaxIniFileBytes)) {
     ini.Parse({});
     return false;
   }
-  ini.Parse(text);
+  // Like the platform's profile functions, a file that starts with the
+  // UTF-16LE byte-order mark is read as UTF-16; anything else as bytes.
+  if (std::string_view(text).starts_with(kUtf16LeMark)) {
+    ini.Parse(FromUtf16Le(std::string_view(text).substr(kUtf16LeMark.size())));
+    ini.SetEncoding(IniEncoding::kUtf16Le);
+  } else {
+    ini.Parse(text);
+  }
   return true;
 }
 
 bool SaveIniFile(FileSystem& fs, const std::string& path, const IniFile& ini) {
-  return !path.empty() && fs.WriteFile(path, ini.Serialize());
+  if (path.empty()) return false;
+  const std::string text = ini.Serialize();
+  return fs.WriteFile(path, ini.Encoding() == IniEncoding::kUtf16Le ? ToUtf16Le(text) : text);
 }
 
 }  // namespace quelt

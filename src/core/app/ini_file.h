@@ -21,6 +21,12 @@ constexpr std::uint64_t kMaxIniFileBytes = 4u * 1024u * 1024u;
 // or a number outside the range of int, gives fallback.
 int ParseProfileInt(std::string_view text, int fallback);
 
+// The form of a settings file on disk. Inside, the text is always Shift-JIS.
+enum class IniEncoding {
+  kShiftJis,  // the bytes as they are
+  kUtf16Le,   // UTF-16LE after the byte-order mark FF FE
+};
+
 class IniFile {
  public:
   IniFile() = default;
@@ -53,6 +59,10 @@ class IniFile {
   // Removes the first section of that name with all its lines.
   bool RemoveSection(std::string_view section);
 
+  // The form the file was read in, and is written back in.
+  IniEncoding Encoding() const { return encoding_; }
+  void SetEncoding(IniEncoding encoding) { encoding_ = encoding; }
+
  private:
   struct Line {
     std::string raw;    // the line as read (or as last written)
@@ -71,10 +81,13 @@ class IniFile {
   static const Line* FindLine(const Section& section, std::string_view key);
 
   std::vector<Section> sections_;
+  IniEncoding encoding_ = IniEncoding::kShiftJis;
 };
 
 // Reads a settings file into ini; a file that cannot be read leaves ini empty
-// and returns false.
+// and returns false. A file that starts with the UTF-16LE byte-order mark is
+// converted to Shift-JIS (characters code page 932 cannot hold become '?')
+// and SaveIniFile writes it back as UTF-16LE with the mark.
 bool LoadIniFile(FileSystem& fs, const std::string& path, IniFile& ini);
 bool SaveIniFile(FileSystem& fs, const std::string& path, const IniFile& ini);
 

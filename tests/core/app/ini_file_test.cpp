@@ -123,6 +123,64 @@ TEST(IniFile, LoadAndSaveThroughTheFileSystem) {
   EXPECT_FALSE(SaveIniFile(fs, "", ini));
 }
 
+// The bytes of a UTF-16LE file with its byte-order mark, as Notepad saves
+// "Unicode" text.
+std::string Utf16File(const std::u16string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t u : text) {
+    bytes += static_cast<char>(u & 0xFF);
+    bytes += static_cast<char>(u >> 8);
+  }
+  return bytes;
+}
+
+TEST(IniFile, Utf16FileIsReadAsShiftJisAndWrittenBackAsUtf16) {
+  MemoryFileSystem fs;
+  fs.CreateFolder("C:\\Q");
+  const std::string path = "C:\\Q\\QUELT.INI";
+  // "表示" and the half-width "ｷｬﾋﾞﾈｯﾄ" have Shift-JIS codes; the emoji (a
+  // surrogate pair) and "한" have none and read as '?'.
+  ASSERT_TRUE(fs.WriteFile(path, Utf16File(u"[Settings]\r\nMultiInstance=0\r\nName=表示\r\n"
+                                           u"Kana=ｷｬﾋﾞﾈｯﾄ\r\nOdd=a\U0001F600b한\r\n")));
+  IniFile ini;
+  ASSERT_TRUE(LoadIniFile(fs, path, ini));
+  EXPECT_EQ(ini.Encoding(), IniEncoding::kUtf16Le);
+  EXPECT_EQ(ini.GetInt("Settings", "MultiInstance", 1), 0);
+  EXPECT_EQ(ini.GetString("Settings", "Name"), "\x95\x5C\x8E\xA6");
+  EXPECT_EQ(ini.GetString("Settings", "Kana"), "\xB7\xAC\xCB\xDE\xC8\xAF\xC4");
+  EXPECT_EQ(ini.GetString("Settings", "Odd"), "a?b?");
+
+  ini.SetInt("Settings", "MultiInstance", 1);
+  ini.SetString("Settings", "Path", "C:\\\x95\x5C");
+  ASSERT_TRUE(SaveIniFile(fs, path, ini));
+  EXPECT_EQ(*fs.Content(path), Utf16File(u"[Settings]\r\nMultiInstance=1\r\nName=表示\r\n"
+                                         u"Kana=ｷｬﾋﾞﾈｯﾄ\r\nOdd=a?b?\r\nPath=C:\\表\r\n"));
+}
+
+TEST(IniFile, OnlyAByteOrderMarkMakesAFileUtf16) {
+  MemoryFileSystem fs;
+  fs.CreateFolder("C:\\Q");
+  const std::string path = "C:\\Q\\QUELT.INI";
+  // Shift-JIS text keeps its form, whatever bytes it holds.
+  ASSERT_TRUE(fs.WriteFile(path, "[A]\r\nk=\xFF\xFE\r\n"));
+  IniFile ini;
+  ASSERT_TRUE(LoadIniFile(fs, path, ini));
+  EXPECT_EQ(ini.Encoding(), IniEncoding::kShiftJis);
+  ASSERT_TRUE(SaveIniFile(fs, path, ini));
+  EXPECT_EQ(*fs.Content(path), "[A]\r\nk=\xFF\xFE\r\n");
+  // A mark alone is an empty UTF-16 file; an odd last byte is dropped.
+  ASSERT_TRUE(fs.WriteFile(path, "\xFF\xFE"));
+  ASSERT_TRUE(LoadIniFile(fs, path, ini));
+  EXPECT_EQ(ini.Encoding(), IniEncoding::kUtf16Le);
+  EXPECT_FALSE(ini.HasSection("A"));
+  ASSERT_TRUE(fs.WriteFile(path, Utf16File(u"[A]\nk=v") + "x"));
+  ASSERT_TRUE(LoadIniFile(fs, path, ini));
+  EXPECT_EQ(ini.GetString("A", "k"), "v");
+  // A file that cannot be read leaves an empty Shift-JIS model.
+  EXPECT_FALSE(LoadIniFile(fs, "C:\\Q\\NONE.INI", ini));
+  EXPECT_EQ(ini.Encoding(), IniEncoding::kShiftJis);
+}
+
 TEST(IniFile, VeryLongLinesSurvive) {
   const std::string longValue(200000, 'x');
   IniFile ini("[A]\nk=" + longValue + "\n");
