@@ -43,12 +43,18 @@ CaretPos MoveLeft(Layout& layout, const CaretMoveContext& ctx, const CaretPos& p
 }
 
 CaretPos MoveRight(Layout& layout, const CaretMoveContext& ctx, const CaretPos& pos) {
+  // The last character of a wrapped line is followed by the next line's
+  // first one: Right goes there at once, and from after the last character
+  // (where End stands) it only changes lines. Free cursor too: the space
+  // right of a wrapped line is no place to type into.
+  if (pos.virtualColumns == 0 && pos.line + 1 < layout.LineCount() && !layout.EndsWithCrLf(pos.line)) {
+    const TextOffset o = CaretOffset(layout, pos);
+    const TextOffset next = layout.LineStart(pos.line + 1);
+    if (o < layout.TextLength() && (o >= next || o + layout.CharSize(o) >= next)) return CaretPos{0, pos.line + 1, 0};
+  }
   if (!ctx.freeCursor) {
     const TextOffset o = CaretOffset(layout, pos);
     if (o >= layout.TextLength()) return pos;
-    // After the last character of a wrapped line the caret already stands
-    // before the next line's first character: it only changes lines.
-    if (pos.line + 1 < layout.LineCount() && o >= layout.LineStart(pos.line + 1)) return CaretAtOffset(layout, o);
     return CaretAtOffset(layout, o + layout.CharSize(o));
   }
   if (pos.column >= layout.MaxColumn()) {

@@ -54,6 +54,8 @@ TEST_F(CaretTest, LeftAndRightStepOverCharacters) {
 TEST_F(CaretTest, TheWrapPointIsPassedWithOnePress) {
   EXPECT_EQ(Move(CaretKey::kRight, At(9, 2)).pos, Pos(0, 3));
   EXPECT_EQ(Move(CaretKey::kRight, At(10, 2)).pos, Pos(0, 3));
+  EXPECT_EQ(MoveFree(CaretKey::kRight, At(9, 2)).pos, Pos(0, 3));
+  EXPECT_EQ(MoveFree(CaretKey::kRight, At(10, 2)).pos, Pos(0, 3));
   const Caret end = Move(CaretKey::kEnd, At(3, 2));
   EXPECT_EQ(end.pos, Pos(10, 2));
   EXPECT_EQ(CharSizeAtCaret(*d.layout, end.pos), 0);
