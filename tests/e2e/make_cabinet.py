@@ -2,7 +2,8 @@
 """Writes cabinet files of the older layouts for the end-to-end tests and
 prints what a cabinet file of the current layout holds.
 
-  make_cabinet.py v0 OUT [--tab N] [--entry PATH]...     version 0 (colour codes)
+  make_cabinet.py v0 OUT [--tab N] [--entry PATH]... [--font FACE --charset N]
+                                                         version 0 (colour codes)
   make_cabinet.py older OUT [--tab N] [--entry PATH]...  the 16-bit layout
   make_cabinet.py dump FILE                              key=value lines
 """
@@ -17,8 +18,18 @@ COLOURS = [0x80FF0000, 0x80FFFF00, 0x0000FF, 0xFF0000, 0x00FF00, 0xFF00FF,
            0xC0C0C0, 0x008000, 0x000000, 0xFFFFFF, 0x80000080]
 
 
-def block_words(tab):
+def font_words(face, charset):
+    """Words 26-40: height (points), width, escapement, orientation, weight,
+    then italic, underline, strike-out, character set, four more bytes and
+    the 32-byte face name."""
+    tail = bytes([0, 0, 0, charset, 0, 0, 0, 0x31]) + face.encode("cp932")[:31].ljust(32, b"\0")
+    return [10, 0, 0, 0, 400] + list(struct.unpack("<10I", tail))
+
+
+def block_words(tab, font=None):
     w = [0] * 41
+    if font:
+        w[26:41] = font_words(*font)
     w[0] = 80      # line width
     w[1] = tab     # tab width
     w[5] = 1       # line-end marks
@@ -34,14 +45,14 @@ def placement(i):
     return [44, 0, 1, -1, -1, -1, -1, 10 + 20 * i, 10 + 20 * i, 400 + 20 * i, 300 + 20 * i]
 
 
-def version0(entries, tab):
+def version0(entries, tab, font=None):
     body = b""
     for i, path in enumerate(entries):
         body += path.encode("cp932") + b"\0"
         body += struct.pack("<11i", *placement(i))
         body += struct.pack("<5I", 1 if i == len(entries) - 1 else 0, 1 << 8, 0, 0, 0)
     head = struct.pack("<II", len(entries), 8 + len(body))
-    return head + body + struct.pack("<41I", *block_words(tab)) + struct.pack("<I", 0)
+    return head + body + struct.pack("<41I", *block_words(tab, font)) + struct.pack("<I", 0)
 
 
 def older(entries, tab):
@@ -74,6 +85,7 @@ def dump(data):
         pos += 64
         print("path%d=%s" % (i, path))
         print("active%d=%d" % (i, fields[11]))
+        print("show%d=%d" % (i, fields[2]))
         print("kind%d=%d" % (i, (fields[12] >> 8) & 0xFF))
     print("entries_end_ok=%d" % (pos == settings_at))
     words = struct.unpack_from("<41I", data, settings_at)
@@ -90,12 +102,15 @@ def main():
     parser.add_argument("file")
     parser.add_argument("--tab", type=int, default=8)
     parser.add_argument("--entry", action="append", default=[])
+    parser.add_argument("--font", default="")
+    parser.add_argument("--charset", type=int, default=0)
     args = parser.parse_args()
     if args.kind == "dump":
         with open(args.file, "rb") as f:
             dump(f.read())
         return 0
-    data = version0(args.entry, args.tab) if args.kind == "v0" else older(args.entry, args.tab)
+    font = (args.font, args.charset) if args.font else None
+    data = version0(args.entry, args.tab, font) if args.kind == "v0" else older(args.entry, args.tab)
     with open(args.file, "wb") as f:
         f.write(data)
     return 0

@@ -14,6 +14,11 @@
 //   probe button ID                   finds the button of a command and clicks it
 //   probe titles                      the titles of the document windows, one a
 //                                     line, the active one after "A ", others "- "
+//   probe states                      the document windows, "M " maximised,
+//                                     "I " minimised, "N " otherwise
+//   probe caret                       the caret's screen position and height
+//   probe buttonstate ID              "enabled" or "grayed" for a tool-bar button
+//   probe command ID                  sends the command to the frame, as its menu does
 //
 // Exit code: 0 all as expected, 1 a mismatch, 2 the editor or the menu was
 // not found.
@@ -24,6 +29,7 @@
 #include <cwchar>
 #include <string>
 
+#include "probe_edit.h"
 #include "probe_menu.h"
 #include "probe_toolbar.h"
 #include "probe_ui.h"
@@ -111,6 +117,14 @@ int wmain(int argc, wchar_t** argv) {
       if (GetWindow(child, GW_OWNER)) continue;  // the icon titles of minimised windows
       std::printf("%s %s\n", child == active ? "A" : "-", probe::Utf8(probe::WindowText(child)).c_str());
     }
+    return 0;
+  }
+  if (command == L"states") return probe::PrintWindowStates(frame);
+  if (command == L"caret") return probe::PrintCaret(frame);
+  if (command == L"buttonstate" && argc == 3)
+    return probe::PrintButtonState(frame, static_cast<UINT>(_wtoi(argv[2])));
+  if (command == L"command" && argc == 3) {
+    SendMessageW(frame, WM_COMMAND, MAKEWPARAM(_wtoi(argv[2]), 0), 0);
     return 0;
   }
   if (command == L"toolbar") {

@@ -71,14 +71,13 @@ long AutomationBridge::GetLinePos() {
 // stands beyond the end of its line or of the text.
 namespace {
 int CharAtCaret(CNorbEV& edit, std::uint8_t& lead, std::uint8_t& trail) {
-  if (edit.CaretState().pos.virtualColumns > 0) return 0;
   Layout& layout = edit.TextLayout();
-  const TextOffset p = edit.CaretOffset();
-  const std::uint32_t size = layout.CharSize(p);
+  const int size = CharSizeAtCaret(layout, edit.CaretState().pos);
   if (size == 0) return 0;
+  const TextOffset p = edit.CaretOffset();
   lead = layout.ByteAt(p);
   trail = size == 2 ? layout.ByteAt(p + 1) : 0;
-  return static_cast<int>(size);
+  return size;
 }
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "app/quelt_app.h"
 
+#include "app/startup_files.h"
+
 #include <commctrl.h>
 #include <commdlg.h>
 #include <ole2.h>
@@ -232,8 +234,10 @@ void CQueltApp::OpenStartupFiles(bool cabinetRead) {
     if (settings_.convToLongFileName) name = LongPathName(name);
     if (Document* d = OpenFileByName(name, true)) last = d;
   }
-  if (names.empty() && !cabinetRead && !settings_.invokeWithoutUntitled) NewTextDocument();
-  if (MdiChild* child = ActiveChild()) SendMessageW(MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Hwnd()), 0);
+  const StartupFilesPlan plan = PlanStartupFiles(cabinetRead, names.size(), settings_.invokeWithoutUntitled != 0);
+  if (plan.createUntitled) NewTextDocument();
+  if (MdiChild* child = plan.maximise ? ActiveChild() : nullptr)
+    SendMessageW(MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Hwnd()), 0);
   // /L and /C move the caret of the last opened document's first view; a
   // line past the end leaves the caret where it was.
   if (last && commandLine_.line > 0 && !last->Views().empty()) {

@@ -30,8 +30,9 @@ bool WriteAll(HANDLE h, const std::string& data) {
 }  // namespace
 
 bool WinFileSystem::ReadFile(const std::string& path, std::string& out, std::uint64_t maxBytes) {
-  FileHandle h(CreateFileW(SjisToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Shared for reading only: no other program writes the file while it is read.
+  FileHandle h(CreateFileW(SjisToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h) return false;
   LARGE_INTEGER size;
   if (!GetFileSizeEx(h.Get(), &size)) return false;

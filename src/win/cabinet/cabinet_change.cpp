@@ -27,7 +27,7 @@ const char* TypeChoice(int i) { return i < kDocumentTypes ? DocumentTypeName(i) 
 // A file dialog on the cabinet files, starting at the current cabinet.
 bool AskCabinetPath(HWND owner, bool save, const std::string& start, std::string& path) {
   std::wstring file(kPathBufferChars, L'\0');
-  const std::wstring name = SjisToWide(FileTitleOf(start));
+  const std::wstring name = SjisToWide(NameWithoutExtension(start));
   const std::wstring folder = SjisToWide(FolderOf(start));
   wcsncpy(file.data(), name.c_str(), kPathBufferChars - 1);
   const std::wstring filter = DialogFilter(kCabinetFileFilter);

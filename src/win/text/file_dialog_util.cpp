@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/quelt_app.h"
+#include "cabinet/cabinet_settings.h"
 #include "framework/win_text.h"
 
 namespace quelt::win {
@@ -36,12 +37,7 @@ DWORD& LastFilterIndex() {
 }
 
 std::wstring DefaultExtension(bool htmlDocument) {
-  if (htmlDocument) return L"html";
-  switch (CQueltApp::Get()->CurrentCabinet().DocumentType()) {
-    case 1: return L"c";
-    case 2: return L"cpp";
-    default: return L"txt";
-  }
+  return Utf8ToWide(FileDialogExtension(CQueltApp::Get()->CurrentCabinet().DocumentType(), htmlDocument));
 }
 
 void FillList(HWND combo, const std::vector<const char*>& utf8Names, int selected) {

@@ -9,6 +9,8 @@
 #include "res/text_ids.h"
 #include "text/file_dialog_util.h"
 #include "text/open_request.h"
+#include "app/quelt_app.h"
+#include "view/norb_doc.h"
 
 namespace quelt::win {
 namespace {
@@ -90,7 +92,9 @@ bool RunOpenDialog(HWND owner, OpenDialogResult& result) {
   state.english = IsEnglishInterface();
   std::wstring buffer(kOpenBufferChars, L'\0');
   const std::wstring filter = DialogFilter();
-  const std::wstring ext = DefaultExtension(false);
+  // "html" while the active document is an HTML document.
+  const auto* active = dynamic_cast<const CNorbDoc*>(CQueltApp::Get()->ActiveDocument());
+  const std::wstring ext = DefaultExtension(active != nullptr && active->IsHtml());
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;

@@ -5,10 +5,13 @@
 #include "res/resource.h"
 #include "text/char_code.h"
 #include "text/file_commands.h"
+#include "view/display_font.h"
+#include "view/layout_params.h"
 
 namespace quelt::win {
 
-CNorbDoc::CNorbDoc(int openKind, bool html) : openKind_(openKind), html_(html) {}
+CNorbDoc::CNorbDoc(int openKind, bool html)
+    : comments_(store_, CQueltApp::Get()->GetHost()), openKind_(openKind), html_(html) {}
 
 DocumentKind CNorbDoc::InitialKind() const {
   return openKind_ == 2 ? DocumentKind::kBinary : DocumentKind::kText;
@@ -29,37 +32,33 @@ void CNorbDoc::TakeCabinetLineWidth() {
   store_.ReplaceLayout(layout);
 }
 
-const AreaCommentTables* CNorbDoc::AreaComments() {
+void CNorbDoc::RescanAreaComments() {
   CQueltApp* app = CQueltApp::Get();
-  if (!app->Settings().colorAreaComment || app->CurrentCabinet().DocumentType() == 0) return nullptr;
-  if (!comments_) {
-    comments_ = std::make_unique<AreaCommentTables>();
-    if (!comments_->Create(app->Settings().countOfColorAreaComment)) return nullptr;
-    commentsStale_ = true;
+  comments_.Rescan(app->CurrentCabinet().DocumentType(), app->Settings().colorAreaComment != 0,
+                   app->Settings().countOfColorAreaComment);
+}
+
+bool CNorbDoc::CreateStore() {
+  if (!store_.Create(InitialKind())) {
+    CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
+    return false;
   }
-  if (commentsStale_) {
-    // A scan of the text finds every delimiter; it runs once per change,
-    // when the next paint needs the tables.
-    comments_->RebuildCommentTables(store_, app->GetHost());
-    commentsStale_ = false;
-  }
-  return comments_.get();
+  // The text enters the store with the lead-byte test its layout will use,
+  // so a byte that is no lead byte in the display font never takes the CR
+  // of a line end with it.
+  CQueltApp* app = CQueltApp::Get();
+  store_.SetLead(
+      LeadTestForFont(app->Settings().enableCharSetCheck != 0, DisplayFontCharSet(app->CurrentCabinet())));
+  return true;
 }
 
 bool CNorbDoc::OnNewDocument() {
   if (!Document::OnNewDocument()) return false;
-  if (!store_.Create(InitialKind())) {
-    CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
-    return false;
-  }
-  return true;
+  return CreateStore();
 }
 
 bool CNorbDoc::OnOpenDocument(const std::string& path) {
-  if (!store_.Create(InitialKind())) {
-    CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
-    return false;
-  }
+  if (!CreateStore()) return false;
   return OpenTextDocument(*this, path);
 }
 

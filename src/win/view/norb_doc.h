@@ -8,7 +8,7 @@
 #include "framework/document.h"
 #include "text/text_store.h"
 #include "text/undo_history.h"
-#include "view/area_comments.h"
+#include "view/area_comment_keeper.h"
 
 namespace quelt::win {
 
@@ -33,10 +33,13 @@ class CNorbDoc : public Document {
   // (made on first use).
   UndoHistory& History();
   // The "/*" and "*/" tables that colour area comments, or null while the
-  // document type is not C or C++ or "ColorAreaComment" is off. They are
-  // rebuilt after a change of the text (NoteTextChanged), on first use.
-  const AreaCommentTables* AreaComments();
-  void NoteTextChanged() { commentsStale_ = true; }
+  // document type is not C or C++ or "ColorAreaComment" is off. Every edit
+  // keeps them current; RescanAreaComments scans the text anew (after a load
+  // and a change of the layout settings), never a paint.
+  const AreaCommentTables* AreaComments() const { return comments_.Tables(); }
+  void RescanAreaComments();
+  // Whether an edit since the last call added or removed a delimiter.
+  bool TakeCommentDelimitersChanged() { return comments_.TakeDelimitersChanged(); }
   // Takes the line width of the current cabinet (16 bytes a row in binary
   // kind), as a new document does and every document when the cabinet's
   // format changes.
@@ -44,11 +47,13 @@ class CNorbDoc : public Document {
 
  private:
   DocumentKind InitialKind() const;
+  // Makes the empty store of the document's kind with the display font's
+  // lead-byte test; false (after the message) when memory runs out.
+  bool CreateStore();
 
   TextStore store_;
   std::unique_ptr<UndoHistory> history_;
-  std::unique_ptr<AreaCommentTables> comments_;
-  bool commentsStale_ = true;
+  AreaCommentKeeper comments_;
   int openKind_;
   bool html_;
 };

@@ -7,6 +7,7 @@
 #include "app/quelt_app.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_text.h"
+#include "view/display_font.h"
 #include "view/edit_modes.h"
 #include "view/layout_params.h"
 #include "view/norb_doc.h"
@@ -16,9 +17,6 @@ namespace quelt::win {
 namespace {
 
 constexpr const wchar_t* kClassName = CNorbEV::kWindowClass;
-// The face used when the cabinet names none.
-constexpr wchar_t kDefaultFace[] = L"ＭＳ ゴシック";
-constexpr int kDefaultPointSize = 10;
 // Width of the caret in insert mode and of the thin overwrite caret.
 constexpr int kInsertCaretWidth = 2;
 constexpr int kOverwriteCaretWidth = 8;
@@ -39,7 +37,11 @@ bool CNorbEV::RegisterClass(HINSTANCE instance) {
 bool CNorbEV::Create(HWND parent) {
   RegisterClass(GetModuleHandleW(nullptr));
   CQueltApp* app = CQueltApp::Get();
-  layout_ = std::make_unique<Layout>(doc_.Store(), LayoutParams{}, &app->GetHost());
+  // The store already reads its text with the display font's lead-byte
+  // test; the layout starts with the same one.
+  LayoutParams params;
+  params.lead = doc_.Store().Lead();
+  layout_ = std::make_unique<Layout>(doc_.Store(), params, &app->GetHost());
   hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
                           parent, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;
@@ -53,24 +55,9 @@ bool CNorbEV::FreeCursor() const { return layout_->Params().freeCursor; }
 
 void CNorbEV::MakeFont() {
   const CabinetSettings& cabinet = CQueltApp::Get()->CurrentCabinet();
-  const FontRecord record = FontOf(cabinet.block);
-  LOGFONTW lf{};
   HDC dc = GetDC(hwnd_);
-  const int points = record.height > 0 ? record.height : kDefaultPointSize;
-  lf.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  const LOGFONTW lf = DisplayLogFont(cabinet, GetDeviceCaps(dc, LOGPIXELSY));
   ReleaseDC(hwnd_, dc);
-  lf.lfWeight = record.weight ? record.weight : FW_NORMAL;
-  lf.lfItalic = record.italic;
-  lf.lfUnderline = record.underline;
-  lf.lfStrikeOut = record.strikeOut;
-  lf.lfCharSet = record.faceName[0] ? record.charSet : SHIFTJIS_CHARSET;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-  const std::string face(record.faceName.data(), strnlen(record.faceName.data(), record.faceName.size()));
-  const std::wstring wface = face.empty() ? std::wstring(kDefaultFace) : SjisToWide(face);
-  wcsncpy(lf.lfFaceName, wface.c_str(), LF_FACESIZE - 1);
   font_.Reset(CreateFontIndirectW(&lf));
   // The input method composes in the display font when asked to.
   if (CQueltApp::Get()->Settings().setCompositionFont) {
@@ -131,11 +118,16 @@ void CNorbEV::RefreshLayout(bool full) {
   MakeFont();
   ComputeMetrics();  // reads the font's character set for the lead-byte test
   const CabinetSettings& cabinet = app->CurrentCabinet();
-  layout_->SetParams(MakeLayoutParams(cabinet, app->Settings(), doc_.Store().Layout().lineWidth, fontCharSet_));
+  const std::uint32_t replaced =
+      layout_->SetParams(MakeLayoutParams(cabinet, app->Settings(), doc_.Store().Layout().lineWidth, fontCharSet_));
+  if (replaced > 0) {
+    doc_.SetModified(true);
+    doc_.UpdateAllViews(owner_, kHintTextLoaded);
+  }
   ComputeMetrics();
-  if (full || !hadLayout) {
+  if (full || !hadLayout || replaced > 0) {
     layout_->FullLayout();
-    doc_.NoteTextChanged();
+    doc_.RescanAreaComments();
     firstColumn_ = 0;
   }
   topLine_ = std::min(layout_->LineOfOffset(topOffset), MaxTopLine());
@@ -377,7 +369,7 @@ LRESULT CNorbEV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHAR: OnChar(static_cast<wchar_t>(wp)); return 0;
     case WM_LBUTTONDOWN: OnLButtonDown(x, y, wp); return 0;
     case WM_MOUSEMOVE: OnMouseMove(x, y, wp); return 0;
-    case WM_LBUTTONUP: OnLButtonUp(); return 0;
+    case WM_LBUTTONUP: OnLButtonUp(x, y); return 0;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(x, y, wp); return 0;
     case WM_MBUTTONDOWN: OnMButtonDown(x, y); return 0;
     case WM_MOUSEWHEEL: OnMouseWheel(static_cast<short>(HIWORD(wp))); return 0;

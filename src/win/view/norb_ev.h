@@ -28,6 +28,7 @@ struct EditOptions;
 struct CaretPlace;
 struct EditResult;
 class EditSession;
+struct InputPlan;
 }  // namespace quelt
 
 namespace quelt::win {
@@ -42,7 +43,10 @@ constexpr int kHintTextEdited = 1;
 
 // The clipboard as Shift-JIS text: CF_UNICODETEXT and CF_TEXT are written,
 // CF_UNICODETEXT is preferred when reading.
-bool SetClipboardSjis(HWND owner, const std::string& sjis);
+// kOutOfMemory when the blocks cannot be allocated ("メモリ不足です。"),
+// kNotOpened when another program holds the clipboard.
+enum class ClipboardWrite { kDone, kOutOfMemory, kNotOpened };
+ClipboardWrite SetClipboardSjis(HWND owner, const std::string& sjis);
 bool GetClipboardSjis(HWND owner, std::string& sjis);
 // The text of a global block, up to its first zero: UTF-16 (wide) converted
 // with code page 932, or Shift-JIS bytes.
@@ -124,6 +128,8 @@ class CNorbEV {
   // ---- Selection ----
   bool HasSelection() const { return selection_.active; }
   bool HasBoxSelection() const { return selection_.active && selection_.box; }
+  // Whether a client point lies on a selected character (or box cell).
+  bool PointInSelection(int x, int y);
   // The stream selection [from, to); false when there is none.
   bool SelectionRange(TextOffset& from, TextOffset& to) const;
   void SetSelection(TextOffset anchor, TextOffset caret);
@@ -143,6 +149,9 @@ class CNorbEV {
 
   // ---- OLE drop target (norb_ev_drop.cpp) ----
   bool DropAllowed();
+  // Inserts dropped text at the caret the pointer placed (a move within the
+  // same document rewrites it in one step); the effect that was carried out.
+  DWORD DropText(const std::string& text, bool move);
   // The pointer of a drag hovers at a screen point: the caret follows it.
   void DragHover(int screenX, int screenY);
   void DragEnded();
@@ -184,7 +193,7 @@ class CNorbEV {
   void OnKeyDown(UINT vk, LPARAM lp);
   void OnLButtonDown(int x, int y, WPARAM keys);
   void OnMouseMove(int x, int y, WPARAM keys);
-  void OnLButtonUp();
+  void OnLButtonUp(int x, int y);
   // The cursor shape over the text, margins, selection and links.
   bool OnSetCursor();
   void OnLButtonDblClk(int x, int y, WPARAM keys);
@@ -208,6 +217,8 @@ class CNorbEV {
   void FinishEdit(const EditOutcome& outcome, const TextRange* selection, bool moveToNextLine);
   void Finish(const EditResult& r);
   bool DeleteSelection(EditSession& session);
+  // Deletes or cancels the selection as typed, pasted or dropped input asks.
+  void ApplyInputPlan(EditSession& session, const InputPlan& plan);
   // The box selection's byte range on each of its display lines.
   std::vector<TextRange> BoxLines();
   std::string SelectedText();
@@ -233,6 +244,24 @@ class CNorbEV {
   EvSelection selection_;
   bool focused_ = false;
   bool dragging_ = false;
+  // ---- OLE drag source (norb_ev_drag.cpp) ----
+  struct DragSourceState {
+    bool active = false;       // DoDragDrop runs from this window
+    bool handledHere = false;  // a window of the same document moved the text
+    TextRange range;           // the dragged selection
+  };
+  // The window whose selection is being dragged, or null.
+  static CNorbEV* ActiveDragSource();
+  // A press on the selection with drag-and-drop editing: a drag begins once
+  // the pointer moves past the drag distance; false when it is no such press.
+  bool BeginPendingDrag(int x, int y);
+  void PendingDragMoved(int x, int y);
+  void PendingDragReleased(int x, int y);
+  void RunDragSource();
+  void ClickAt(int x, int y);
+  bool dragPending_ = false;
+  POINT dragPress_{};
+  DragSourceState dragSource_;
   int autoScrollDirection_ = 0;  // 0, -1 up, +1 down
   bool panning_ = false;
   POINT panOrigin_{};

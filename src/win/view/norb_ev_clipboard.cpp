@@ -7,6 +7,7 @@
 
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
+#include "view/edit_command_rules.h"
 #include "framework/win_text.h"
 #include "view/clipboard_text.h"
 #include "view/edit_ops.h"
@@ -43,23 +44,33 @@ HGLOBAL CopyToGlobal(const void* data, std::size_t bytes) {
 
 }  // namespace
 
-bool SetClipboardSjis(HWND owner, const std::string& sjis) {
-  ClipboardLock lock(owner);
-  if (!lock.IsOpen()) return false;
-  EmptyClipboard();
+ClipboardWrite SetClipboardSjis(HWND owner, const std::string& sjis) {
+  // The blocks first: a failed allocation leaves the clipboard as it was.
   const std::wstring wide = SjisToWide(sjis);
   HGLOBAL w = CopyToGlobal(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
   HGLOBAL a = CopyToGlobal(sjis.c_str(), sjis.size() + 1);
-  bool ok = true;
-  if (!w || !SetClipboardData(CF_UNICODETEXT, w)) {
+  if (!w || !a) {
     if (w) GlobalFree(w);
-    ok = false;
-  }
-  if (!a || !SetClipboardData(CF_TEXT, a)) {
     if (a) GlobalFree(a);
+    return ClipboardWrite::kOutOfMemory;
+  }
+  ClipboardLock lock(owner);
+  if (!lock.IsOpen()) {
+    GlobalFree(w);
+    GlobalFree(a);
+    return ClipboardWrite::kNotOpened;
+  }
+  EmptyClipboard();
+  bool ok = true;
+  if (!SetClipboardData(CF_UNICODETEXT, w)) {
+    GlobalFree(w);
     ok = false;
   }
-  return ok;
+  if (!SetClipboardData(CF_TEXT, a)) {
+    GlobalFree(a);
+    ok = false;
+  }
+  return ok ? ClipboardWrite::kDone : ClipboardWrite::kNotOpened;
 }
 
 bool SjisFromGlobal(HGLOBAL block, bool wide, std::string& sjis) {
@@ -112,9 +123,10 @@ bool CNorbEV::OnClipboardCommand(UINT id) {
         GetClipboardSjis(hwnd_, before);
         text = AppendedClipText(before, text);
       }
-      if (!SetClipboardSjis(hwnd_, text)) {
-        host.Beep();
-        return true;
+      switch (SetClipboardSjis(hwnd_, text)) {
+        case ClipboardWrite::kDone: break;
+        case ClipboardWrite::kOutOfMemory: host.ShowMessage(kMsgOutOfMemory); return true;
+        case ClipboardWrite::kNotOpened: host.Beep(); return true;
       }
       CQueltApp::Get()->OnTextCopied(text);
       if (id == kCmdEditCut || id == kCmdAppendCut) {
@@ -141,7 +153,8 @@ bool CNorbEV::OnClipboardCommand(UINT id) {
 void CNorbEV::PasteText(const std::string& clip, bool asSelection) {
   EditSession session(doc_.History(), MakeEditOptions());
   if (!session.Allowed()) return;
-  if (selection_.active) DeleteSelection(session);
+  ApplyInputPlan(session, PlanInput(InputSource::kPasted, selection_.active,
+                                    CQueltApp::Get()->Settings().deleteSelectionAtInput != 0, false));
   Finish(Paste(session, Place(), clip, asSelection));
 }
 

@@ -1,12 +1,14 @@
-// The edit window as an OLE drop target: while text dragged from another
-// program hovers over it the caret follows the pointer, near an edge the
-// window scrolls after a short delay (timer 4), and a drop inserts the text
-// at the caret like a paste.
+// The edit window as an OLE drop target: while dragged text hovers over it
+// the caret follows the pointer, near an edge the window scrolls after a
+// short delay (timer 4), and a drop inserts the text at the caret like a
+// paste. Text moved within its own document is rewritten in one step.
 #include <ole2.h>
 
 #include <algorithm>
 
 #include "app/quelt_app.h"
+#include "view/edit_command_rules.h"
+#include "view/edit_ops.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
 
@@ -27,6 +29,15 @@ bool DroppedText(IDataObject* data, std::string& sjis) {
     return true;
   }
   return false;
+}
+
+DWORD EffectFor(DWORD keys, DWORD allowed) {
+  switch (ChooseDropEffect((keys & MK_CONTROL) != 0, (allowed & DROPEFFECT_COPY) != 0,
+                           (allowed & DROPEFFECT_MOVE) != 0)) {
+    case DropEffect::kMove: return DROPEFFECT_MOVE;
+    case DropEffect::kCopy: return DROPEFFECT_COPY;
+    default: return DROPEFFECT_NONE;
+  }
 }
 
 bool HasText(IDataObject* data) {
@@ -57,14 +68,14 @@ class EvDropTarget final : public IDropTarget {
     return n;
   }
 
-  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL pt, DWORD* effect) override {
+  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect) override {
     accept_ = HasText(data) && edit_.DropAllowed();
-    *effect = accept_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    *effect = accept_ ? EffectFor(keys, *effect) : DROPEFFECT_NONE;
     if (accept_) edit_.DragHover(pt.x, pt.y);
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL pt, DWORD* effect) override {
-    *effect = accept_ ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+  HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL pt, DWORD* effect) override {
+    *effect = accept_ ? EffectFor(keys, *effect) : DROPEFFECT_NONE;
     if (accept_) edit_.DragHover(pt.x, pt.y);
     return S_OK;
   }
@@ -72,15 +83,16 @@ class EvDropTarget final : public IDropTarget {
     edit_.DragEnded();
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect) override {
     edit_.DragEnded();
     std::string text;
     if (!accept_ || !DroppedText(data, text)) {
       *effect = DROPEFFECT_NONE;
       return S_OK;
     }
-    edit_.PasteText(text, false);
-    *effect = DROPEFFECT_COPY;
+    edit_.DragHover(pt.x, pt.y);
+    const DWORD wanted = EffectFor(keys, *effect);
+    *effect = wanted == DROPEFFECT_NONE ? DROPEFFECT_NONE : edit_.DropText(text, wanted == DROPEFFECT_MOVE);
     return S_OK;
   }
 
@@ -109,6 +121,26 @@ bool CNorbEV::DropAllowed() {
   // A drop is refused on a read-only document, and while the tool bar's
   // search box has the focus.
   return doc_.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+}
+
+DWORD CNorbEV::DropText(const std::string& text, bool move) {
+  EditSession session(doc_.History(), MakeEditOptions());
+  CNorbEV* source = ActiveDragSource();
+  if (move && source && &source->doc_ == &doc_) {
+    // Moved within its own document (this window or another on it).
+    source->dragSource_.handledHere = true;
+    const EditResult r = MoveText(session, source->dragSource_.range, CaretOffset());
+    if (!r.Done()) return DROPEFFECT_NONE;  // onto itself, or refused
+    if (source != this) source->CancelSelection();
+    Finish(r);
+    return DROPEFFECT_MOVE;
+  }
+  if (!session.Allowed()) return DROPEFFECT_NONE;
+  ApplyInputPlan(session, PlanInput(InputSource::kDropped, selection_.active, false, false));
+  const EditResult r = Paste(session, Place(), text, false);
+  Finish(r);
+  if (!r.Done()) return DROPEFFECT_NONE;
+  return move ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
 }
 
 void CNorbEV::DragHover(int screenX, int screenY) {

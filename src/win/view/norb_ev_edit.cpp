@@ -8,6 +8,7 @@
 
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
+#include "view/edit_command_rules.h"
 #include "base/clock.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_text.h"
@@ -66,10 +67,12 @@ void CNorbEV::ApplyChange(const TextChange& change) {
   if (!change.any) return;
   const RelayoutResult r = layout_->RelayoutReplaced(change.from, change.removed, change.inserted);
   doc_.SetModified(true);
-  doc_.NoteTextChanged();
   UpdateScrollRanges();
   topLine_ = std::min(topLine_, MaxTopLine());
-  if (r.LineCountChanged()) {
+  if (doc_.TakeCommentDelimitersChanged()) {
+    // A comment opened or closed: colours change down to the window's end.
+    InvalidateLines(std::min(r.firstLine, caret_.pos.line), topLine_ + metrics_.visibleRows + 1);
+  } else if (r.LineCountChanged()) {
     InvalidateLines(std::min(r.firstLine, caret_.pos.line), topLine_ + metrics_.visibleRows + 1);
   } else {
     InvalidateLines(r.firstLine, std::max(r.firstLine, r.changedEnd));
@@ -78,14 +81,17 @@ void CNorbEV::ApplyChange(const TextChange& change) {
 }
 
 void CNorbEV::FinishEdit(const EditOutcome& outcome, const TextRange* selection, bool moveToNextLine) {
-  if (!outcome.Done()) return;
-  ApplyChange(outcome.change);
-  CancelSelection();
   if (moveToNextLine) {
+    // Enter in overwrite mode changes nothing: it only goes to the start of
+    // the next display line.
+    CancelSelection();
     CaretKeyPress(CaretKey::kDown, false);
     CaretKeyPress(CaretKey::kHome, false);
     return;
   }
+  if (!outcome.Done()) return;
+  ApplyChange(outcome.change);
+  CancelSelection();
   if (selection && selection->Length() > 0) {
     SetSelection(selection->start, selection->end);
   } else {
@@ -128,18 +134,20 @@ bool CNorbEV::DeleteSelection(EditSession& session) {
   return true;
 }
 
+void CNorbEV::ApplyInputPlan(EditSession& session, const InputPlan& plan) {
+  if (plan.deleteSelection) DeleteSelection(session);
+  if (plan.cancelSelection) CancelSelection();
+}
+
 void CNorbEV::TypeBytes(const std::string& bytes) {
   if (bytes.empty()) return;
   EditSession session(doc_.History(), MakeEditOptions());
   if (!session.Allowed()) return;
-  if (selection_.active) {
-    if (CQueltApp::Get()->Settings().deleteSelectionAtInput) {
-      DeleteSelection(session);
-    } else {
-      CancelSelection();
-    }
-  }
-  Finish(TypeText(session, Place(), bytes, !GlobalEditModes().insert));
+  const InputPlan plan = PlanInput(InputSource::kTyped, selection_.active,
+                                   CQueltApp::Get()->Settings().deleteSelectionAtInput != 0,
+                                   !GlobalEditModes().insert);
+  ApplyInputPlan(session, plan);
+  Finish(TypeText(session, Place(), bytes, plan.overwrite));
 }
 
 void CNorbEV::OnChar(wchar_t ch) {
@@ -224,7 +232,7 @@ bool CNorbEV::OnEditCommand(UINT id) {
     case kCmdAlignRight: {
       const AlignMode mode = id == kCmdAlignLeft ? AlignMode::kLeft
                              : id == kCmdAlignCentre ? AlignMode::kCentre : AlignMode::kRight;
-      Finish(AlignLine(session, mode, CaretOffset(), stream ? &selection : nullptr));
+      Finish(AlignLine(session, mode, CaretOffset(), stream ? &selection : nullptr, HasBoxSelection()));
       return true;
     }
     case kCmdTabToSpace:
@@ -328,39 +336,21 @@ void CNorbEV::InsertStringCommand() {
 }
 
 bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
-  const bool editable = doc_.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+  CQueltApp* app = CQueltApp::Get();
   TextOffset from = 0, to = 0;
-  const bool stream = SelectionRange(from, to);
-  switch (id) {
-    case kCmdEditUndo: state.enabled = editable && doc_.History().CanUndo(); return true;
-    case kCmdEditRedo: state.enabled = editable && doc_.History().CanRedo(); return true;
-    case kCmdEditCopy:
-    case kCmdAppendCopy: state.enabled = selection_.active; return true;
-    case kCmdEditCut:
-    case kCmdAppendCut: state.enabled = editable && selection_.active; return true;
-    case kCmdEditPaste:
-    case kCmdPasteSelected:
-      state.enabled = editable && (IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT));
-      return true;
-    case kCmdSelectAll: state.enabled = doc_.Store().Length() > 0; return true;
-    case kCmdIndent:
-    case kCmdUnindent:
-    case kCmdTabToSpace:
-    case kCmdSpaceToTab: state.enabled = editable && stream; return true;
-    case kCmdAlignLeft:
-    case kCmdAlignCentre:
-    case kCmdAlignRight:
-    case kCmdInsertDate:
-    case kCmdInsertTime:
-    case kCmdInsertString: state.enabled = editable; return true;
-    case kCmdPasteFromHistory:
-    case kCmdPasteHistoryCurrent:
-    case kCmdPasteHistoryNext:
-    case kCmdPasteHistoryPrev:
-      state.enabled = editable && CQueltApp::Get()->Clips().HasCurrent();
-      return true;
-    default: return false;
-  }
+  EditCommandContext c;
+  c.editable = doc_.Store().EditAllowed(app->Settings().viewMode != 0);
+  c.hasSelection = selection_.active;
+  c.streamSelection = SelectionRange(from, to);
+  c.textEmpty = doc_.Store().Length() == 0;
+  c.canUndo = doc_.History().CanUndo();
+  c.canRedo = doc_.History().CanRedo();
+  c.clipboardHasText = IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT);
+  c.clipHistoryHasCurrent = app->Clips().HasCurrent();
+  bool known = false;
+  const bool enabled = EditCommandEnabled(id, c, known);
+  if (known) state.enabled = enabled;
+  return known;
 }
 
 }  // namespace quelt::win

@@ -97,8 +97,12 @@ void CNorbEV::ScrollLines(std::int64_t lines) {
 
 void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
   if (autoScrollDirection_ != 0 || panning_) {
-    // A key only stops automatic or pan scrolling.
+    // A key only stops automatic or pan scrolling: the character the
+    // message loop has already queued for it is taken away too.
     StopAutoScroll();
+    MSG queued;
+    while (PeekMessageW(&queued, hwnd_, WM_CHAR, WM_DEADCHAR, PM_REMOVE)) {
+    }
     return;
   }
   const bool shift = KeyHeld(VK_SHIFT), ctrl = KeyHeld(VK_CONTROL);
@@ -164,6 +168,7 @@ void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
 void CNorbEV::OnLButtonDown(int x, int y, WPARAM keys) {
   StopAutoScroll();
   SetFocus(hwnd_);
+  if (!(keys & (MK_SHIFT | MK_CONTROL)) && BeginPendingDrag(x, y)) return;
   int column = 0;
   std::uint32_t line = 0;
   CellAt(x, y, column, line);
@@ -205,6 +210,10 @@ void CNorbEV::OnMouseMove(int x, int y, WPARAM keys) {
     SetCursor(LoadCursorW(nullptr, std::abs(dy) > kPanDeadZone ? IDC_SIZENS : IDC_SIZEALL));
     return;
   }
+  if (dragPending_) {
+    if (keys & MK_LBUTTON) PendingDragMoved(x, y);
+    return;
+  }
   if (!dragging_ || !(keys & MK_LBUTTON)) return;
   int column = 0;
   std::uint32_t line = 0;
@@ -239,11 +248,34 @@ bool CNorbEV::OnSetCursor() {
       }
     }
   }
-  SetCursor(LoadCursorW(nullptr, (app->Settings().enableDragDropEdit && selection_.active) ? IDC_ARROW : IDC_IBEAM));
+  const bool overSelection = app->Settings().enableDragDropEdit && PointInSelection(pt.x, pt.y);
+  SetCursor(LoadCursorW(nullptr, overSelection ? IDC_ARROW : IDC_IBEAM));
   return true;
 }
 
-void CNorbEV::OnLButtonUp() {
+bool CNorbEV::PointInSelection(int x, int y) {
+  if (!selection_.active || layout_->LineCount() == 0) return false;
+  int column = 0;
+  std::uint32_t line = 0;
+  CellAt(x, y, column, line);
+  if (selection_.box) {
+    const int left = std::min(selection_.anchorColumn, selection_.caretColumn);
+    const int right = std::max(selection_.anchorColumn, selection_.caretColumn);
+    const std::uint32_t top = std::min(selection_.anchorLine, selection_.caretLine);
+    const std::uint32_t bottom = std::max(selection_.anchorLine, selection_.caretLine);
+    return line >= top && line <= bottom && column >= left && column < right;
+  }
+  TextOffset from = 0, to = 0;
+  if (!SelectionRange(from, to)) return false;
+  const ColumnHit hit = layout_->OffsetOfColumn(column, line, false);
+  return !hit.pastEnd && hit.offset >= from && hit.offset < to;
+}
+
+void CNorbEV::OnLButtonUp(int x, int y) {
+  if (dragPending_) {
+    PendingDragReleased(x, y);
+    return;
+  }
   if (!dragging_) return;
   dragging_ = false;
   KillTimer(hwnd_, kDragScrollTimer);
@@ -326,14 +358,18 @@ void CNorbEV::OnTimer(UINT_PTR id) {
     }
     if (autoScrollDirection_ != 0) {
       const AppSettings& settings = CQueltApp::Get()->Settings();
-      for (int i = 0; i < settings.autoScrollCount; ++i) {
-        const std::uint32_t before = caret_.pos.line;
-        CaretKeyPress(autoScrollDirection_ < 0 ? CaretKey::kUp : CaretKey::kDown, false, true);
-        if (caret_.pos.line == before) {
-          StopAutoScroll();
-          break;
-        }
+      // "AutoScrollBreak" stops at a marked line; line marks arrive with the
+      // mark commands, until then no line is marked.
+      const AutoScrollTick tick = AutoScrollStep(*layout_, MoveContext(FreeCursor(), false), caret_,
+                                                 autoScrollDirection_, settings.autoScrollCount, nullptr);
+      if (tick.linesMoved > 0) {
+        caret_.desiredColumn = tick.caret.desiredColumn;
+        EnsureCaretVisible(tick.caret.pos.column, tick.caret.pos.line,
+                           autoScrollDirection_ < 0 ? CaretKey::kUp : CaretKey::kDown);
+        SetCaret(tick.caret.pos, false, true);
       }
+      if (tick.beep) CQueltApp::Get()->GetHost().Beep();
+      if (tick.stopped) StopAutoScroll();
     }
   }
 }
