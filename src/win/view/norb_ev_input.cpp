@@ -168,7 +168,8 @@ void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
 void CNorbEV::OnLButtonDown(int x, int y, WPARAM keys) {
   StopAutoScroll();
   SetFocus(hwnd_);
-  if (!(keys & (MK_SHIFT | MK_CONTROL)) && BeginPendingDrag(x, y)) return;
+  // Ctrl may already be held for a copy; Shift extends the selection instead.
+  if (!(keys & MK_SHIFT) && BeginPendingDrag(x, y)) return;
   int column = 0;
   std::uint32_t line = 0;
   CellAt(x, y, column, line);
