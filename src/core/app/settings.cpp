@@ -37,6 +37,7 @@ constexpr IntKey kIntKeys[] = {
     {"CloseUntitledWithoutPrompt", &AppSettings::closeUntitledWithoutPrompt, 0, 0, 1},
     // Bars, display and rulers.
     {"DisplayToolBar", &AppSettings::displayToolBar, 1, 0, 1},
+    {"ToolBarPosition", &AppSettings::toolBarPosition, 0, 0, 3},
     {"DisplayStatusBar", &AppSettings::displayStatusBar, 1, 0, 1},
     {"DisplayTabBar", &AppSettings::displayTabBar, 1, 0, 1},
     {"TabBarPosition", &AppSettings::tabBarPosition, 1, 0, 1},

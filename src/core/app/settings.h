@@ -69,6 +69,7 @@ struct AppSettings {
 
   // Bars, display and rulers.
   int displayToolBar = 0, displayStatusBar = 0, displayTabBar = 0, tabBarPosition = 0;
+  int toolBarPosition = 0;  // the tool bar's edge: 0 top, 1 bottom, 2 left, 3 right
   int buttonStyleTabBar = 0;
   int tabBarHeightAdjust = 0;  // 0 whenever buttonStyleTabBar is 0
   int enableTabBarImage = 0, tabBarImageNo = 0, addDocNumber = 0;

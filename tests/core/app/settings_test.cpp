@@ -76,6 +76,10 @@ TEST_F(SettingsTest, OutOfRangeReadsAsTheDefault) {
   EXPECT_EQ(Load("[Settings]\nRulerBackColorref=16777216\n").rulerBackColorref, 0xC0C0C0u);
   EXPECT_EQ(Load("[Settings]\nRulerBackColorref=-1\n").rulerBackColorref, 0xC0C0C0u);
   EXPECT_EQ(Load("[Settings]\nBeepSoundType=-1\n").beepSoundType, -1);
+  // The tool bar's edge: 0 top to 3 right.
+  EXPECT_EQ(Load("[Settings]\nToolBarPosition=3\n").toolBarPosition, 3);
+  EXPECT_EQ(Load("[Settings]\nToolBarPosition=4\n").toolBarPosition, 0);
+  EXPECT_EQ(Load("[Settings]\nToolBarPosition=-1\n").toolBarPosition, 0);
 }
 
 TEST_F(SettingsTest, AutoSaveWaitIsAtMostHalfTheInterval) {
@@ -240,6 +244,7 @@ TEST_F(SettingsTest, SaveWritesEveryKeyButTheReadOnlyOnes) {
   s.htmlMode.tabWidth = 80;
   s.windowPos = WindowPlacement{2, 1, -1, -1, -4, -4, 10, 20, 800, 600};
   s.frequentlyUsedDirectory[0] = "C:\\fav";
+  s.toolBarPosition = 2;
   SaveSettings(s, ini);
 
   EXPECT_EQ(ini.GetString("Settings", "UnknownKey"), "stays");
@@ -267,6 +272,7 @@ TEST_F(SettingsTest, SaveWritesEveryKeyButTheReadOnlyOnes) {
   EXPECT_EQ(back.windowPos, s.windowPos);
   EXPECT_EQ(back.columnOutString, s.columnOutString);
   EXPECT_EQ(back.beepSoundType, 16);
+  EXPECT_EQ(back.toolBarPosition, 2);
 }
 
 TEST(RecentFiles, ReadAndWriteN) {
