@@ -118,6 +118,7 @@ class TextStore {
   // The tables themselves, for copying a rebuilt layout in; refetch after
   // kGrown.
   TextOffset* LineStarts() { return lineStarts_; }
+  const TextOffset* LineStarts() const { return lineStarts_; }
   std::uint8_t* LineFlags() { return lineFlags_; }
   // 0-based logical line of display line i; i may be one past the last line.
   std::uint32_t LogicalLineOf(std::uint32_t displayLine) const;

@@ -93,6 +93,7 @@ void AreaCommentTables::NoteOverflow(Host& host) {
 
 void AreaCommentTables::RebuildCommentTables(const TextStore& store, Host& host) {
   Clear();
+  memo_.Clear();
   reported_ = false;
   if (capacity_ == 0) return;
   const std::uint32_t length = store.Length();
@@ -114,6 +115,7 @@ void AreaCommentTables::RebuildCommentTables(const TextStore& store, Host& host)
 
 bool AreaCommentTables::NoteCommentInsert(const TextStore& store, TextOffset p, std::uint32_t length,
                                           Host& host) {
+  memo_.NoteInsert(p, length);
   if (capacity_ == 0 || length == 0) return false;
   // A delimiter at p - 1 was split by the insertion; entries from p move up.
   const std::int64_t split = static_cast<std::int64_t>(p) - 1;
@@ -135,6 +137,7 @@ bool AreaCommentTables::NoteCommentInsert(const TextStore& store, TextOffset p, 
 
 bool AreaCommentTables::NoteCommentDelete(const TextStore& store, TextOffset p, std::uint32_t length,
                                           Host& host) {
+  memo_.NoteDelete(p, length);
   if (capacity_ == 0 || length == 0) return false;
   const std::int64_t from = static_cast<std::int64_t>(p) - 1;
   const std::int64_t to = static_cast<std::int64_t>(p) + length - 1;

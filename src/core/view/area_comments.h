@@ -20,6 +20,7 @@
 
 #include "base/host.h"
 #include "base/types.h"
+#include "view/line_comment_memo.h"
 
 namespace quelt {
 
@@ -50,6 +51,9 @@ class AreaCommentTables {
 
   std::span<const TextOffset> Opens() const { return {opens_.get(), openCount_}; }
   std::span<const TextOffset> Closes() const { return {closes_.get(), closeCount_}; }
+  // Where "//" stands on the logical lines the colouring asked about; kept
+  // right by the notes below, emptied by a scan.
+  LineCommentMemo& Memo() const { return memo_; }
 
   // Empties both tables and scans the whole text.
   void RebuildCommentTables(const TextStore& store, Host& host);
@@ -77,6 +81,7 @@ class AreaCommentTables {
   std::uint32_t closeCount_ = 0;
   std::uint32_t capacity_ = 0;
   bool reported_ = false;  // 59406 shown since the last scan
+  mutable LineCommentMemo memo_;
 };
 
 }  // namespace quelt

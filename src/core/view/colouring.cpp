@@ -80,6 +80,9 @@ bool BuildCellArray(const TextStore& store, const PaintView& view, TextOffset fr
   }
   TextOffset end = std::min({toEnd, visibleEnd, length});
   if (from >= end) return false;
+  // The range is cut after kPaintCutBytes anyway (a full table's last line
+  // may hold megabytes): copy no more than that.
+  end = static_cast<TextOffset>(std::min<std::uint64_t>(end, std::uint64_t{from} + kPaintCutBytes + 2));
 
   // Columns of the bytes before `from` on its display line.
   const std::uint32_t firstLine = LineHolding(store, from, top, bottom);

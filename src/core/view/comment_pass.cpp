@@ -88,23 +88,85 @@ void LineComments(CommentScan& c, const CellArray& cells, std::string_view mark,
   }
 }
 
+// Start of the logical line of positions asked in ascending order: one
+// look at the display-line table per logical line.
+class LineCursor {
+ public:
+  explicit LineCursor(const TextStore& store) : store_(store) {}
+  TextOffset StartOf(TextOffset p) {
+    if (valid_ && p >= start_ && p < next_) return start_;
+    start_ = LineCommentMemo::LogicalLineStart(store_, p);
+    next_ = NextLineStart(p);
+    valid_ = next_ > p;
+    return start_;
+  }
+
+ private:
+  // The next display line after p's that begins a logical line; p itself
+  // when the table cannot tell (the last line of a full table).
+  TextOffset NextLineStart(TextOffset p) {
+    const std::uint32_t count = store_.LineCount();
+    const TextOffset* starts = store_.LineStarts();
+    if (count == 0) return p;
+    std::uint32_t line = static_cast<std::uint32_t>(std::upper_bound(starts, starts + count, p) - starts);
+    while (line < count && store_.LineFlag(line) == 0) ++line;
+    if (line < count) return starts[line];
+    if (count < kMaxDisplayLines) return UINT32_MAX;
+    // A full table's last line may hold line ends: up to its start the
+    // logical line is known.
+    return starts[count - 1] > p ? starts[count - 1] : p;
+  }
+
+  const TextStore& store_;
+  TextOffset start_ = 0, next_ = 0;
+  bool valid_ = false;
+};
+
+// "//" comments of C and C++: whether one runs into the range comes from
+// the memo; inside the range the bytes are at hand.
+void CLineComments(CommentScan& c, const CellArray& cells, const TextStore& store, LineCommentMemo& memo) {
+  const TextOffset begin = cells.begin, end = cells.end;
+  const std::uint32_t length = c.Length();
+  const TextOffset lineStart = LineCommentMemo::LogicalLineStart(store, begin);
+  bool inComment = memo.FirstBefore(store, lineStart, begin) != LineCommentMemo::kNone;
+  TextOffset commentStart = begin;
+  for (TextOffset at = begin; at < end;) {
+    const std::uint8_t ch = c.At(at);
+    if (ch == kCr && c.At(at + 1) == kLf) {
+      if (inComment) c.Colour(commentStart, at + 2);
+      inComment = false;
+      at += 2;
+      continue;
+    }
+    if (!inComment && ch == '/' && c.At(at + 1) == '/') {
+      inComment = true;
+      commentStart = at;
+    }
+    at += (c.lead()(ch) && at + 1 < length) ? 2 : 1;
+  }
+  if (inComment) c.Colour(commentStart, end);
+}
+
 // Area comments through the delimiter tables, visited from the start of the
 // text. A "/*" with "//" before it on its logical line opens nothing; a "*/"
 // with "//" before it on its logical line closes nothing. A comment without
 // an end runs to the end of the range.
-void AreaComments(CommentScan& c, const CellArray& cells, const AreaCommentTables& tables) {
+void AreaComments(CommentScan& c, const CellArray& cells, const TextStore& store, const AreaCommentTables& tables) {
   const auto opens = tables.Opens();
   const auto closes = tables.Closes();
-  LineCommentProbe openProbe(c.reader());
-  LineCommentProbe closeProbe(c.reader());
+  LineCommentMemo& memo = tables.Memo();
+  LineCursor openLines(store), closeLines(store);
+  const auto afterLineComment = [&](LineCursor& lines, TextOffset p) {
+    return memo.FirstBefore(store, lines.StartOf(p), p) != LineCommentMemo::kNone;
+  };
   TextOffset resume = 0;
   std::size_t j = 0;
   for (const TextOffset open : opens) {
     if (open >= cells.end || open >= c.Length()) break;
     if (open < resume) continue;  // inside the previous comment
-    if (openProbe.Before(open)) continue;
+    if (afterLineComment(openLines, open)) continue;
     j = static_cast<std::size_t>(std::lower_bound(closes.begin() + j, closes.end(), open + 2) - closes.begin());
-    while (j < closes.size() && closeProbe.Before(closes[j])) ++j;
+    while (j < closes.size() && afterLineComment(closeLines, closes[j])) ++j;
     if (j == closes.size()) {
       c.Colour(open, cells.end);
       return;
@@ -124,8 +186,12 @@ void RunCommentPass(const ColourScheme& scheme, const AreaCommentTables* tables,
   if (o.documentType == 0) {
     LineComments(c, cells, o.userLineComment, o.ulCommentFullMode);
   } else if (o.documentType == 1 || o.documentType == 2) {
-    if (o.colorAreaComment && tables != nullptr) AreaComments(c, cells, *tables);
-    LineComments(c, cells, "//", true);
+    if (o.colorAreaComment && tables != nullptr) {
+      AreaComments(c, cells, store, *tables);
+      CLineComments(c, cells, store, tables->Memo());
+    } else {
+      LineComments(c, cells, "//", true);
+    }
   }
 }
 
