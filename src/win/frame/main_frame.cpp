@@ -22,7 +22,7 @@ void CMainFrame::OnClose() {
   CQueltApp* app = CQueltApp::Get();
   // Resident mode: closing only hides the frame behind the icon.
   if (app->ResidentModeApplies() && EnterResidentMode()) return;
-  StoreTagBarLayout();
+  StoreBarLayout();
   app->OnMainFrameClosing();
   // The cabinet is written before the framework asks about modified documents.
   CabinetService::Get().SaveAtFrameClose();

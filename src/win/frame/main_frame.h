@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/auto_save_timer.h"
+#include "app/dock_layout.h"
 #include "app/window_marks.h"
 #include "frame/status_bar.h"
 #include "frame/tool_bar.h"
@@ -65,13 +66,21 @@ class CMainFrame : public MdiFrame {
   void OnTrayNotify(WPARAM id, LPARAM mouseMsg);
   // main_frame_bars.cpp: the bars.
   void CreateBars();
-  void LayoutBars();
   bool OnBarNotify(const NMHDR& header, LRESULT& result);
   void ShowWindowBarMenu(POINT screen);
   void UpdateIndicators();
   void UpdateTagBars();
-  void StoreTagBarLayout();
   void ApplyBrowseMode();
+  // main_frame_dock.cpp: docking of the tool bar and the tag tool bars.
+  void CreateDock();
+  CToolBar* DockBar(int bar);
+  BarRect DockArea();
+  // estimate: sizes from shapes_ instead of arranging the bars.
+  DockArrangement ArrangeBars(const DockLayout& layout, bool estimate);
+  void LayoutBars();
+  void MeasureBarShapes();
+  void OnBarDrag(int bar, POINT start);
+  void StoreBarLayout();
   // main_frame_commands.cpp: marks, favourites, help, timers.
   void OnWindowMark(UINT id);
   void OnFavouriteFolder(UINT id);
@@ -82,12 +91,16 @@ class CMainFrame : public MdiFrame {
   bool trayIconShown_ = false;
   bool barsCreated_ = false;
   bool tagBarsShown_ = false;
+  bool tagBarsPlaced_ = false;  // the tag bars have been shown and placed
   bool shuttingDown_ = false;
   CStatusBar statusBar_;
   CWindowBar windowBar_;
   CToolBar toolBar_;
   CToolBar tagBar1_;
   CToolBar tagBar2_;
+  DockLayout dock_;
+  DockArrangement docked_;  // where LayoutBars put the bars
+  BarShapes shapes_[3];     // for the previews of a drag
   MenuHandle tagMenu_;
   std::wstring tipText_;
   WindowMarks windowMarks_;

@@ -1,4 +1,4 @@
-// The bars of the main frame: creation in the frame's order, docking, the
+// The bars of the main frame: creation in the frame's order, the
 // tooltips and fly-by prompts of the buttons, the indicator panes and the
 // window-bar menu.
 #include <windows.h>
@@ -8,7 +8,6 @@
 
 #include "app/command_line.h"
 #include "app/quelt_app.h"
-#include "app/tag_bar_layout.h"
 #include "app/toolbar_data.h"
 #include "base/messages.h"
 #include "frame/main_frame.h"
@@ -19,30 +18,19 @@
 #include "view/norb_view.h"
 
 namespace quelt::win {
-namespace {
-
-TagBarLayout TagLayoutOf(const AppSettings& s) { return {s.tagToolBarLeft, s.tagToolBarParallel, s.tagToolBarSequence}; }
-
-BarRect ScreenRect(HWND hwnd) {
-  RECT rc{};
-  GetWindowRect(hwnd, &rc);
-  return {rc.left, rc.top, rc.right, rc.bottom};
-}
-
-}  // namespace
-
 void CMainFrame::CreateBars() {
   barsCreated_ = true;
   CQueltApp* app = CQueltApp::Get();
   const AppSettings& s = app->Settings();
   const bool english = IsEnglishInterface();
   // The tool bar with its search-text box.
-  toolBar_.Create(hwnd_, kToolBarId, kToolBarBitmap, ToolBarButtonCommands(), DefaultToolBarLayout(), false);
+  toolBar_.Create(hwnd_, kToolBarId, kToolBarBitmap, ToolBarButtonCommands(), DefaultToolBarLayout());
   toolBar_.SetFindBoxFont(s.findBoxFontNo, english);
   // The tag tool bars, hidden until an HTML document is active.
-  const bool vertical = s.tagToolBarLeft != 0;
-  tagBar1_.Create(hwnd_, kTagToolBar1Id, kTagToolBar1Bitmap, TagToolBar1Commands(), TagToolBar1Commands(), vertical);
-  tagBar2_.Create(hwnd_, kTagToolBar2Id, kTagToolBar2Bitmap, TagToolBar2Commands(), TagToolBar2Commands(), vertical);
+  tagBar1_.Create(hwnd_, kTagToolBar1Id, kTagToolBar1Bitmap, TagToolBar1Commands(), TagToolBar1Commands());
+  tagBar2_.Create(hwnd_, kTagToolBar2Id, kTagToolBar2Bitmap, TagToolBar2Commands(), TagToolBar2Commands());
+  // Every bar can be dragged to any edge; they start where the settings say.
+  CreateDock();
   statusBar_.Create(hwnd_, english);
   ApplyBrowseMode();
   toolBar_.Show(s.displayToolBar != 0);
@@ -59,48 +47,6 @@ void CMainFrame::ApplyBrowseMode() {
   // The overwrite-permission button is there only in browse mode.
   const bool viewMode = CQueltApp::Get()->Settings().viewMode != 0;
   if (toolBar_.Hwnd()) SendMessageW(toolBar_.Hwnd(), TB_HIDEBUTTON, kCmdAllowOverwrite, MAKELPARAM(!viewMode, 0));
-}
-
-void CMainFrame::LayoutBars() {
-  const AppSettings& s = CQueltApp::Get()->Settings();
-  RECT rc;
-  GetClientRect(hwnd_, &rc);
-  statusBar_.Resize();
-  int top = 0, left = 0;
-  int bottom = std::max(0, static_cast<int>(rc.bottom) - statusBar_.Height());
-  top += toolBar_.PlaceAtTop(rc.right);
-  // The window bar at the top ("TabBarPosition" 1) or above the status bar.
-  const int bar = windowBar_.Height();
-  if (bar > 0) {
-    const bool atTop = s.tabBarPosition != 0;
-    if (!atTop) bottom = std::max(top, bottom - bar);
-    MoveWindow(windowBar_.Hwnd(), 0, atTop ? top : bottom, rc.right, bar, TRUE);
-    if (atTop) top += bar;
-  }
-  if (tagBarsShown_) {
-    const SIZE a = tagBar1_.Size(), b = tagBar2_.Size();
-    const TagBarLayout layout = TagLayoutOf(s);
-    const TagBarPlaces places = PlaceTagBars(layout, {a.cx, a.cy}, {b.cx, b.cy}, 0, top);
-    MoveWindow(tagBar1_.Hwnd(), places.first.left, places.first.top, places.first.Width(), places.first.Height(), TRUE);
-    MoveWindow(tagBar2_.Hwnd(), places.second.left, places.second.top, places.second.Width(),
-               places.second.Height(), TRUE);
-    if (layout.left) {
-      left += places.thickness;
-    } else {
-      top += places.thickness;
-    }
-  }
-  MoveWindow(client_, left, top, std::max(0, static_cast<int>(rc.right) - left), std::max(0, bottom - top), TRUE);
-}
-
-void CMainFrame::StoreTagBarLayout() {
-  AppSettings& s = CQueltApp::Get()->Settings();
-  // Only bars that have been shown have a place of their own.
-  if (!s.saveTagToolBarLayout || !tagBarsShown_) return;
-  const TagBarLayout l = quelt::StoreTagBarLayout(ScreenRect(tagBar1_.Hwnd()), ScreenRect(tagBar2_.Hwnd()));
-  s.tagToolBarLeft = l.left;
-  s.tagToolBarParallel = l.parallel;
-  s.tagToolBarSequence = l.sequence;
 }
 
 bool CMainFrame::OnBarNotify(const NMHDR& header, LRESULT& result) {
@@ -168,6 +114,7 @@ void CMainFrame::UpdateTagBars() {
   const bool show = doc && (doc->IsHtml() || IsHtmlName(doc->PathName()));
   if (show == tagBarsShown_ || !tagBar1_.Hwnd() || !tagBar2_.Hwnd()) return;
   tagBarsShown_ = show;
+  if (show) tagBarsPlaced_ = true;
   tagBar1_.Show(show);
   tagBar2_.Show(show);
   LayoutBars();

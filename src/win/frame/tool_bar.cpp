@@ -42,9 +42,10 @@ CToolBar::~CToolBar() {
 }
 
 bool CToolBar::Create(HWND frame, UINT id, int bitmapId, std::span<const CommandId> images,
-                      std::span<const CommandId> layout, bool vertical) {
+                      std::span<const CommandId> layout) {
+  // The bar wraps its buttons itself (Arrange), so it is not wrapable.
   const DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
-                      CCS_NORESIZE | CCS_NOPARENTALIGN | TBSTYLE_WRAPABLE | (vertical ? CCS_VERT : 0);
+                      CCS_NORESIZE | CCS_NOPARENTALIGN;
   hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", style, 0, 0, 0, 0, frame,
                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
@@ -86,12 +87,12 @@ bool CToolBar::Create(HWND frame, UINT id, int bitmapId, std::span<const Command
       b.fsState = TBSTATE_ENABLED;
       commands_.push_back(command);
     }
-    if (vertical) b.fsState |= TBSTATE_WRAP;
     buttons.push_back(b);
   }
   SendMessageW(hwnd_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
   SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
   if (findBoxIndex >= 0) AddFindBox(findBoxIndex);
+  InstallGrip();
   return true;
 }
 
@@ -119,15 +120,75 @@ void CToolBar::PlaceFindBox() {
   SetWindowPos(findBox_, nullptr, place.left + 2, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int CToolBar::PlaceAtTop(int width) {
-  if (!Visible()) return 0;
-  // The bar wraps its buttons at its own width.
-  MoveWindow(hwnd_, 0, 0, width, Size().cy, FALSE);
+namespace {
+
+BYTE ButtonState(HWND bar, int index) {
+  TBBUTTONINFOW info{sizeof info, TBIF_BYINDEX | TBIF_STATE};
+  SendMessageW(bar, TB_GETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  return info.fsState;
+}
+
+void SetButtonState(HWND bar, int index, BYTE state) {
+  TBBUTTONINFOW info{sizeof info, TBIF_BYINDEX | TBIF_STATE};
+  info.fsState = state;
+  SendMessageW(bar, TB_SETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace
+
+void CToolBar::SetWraps(bool vertical, int length) {
+  const int count = static_cast<int>(SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0));
+  // The search-text box has no room in one column: it and its place go.
+  if (findBoxIndex_ >= 0) {
+    const BYTE state = ButtonState(hwnd_, findBoxIndex_);
+    SetButtonState(hwnd_, findBoxIndex_, vertical ? (state | TBSTATE_HIDDEN) : (state & ~TBSTATE_HIDDEN));
+    if (findBox_) ShowWindow(findBox_, vertical ? SW_HIDE : SW_SHOWNA);
+  }
+  // Vertical: a break after every button. Horizontal: one row first, then
+  // a break before each button that would pass the length.
+  for (int i = 0; i < count; ++i) {
+    const BYTE state = ButtonState(hwnd_, i);
+    const BYTE want = vertical ? (state | TBSTATE_WRAP) : (state & ~TBSTATE_WRAP);
+    if (want != state) SetButtonState(hwnd_, i, want);
+  }
   SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
-  const int height = Size().cy;
-  MoveWindow(hwnd_, 0, 0, width, height, TRUE);
+  if (vertical || length <= 0) return;
+  const int room = length - kGripSize - 2;
+  int x = 0, last = -1;
+  bool wrapped = false;
+  for (int i = 0; i < count; ++i) {
+    RECT rc{};
+    if (!SendMessageW(hwnd_, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rc))) continue;
+    const int width = rc.right - rc.left;
+    if (width <= 0) continue;
+    if (last >= 0 && x + width > room) {
+      SetButtonState(hwnd_, last, ButtonState(hwnd_, last) | TBSTATE_WRAP);
+      wrapped = true;
+      x = 0;
+    }
+    x += width;
+    last = i;
+  }
+  if (wrapped) SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
+}
+
+SIZE CToolBar::Arrange(bool vertical, int length) {
+  if (!hwnd_) return {};
+  if (vertical != vertical_) {
+    vertical_ = vertical;
+    const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+    SetWindowLongW(hwnd_, GWL_STYLE, vertical ? (style | CCS_VERT) : (style & ~CCS_VERT));
+    // The gripper moves from the left to the top or back.
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+  SetWraps(vertical, length);
+  return Size();
+}
+
+void CToolBar::MoveTo(const RECT& rc) {
+  MoveWindow(hwnd_, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
   PlaceFindBox();
-  return height;
 }
 
 void CToolBar::SetFindBoxFont(int fontNo, bool english) {
@@ -169,8 +230,8 @@ SIZE CToolBar::Size() const {
     if (!SendMessageW(hwnd_, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&rc))) continue;
     UnionRect(&all, &all, &rc);
   }
-  size.cx = all.right + 2;
-  size.cy = all.bottom + 2;
+  size.cx = all.right + 2 + (vertical_ ? 0 : kGripSize);
+  size.cy = all.bottom + 2 + (vertical_ ? kGripSize : 0);
   return size;
 }
 

@@ -2,12 +2,15 @@
 // Buttons show their images from the bar's bitmap, ask the command routing
 // for their state at idle time, show the command's tip as a tooltip and its
 // prompt in the status bar while the pointer is over them. The tool bar also
-// holds the search-text box.
+// holds the search-text box. A gripper at the start of the bar (left when
+// horizontal, top when vertical) and the empty places between the buttons
+// start a drag of the bar to another edge of the frame.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -16,21 +19,33 @@
 
 namespace quelt::win {
 
+// Thickness of the gripper.
+constexpr int kGripSize = 8;
+
 class CToolBar {
  public:
   ~CToolBar();
+  // Called with the screen point when the left button goes down on the
+  // gripper or on an empty place of the bar.
+  using DragHandler = std::function<void(CToolBar& bar, POINT screen)>;
+
   // images: the commands in bitmap order; layout: the buttons shown, with
-  // kToolBarSeparator and kFindBoxId. vertical: one button per row.
+  // kToolBarSeparator and kFindBoxId.
   bool Create(HWND frame, UINT id, int bitmapId, std::span<const CommandId> images,
-              std::span<const CommandId> layout, bool vertical);
+              std::span<const CommandId> layout);
+  void SetDragHandler(DragHandler handler) { dragHandler_ = std::move(handler); }
   HWND Hwnd() const { return hwnd_; }
   bool Visible() const;
   void Show(bool show);
-  // The size the whole bar needs.
+  bool Vertical() const { return vertical_; }
+  // The size the whole bar needs, gripper included.
   SIZE Size() const;
-  // Places the bar at the top of the frame, width wide, its buttons wrapped
-  // into as many rows as they need; returns the height taken.
-  int PlaceAtTop(int width);
+  // Turns the bar horizontal (its buttons wrapped into rows of at most
+  // length pixels) or vertical (one button a row, the search-text box
+  // hidden); returns the size it then needs.
+  SIZE Arrange(bool vertical, int length);
+  // Moves the bar to rc (frame client coordinates) and the box with it.
+  void MoveTo(const RECT& rc);
   // Enables and checks the buttons as the command routing says.
   void UpdateButtons();
   // The search-text box, or null.
@@ -43,12 +58,21 @@ class CToolBar {
  private:
   void AddFindBox(int index);
   void PlaceFindBox();
+  void SetWraps(bool vertical, int length);
+  // tool_bar_grip.cpp: the gripper and the start of a drag.
+  static LRESULT CALLBACK GripProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
+  void InstallGrip();
+  RECT GripRect() const;  // window coordinates
+  void PaintGrip();
+  void StartDrag(POINT screen);
 
   HWND hwnd_ = nullptr;
   HWND findBox_ = nullptr;
   HIMAGELIST images_ = nullptr;
   HFONT findFont_ = nullptr;
   int findBoxIndex_ = -1;
+  bool vertical_ = false;
+  DragHandler dragHandler_;
   std::vector<CommandId> commands_;  // the buttons, separators and box excluded
 };
 
