@@ -19,6 +19,7 @@
 //   probe caret                       the caret's screen position and height
 //   probe buttonstate ID              "enabled" or "grayed" for a tool-bar button
 //   probe command ID                  sends the command to the frame, as its menu does
+//   probe bars                        the docked bars: place, shown, orientation
 //
 // Exit code: 0 all as expected, 1 a mismatch, 2 the editor or the menu was
 // not found.
@@ -29,6 +30,7 @@
 #include <cwchar>
 #include <string>
 
+#include "probe_bars.h"
 #include "probe_edit.h"
 #include "probe_menu.h"
 #include "probe_toolbar.h"
@@ -121,6 +123,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"states") return probe::PrintWindowStates(frame);
   if (command == L"caret") return probe::PrintCaret(frame);
+  if (command == L"bars") return probe::PrintBars(frame);
   if (command == L"buttonstate" && argc == 3)
     return probe::PrintButtonState(frame, static_cast<UINT>(_wtoi(argv[2])));
   if (command == L"command" && argc == 3) {
