@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin startup
 
 quelt_start
-check "the main frame appears with the cabinet's title" wait_window "Kav Quelt : quelt" 60
+check "the main frame appears with the cabinet's title" wait_window "Kav Quelt : quelt.cab" 60
 check "an untitled document is open" wait_window "無題" 10
 screenshot "$E2E_WORK/startup.png"
 run_vbs "$E2E_TESTS/exit.vbs" >/dev/null

@@ -137,6 +137,11 @@ TEST(DocumentTypes, NamesAndExtensions) {
   EXPECT_STREQ(DefaultExtension(0), "txt");
   EXPECT_STREQ(DefaultExtension(1), "c");
   EXPECT_STREQ(DefaultExtension(2), "cpp");
+  // The file dialogs propose "html" while an HTML document is active,
+  // whatever the cabinet's type.
+  EXPECT_STREQ(FileDialogExtension(1, false), "c");
+  EXPECT_STREQ(FileDialogExtension(1, true), "html");
+  EXPECT_STREQ(FileDialogExtension(0, true), "html");
 }
 
 }  // namespace
