@@ -18,6 +18,7 @@ constexpr DWORD kSettleMs = 60;   // for the prompt to follow the pointer
 constexpr DWORD kTipWaitMs = 2500;
 constexpr int kOneRowHeight = 40; // a bar no higher holds one row
 constexpr int kRowStep = 12;      // between sweeps over a wrapped bar
+constexpr int kGripWidth = 8;     // the gripper before the first button
 
 HWND ToolBar(HWND frame) { return FindChildWithId(frame, kToolBarId, L"ToolbarWindow32"); }
 
@@ -66,7 +67,8 @@ std::vector<BarSegment> SweepToolBar(HWND frame, const std::wstring& stopAt) {
     SetStatusText(frame, L"");
     std::wstring last;
     bool growing = false;
-    for (int x = rc.left + 1; x < rc.right; x += kStep) {
+    // The gripper holds no button and shows no prompt of its own.
+    for (int x = rc.left + kGripWidth + 1; x < rc.right; x += kStep) {
       MoveMouse(x, y);
       Sleep(kSettleMs);
       const std::wstring now = StatusText(frame);
