@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include "app/quelt_app.h"
+#include "framework/com_object.h"
 #include "framework/win_text.h"
 #include "view/edit_ops.h"
 #include "view/norb_doc.h"
@@ -29,25 +30,9 @@ HGLOBAL GlobalCopy(const void* data, std::size_t bytes) {
 }
 
 // The dragged text as CF_UNICODETEXT (code page 932) and CF_TEXT.
-class EvDataObject final : public IDataObject {
+class EvDataObject final : public ComObject<IDataObject, IID_IDataObject> {
  public:
   explicit EvDataObject(std::string sjis) : sjis_(std::move(sjis)), wide_(SjisToWide(sjis_)) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (riid == IID_IUnknown || riid == IID_IDataObject) {
-      *out = static_cast<IDataObject*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG n = --refs_;
-    if (n == 0) delete this;
-    return n;
-  }
 
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* fe, STGMEDIUM* medium) override {
     if (QueryGetData(fe) != S_OK) return DV_E_FORMATETC;
@@ -86,40 +71,20 @@ class EvDataObject final : public IDataObject {
   HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
  private:
-  ~EvDataObject() = default;
+  ~EvDataObject() override = default;
   std::string sjis_;
   std::wstring wide_;
-  ULONG refs_ = 1;
 };
 
 // Drops on the release of the left button; Escape cancels.
-class EvDropSource final : public IDropSource {
+class EvDropSource final : public ComObject<IDropSource, IID_IDropSource> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (riid == IID_IUnknown || riid == IID_IDropSource) {
-      *out = static_cast<IDropSource*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG n = --refs_;
-    if (n == 0) delete this;
-    return n;
-  }
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
     if (escape) return DRAGDROP_S_CANCEL;
     if (!(keys & MK_LBUTTON)) return DRAGDROP_S_DROP;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
- private:
-  ~EvDropSource() = default;
-  ULONG refs_ = 1;
 };
 
 CNorbEV* g_dragSource = nullptr;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/quelt_app.h"
+#include "framework/com_object.h"
 #include "view/edit_command_rules.h"
 #include "view/edit_ops.h"
 #include "view/norb_doc.h"
@@ -48,25 +49,9 @@ bool HasText(IDataObject* data) {
 
 }  // namespace
 
-class EvDropTarget final : public IDropTarget {
+class EvDropTarget final : public ComObject<IDropTarget, IID_IDropTarget> {
  public:
   explicit EvDropTarget(CNorbEV& edit) : edit_(edit) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (riid == IID_IUnknown || riid == IID_IDropTarget) {
-      *out = static_cast<IDropTarget*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG n = --refs_;
-    if (n == 0) delete this;
-    return n;
-  }
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect) override {
     accept_ = HasText(data) && edit_.DropAllowed();
@@ -98,7 +83,6 @@ class EvDropTarget final : public IDropTarget {
 
  private:
   CNorbEV& edit_;
-  ULONG refs_ = 1;
   bool accept_ = false;
 };
 
