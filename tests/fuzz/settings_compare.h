@@ -45,7 +45,7 @@ inline const char* FirstDifference(const AppSettings& a, const AppSettings& b, b
   SAME(initialCabinet); SAME(initialCabinetMode); SAME(cabinetSave); SAME(invokeWithoutUntitled);
   SAME(disableSplash); SAME(multiInstance); SAME(convToLongFileName); SAME(residentMode);
   SAME(enableCtrlOnDDEDrop); SAME(viewMode); SAME(useDefaultExtension); SAME(closeUntitledWithoutPrompt);
-  SAME(displayToolBar); SAME(displayStatusBar); SAME(displayTabBar); SAME(tabBarPosition);
+  SAME(displayToolBar); SAME(displayStatusBar); SAME(displayTabBar); SAME(tabBarPosition); SAME(toolBarPosition);
   SAME(buttonStyleTabBar); SAME(tabBarHeightAdjust); SAME(enableTabBarImage); SAME(tabBarImageNo);
   SAME(addDocNumber); SAME(displayExtBar); SAME(extBarPosition); SAME(buttonStyleExtBar);
   SAME(extBarFixedFirst); SAME(extMenuCount); SAME(tagToolBarLeft); SAME(tagToolBarParallel);
