@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "bench_host.h"
 #include "text/text_store.h"
 #include "text/undo_history.h"
 #include "view/area_comment_keeper.h"
@@ -15,12 +16,7 @@
 namespace quelt {
 namespace {
 
-class QuietHost : public Host {
- public:
-  void Beep() override {}
-  void ShowMessage(MessageId, const std::string&) override {}
-  Answer Ask(MessageId, Question, const std::string&) override { return Answer::kOk; }
-};
+using bench::QuietHost;
 
 constexpr std::size_t kTenMegabytes = 10000000;
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/host.h"
+#include "bench_host.h"
 #include "text/text_store.h"
 #include "view/area_comments.h"
 #include "view/colouring.h"
@@ -14,12 +15,7 @@
 namespace quelt {
 namespace {
 
-class SilentHost : public Host {
- public:
-  void Beep() override {}
-  void ShowMessage(MessageId, const std::string&) override {}
-  Answer Ask(MessageId, Question, const std::string&) override { return Answer::kCancel; }
-};
+using bench::QuietHost;
 
 std::string CText(std::size_t bytes) {
   const std::vector<std::string> lines = {
@@ -66,7 +62,7 @@ struct Fixture {
     view.topLine = store.LineCount() / 2;
     view.bottomLine = view.topLine + 49;
   }
-  SilentHost host;
+  QuietHost host;
   TextStore store;
   AreaCommentTables tables;
   ColourOptions options;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench_host.h"
 #include "text/text_store.h"
 #include "text/undo_history.h"
 #include "view/edit_ops.h"
@@ -11,12 +12,7 @@
 namespace quelt {
 namespace {
 
-class QuietHost : public Host {
- public:
-  void Beep() override {}
-  void ShowMessage(MessageId, const std::string&) override {}
-  Answer Ask(MessageId, Question, const std::string&) override { return Answer::kOk; }
-};
+using bench::QuietHost;
 
 // Lines of 60 letters and a CR LF, about `bytes` long.
 std::string SampleText(std::size_t bytes) {

@@ -7,18 +7,14 @@
 #include <string>
 
 #include "base/host.h"
+#include "bench_host.h"
 #include "text/text_store.h"
 #include "view/layout.h"
 
 namespace quelt {
 namespace {
 
-class QuietHost : public Host {
- public:
-  void Beep() override {}
-  void ShowMessage(MessageId, const std::string&) override {}
-  Answer Ask(MessageId, Question, const std::string&) override { return Answer::kCancel; }
-};
+using bench::QuietHost;
 
 // Logical lines of random length (up to maxLine bytes) of ASCII words and
 // Japanese characters, until the text holds `bytes` bytes.

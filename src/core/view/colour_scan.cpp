@@ -45,42 +45,4 @@ TextOffset StoreReader::CharStartOf(TextOffset p, LeadByteTest lead) {
   }
 }
 
-bool StoreReader::LineCommentBefore(TextOffset p) {
-  p = std::min(p, length_);
-  // Walk back from p; "//" at k needs bytes k and k + 1 with k < p.
-  for (TextOffset k = p; k-- > 0;) {
-    const std::uint8_t c = At(k);
-    if (c == kLf && k > 0 && At(k - 1) == kCr) return false;
-    if (c == '/' && At(k + 1) == '/') return true;
-  }
-  return false;
-}
-
-bool LineCommentProbe::Before(TextOffset p) {
-  p = std::min(p, reader_.Length());
-  if (!asked_ || p < last_) {
-    asked_ = true;
-    last_ = p;
-    lastAnswer_ = reader_.LineCommentBefore(p);
-    return lastAnswer_;
-  }
-  // Between the previous position and p: a line end makes the earlier
-  // answer void; a "//" answers at once.
-  bool answer = lastAnswer_;
-  for (TextOffset k = p; k-- > last_;) {
-    const std::uint8_t c = reader_.At(k);
-    if (c == kLf && k > 0 && reader_.At(k - 1) == kCr) {
-      answer = false;
-      break;
-    }
-    if (c == '/' && reader_.At(k + 1) == '/') {
-      answer = true;
-      break;
-    }
-  }
-  last_ = p;
-  lastAnswer_ = answer;
-  return answer;
-}
-
 }  // namespace quelt

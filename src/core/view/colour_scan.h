@@ -40,9 +40,6 @@ class StoreReader {
   // after the nearest byte before p that can only end a character. CR and LF
   // count as single bytes here.
   TextOffset CharStartOf(TextOffset p, LeadByteTest lead);
-  // Whether "//" starts anywhere from the start of p's logical line up to
-  // just before p.
-  bool LineCommentBefore(TextOffset p);
 
  private:
   // Chunks are loaded so that p sits near their end: most scans run
@@ -55,22 +52,6 @@ class StoreReader {
   TextOffset cacheStart_ = 0;
   std::uint32_t cacheLength_ = 0;
   std::uint8_t cache_[kChunkBytes];
-};
-
-// Answers StoreReader::LineCommentBefore for ascending positions. Each
-// question scans back only to the previous one, so a long logical line with
-// many delimiters is read once instead of once per delimiter.
-class LineCommentProbe {
- public:
-  explicit LineCommentProbe(StoreReader& reader) : reader_(reader) {}
-  // p must not be below the previous question's p.
-  bool Before(TextOffset p);
-
- private:
-  StoreReader& reader_;
-  bool asked_ = false;
-  TextOffset last_ = 0;
-  bool lastAnswer_ = false;
 };
 
 }  // namespace quelt

@@ -96,27 +96,12 @@ class LineCursor {
   TextOffset StartOf(TextOffset p) {
     if (valid_ && p >= start_ && p < next_) return start_;
     start_ = LineCommentMemo::LogicalLineStart(store_, p);
-    next_ = NextLineStart(p);
+    next_ = LineCommentMemo::NextLogicalLineStart(store_, p);
     valid_ = next_ > p;
     return start_;
   }
 
  private:
-  // The next display line after p's that begins a logical line; p itself
-  // when the table cannot tell (the last line of a full table).
-  TextOffset NextLineStart(TextOffset p) {
-    const std::uint32_t count = store_.LineCount();
-    const TextOffset* starts = store_.LineStarts();
-    if (count == 0) return p;
-    std::uint32_t line = static_cast<std::uint32_t>(std::upper_bound(starts, starts + count, p) - starts);
-    while (line < count && store_.LineFlag(line) == 0) ++line;
-    if (line < count) return starts[line];
-    if (count < kMaxDisplayLines) return UINT32_MAX;
-    // A full table's last line may hold line ends: up to its start the
-    // logical line is known.
-    return starts[count - 1] > p ? starts[count - 1] : p;
-  }
-
   const TextStore& store_;
   TextOffset start_ = 0, next_ = 0;
   bool valid_ = false;

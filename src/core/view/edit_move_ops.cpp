@@ -25,8 +25,7 @@ EditResult MoveText(EditSession& s, TextRange source, TextOffset dropAt) {
   } else {
     span = ReadText(store, source.end, dropAt - source.end) + moved;
   }
-  EditResult r;
-  static_cast<EditOutcome&>(r) = s.History().Rewrite(from, to - from, span);
+  EditResult r = EditResult::Of(s.History().Rewrite(from, to - from, span));
   if (!r.Done()) return r;
   const TextOffset movedStart = dropAt < source.start ? dropAt : static_cast<TextOffset>(to - moved.size());
   r.caret = static_cast<TextOffset>(movedStart + moved.size());

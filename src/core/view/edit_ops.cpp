@@ -17,11 +17,7 @@ LeadByteTest EditSession::Lead() { return Store().Lead(); }
 
 namespace {
 
-EditResult Result(const EditOutcome& outcome) {
-  EditResult r;
-  static_cast<EditOutcome&>(r) = outcome;
-  return r;
-}
+EditResult Result(const EditOutcome& outcome) { return EditResult::Of(outcome); }
 
 bool HasLineEnd(std::string_view text) { return text.find("\r\n") != std::string_view::npos; }
 

@@ -43,6 +43,12 @@ struct EditResult : EditOutcome {
   bool hasSelection = false;    // the operation leaves this selection
   TextRange selection;
 
+  // The result of an operation that is just its edit outcome.
+  static EditResult Of(const EditOutcome& outcome) {
+    EditResult r;
+    static_cast<EditOutcome&>(r) = outcome;
+    return r;
+  }
   // The answer of an operation the document refused (it has beeped).
   static EditResult Refused() {
     EditResult r;

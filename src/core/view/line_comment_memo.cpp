@@ -51,6 +51,19 @@ TextOffset LineCommentMemo::LogicalLineStart(const TextStore& store, TextOffset 
   return line == 0 ? 0 : starts[line];
 }
 
+TextOffset LineCommentMemo::NextLogicalLineStart(const TextStore& store, TextOffset p) {
+  const std::uint32_t count = store.LineCount();
+  const TextOffset* starts = store.LineStarts();
+  if (count == 0 || starts == nullptr) return p;
+  std::uint32_t line = static_cast<std::uint32_t>(std::upper_bound(starts, starts + count, p) - starts);
+  while (line < count && store.LineFlag(line) == 0) ++line;
+  if (line < count) return starts[line];
+  if (count < kMaxDisplayLines) return UINT32_MAX;
+  // A full table's last line may hold line ends: up to its start the
+  // logical line is known.
+  return starts[count - 1] > p ? starts[count - 1] : p;
+}
+
 LineCommentMemo::Line& LineCommentMemo::Find(TextOffset lineStart) {
   auto it = std::lower_bound(lines_.begin(), lines_.end(), lineStart,
                              [](const Line& l, TextOffset s) { return l.start < s; });
@@ -97,46 +110,43 @@ TextOffset LineCommentMemo::FirstBefore(const TextStore& store, TextOffset lineS
   return kNone;
 }
 
+bool LineCommentMemo::Unaffected(const Line& line, TextOffset p) {
+  // Its first "//" ends before the edit, or none begins before what was
+  // scanned and the edit lies past that.
+  return line.first != kNone ? line.first + 2 <= p : p > line.scanned;
+}
+
+void LineCommentMemo::Shift(Line& line, std::int64_t delta) {
+  line.start = static_cast<TextOffset>(line.start + delta);
+  if (line.first != kNone) line.first = static_cast<TextOffset>(line.first + delta);
+  line.scanned = static_cast<TextOffset>(line.scanned + delta);
+}
+
 void LineCommentMemo::NoteInsert(TextOffset p, std::uint32_t count) {
-  std::vector<Line> kept;
-  kept.reserve(lines_.size());
-  for (Line l : lines_) {
+  std::size_t kept = 0;
+  for (Line& l : lines_) {
     if (l.start > p) {
-      l.start += count;
-      if (l.first != kNone) l.first += count;
-      l.scanned += count;
-    } else if (l.first != kNone && l.first + 2 <= p) {
-      // The first "//" lies before the insertion: still the first.
-    } else if (l.first == kNone && p > l.scanned) {
-      // Inserted past what was scanned: that part stays free of "//".
-    } else {
+      Shift(l, count);
+    } else if (!Unaffected(l, p)) {
       continue;
     }
-    kept.push_back(l);
+    lines_[kept++] = l;
   }
-  lines_.swap(kept);
+  lines_.resize(kept);
 }
 
 void LineCommentMemo::NoteDelete(TextOffset p, std::uint32_t count) {
   const std::uint64_t end = std::uint64_t{p} + count;
-  std::vector<Line> kept;
-  kept.reserve(lines_.size());
-  for (Line l : lines_) {
+  std::size_t kept = 0;
+  for (Line& l : lines_) {
     if (l.start >= 2 && l.start - 2 >= end) {
-      // Entirely after the removed bytes, its own line end before it too.
-      l.start -= count;
-      if (l.first != kNone) l.first -= count;
-      l.scanned -= count;
-    } else if (l.start > p) {
-      continue;  // the CR LF that began the line may be gone
-    } else if (l.first != kNone && l.first + 2 <= p) {
-    } else if (l.first == kNone && p > l.scanned) {
-    } else {
-      continue;
+      Shift(l, -static_cast<std::int64_t>(count));  // after the removed bytes and its own CR LF
+    } else if (l.start > p || !Unaffected(l, p)) {
+      continue;  // a line whose CR LF may be gone, or what it told may change
     }
-    kept.push_back(l);
+    lines_[kept++] = l;
   }
-  lines_.swap(kept);
+  lines_.resize(kept);
 }
 
 }  // namespace quelt

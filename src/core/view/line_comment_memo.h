@@ -22,6 +22,10 @@ class LineCommentMemo {
   // Start of the logical line holding p, from the display-line table (a
   // full table's last line, which may hold further lines, is scanned).
   static TextOffset LogicalLineStart(const TextStore& store, TextOffset p);
+  // Start of the logical line after p's, from the same table; UINT32_MAX
+  // when p's line is the last, p itself when the table cannot tell (inside
+  // a full table's last line).
+  static TextOffset NextLogicalLineStart(const TextStore& store, TextOffset p);
   // The first "//" of the logical line starting at lineStart that begins
   // before p (its second '/' may be at p), or kNone.
   TextOffset FirstBefore(const TextStore& store, TextOffset lineStart, TextOffset p);
@@ -38,6 +42,10 @@ class LineCommentMemo {
     TextOffset scanned = 0;    // no "//" begins in [start, scanned) unless first says so
   };
   Line& Find(TextOffset lineStart);
+  // Whether what a line has told stays true across an edit at p within or
+  // after it.
+  static bool Unaffected(const Line& line, TextOffset p);
+  static void Shift(Line& line, std::int64_t delta);
   std::vector<Line> lines_;  // in ascending order of start
   std::vector<std::uint8_t> block_;
 };

@@ -37,14 +37,13 @@ LOGFONTW DisplayLogFont(const CabinetSettings& cabinet, int logPixelsY) {
 int DisplayFontCharSet(const CabinetSettings& cabinet) {
   HDC dc = GetDC(nullptr);
   const LOGFONTW lf = DisplayLogFont(cabinet, GetDeviceCaps(dc, LOGPIXELSY));
-  HFONT font = CreateFontIndirectW(&lf);
+  const FontHandle font(CreateFontIndirectW(&lf));
   int charSet = lf.lfCharSet;
   if (font) {
-    HGDIOBJ old = SelectObject(dc, font);
+    HGDIOBJ old = SelectObject(dc, font.Get());
     TEXTMETRICW tm{};
     if (GetTextMetricsW(dc, &tm)) charSet = tm.tmCharSet;
     SelectObject(dc, old);
-    DeleteObject(font);
   }
   ReleaseDC(nullptr, dc);
   return charSet;

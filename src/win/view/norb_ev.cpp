@@ -60,7 +60,7 @@ void CNorbEV::MakeFont() {
   ReleaseDC(hwnd_, dc);
   font_.Reset(CreateFontIndirectW(&lf));
   // The input method composes in the display font when asked to.
-  if (CQueltApp::Get()->Settings().setCompositionFont) {
+  if (settings_.setCompositionFont) {
     if (HIMC imc = ImmGetContext(hwnd_)) {
       LOGFONTW composition = lf;
       composition.lfWidth = 0;
@@ -71,7 +71,7 @@ void CNorbEV::MakeFont() {
 }
 
 void CNorbEV::ComputeMetrics() {
-  const AppSettings& settings = CQueltApp::Get()->Settings();
+  const AppSettings& settings = settings_;
   HDC dc = GetDC(hwnd_);
   HGDIOBJ old = SelectObject(dc, font_.Get());
   TEXTMETRICW tm{};
@@ -150,7 +150,7 @@ ViewExtent CNorbEV::Extent() const {
   ViewExtent v;
   v.visibleRows = metrics_.visibleRows;
   v.visibleColumns = metrics_.visibleColumns;
-  v.scrollStartBase = CQueltApp::Get()->Settings().scrollStartBase;
+  v.scrollStartBase = settings_.scrollStartBase;
   v.ranges = ComputeScrollRanges(layout_->LineCount(), metrics_.visibleRows, layout_->MaxColumn(),
                                  metrics_.visibleColumns);
   return v;
@@ -253,7 +253,7 @@ void CNorbEV::SetCaret(const CaretPos& target, bool recreate, bool noScroll) {
   const std::uint32_t lines = layout_->LineCount();
   pos.line = lines == 0 ? 0 : std::min(pos.line, lines - 1);
   if (!noScroll) EnsureCaretVisible(pos.column, pos.line, CaretKey::kRight);
-  if (pos.line != caret_.pos.line && CQueltApp::Get()->Settings().drawUnderLine) {
+  if (pos.line != caret_.pos.line && settings_.drawUnderLine) {
     InvalidateLines(caret_.pos.line, caret_.pos.line);
     InvalidateLines(pos.line, pos.line);
   }
@@ -278,7 +278,7 @@ void CNorbEV::PlaceSystemCaret(bool recreate) {
     // The composition window follows the caret.
     if (HIMC imc = ImmGetContext(hwnd_)) {
       COMPOSITIONFORM cf{};
-      cf.dwStyle = CQueltApp::Get()->Settings().spotConversionIME ? CFS_POINT : CFS_DEFAULT;
+      cf.dwStyle = settings_.spotConversionIME ? CFS_POINT : CFS_DEFAULT;
       cf.ptCurrentPos = pt;
       ImmSetCompositionWindow(imc, &cf);
       ImmReleaseContext(hwnd_, imc);
@@ -301,7 +301,7 @@ void CNorbEV::OnSize(int width, int height) {
   metrics_.visibleColumns = VisibleColumns(Grid(), width);
   UpdateScrollRanges();
   topLine_ = std::min(topLine_, MaxTopLine());
-  SetCaret(caret_.pos, false, !CQueltApp::Get()->Settings().scrollOnSize);
+  SetCaret(caret_.pos, false, !settings_.scrollOnSize);
 }
 
 void CNorbEV::OnScrollBar(int bar, int code) {

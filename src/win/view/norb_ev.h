@@ -29,6 +29,9 @@ struct CaretPlace;
 struct EditResult;
 class EditSession;
 struct InputPlan;
+struct AppSettings;
+class Host;
+struct BoxRect;
 }  // namespace quelt
 
 namespace quelt::win {
@@ -51,6 +54,9 @@ bool GetClipboardSjis(HWND owner, std::string& sjis);
 // The text of a global block, up to its first zero: UTF-16 (wide) converted
 // with code page 932, or Shift-JIS bytes.
 bool SjisFromGlobal(HGLOBAL block, bool wide, std::string& sjis);
+// A movable global block holding a copy of the bytes; null when it cannot
+// be had.
+HGLOBAL CopyToGlobal(const void* data, std::size_t bytes);
 
 // Timers of the edit window.
 constexpr UINT_PTR kDragScrollTimer = 1;  // 50 ms while a drag is outside the text
@@ -128,6 +134,8 @@ class CNorbEV {
   // ---- Selection ----
   bool HasSelection() const { return selection_.active; }
   bool HasBoxSelection() const { return selection_.active && selection_.box; }
+  // The cells of the box selection, its last line clamped to the text.
+  BoxRect SelectionBox() const;
   // Whether a client point lies on a selected character (or box cell).
   bool PointInSelection(int x, int y);
   // The stream selection [from, to); false when there is none.
@@ -242,11 +250,14 @@ class CNorbEV {
   bool hScrollEnabled_ = false;
   Caret caret_;
   EvSelection selection_;
+  // The process-wide settings record and the user's host, for the life of
+  // the window.
+  AppSettings& settings_;
+  Host& host_;
   bool focused_ = false;
   bool dragging_ = false;
   // ---- OLE drag source (norb_ev_drag.cpp) ----
   struct DragSourceState {
-    bool active = false;       // DoDragDrop runs from this window
     bool handledHere = false;  // a window of the same document moved the text
     TextRange range;           // the dragged selection
   };

@@ -30,6 +30,8 @@ class ClipboardLock {
   bool open_;
 };
 
+}  // namespace
+
 HGLOBAL CopyToGlobal(const void* data, std::size_t bytes) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (!block) return nullptr;
@@ -41,8 +43,6 @@ HGLOBAL CopyToGlobal(const void* data, std::size_t bytes) {
   GlobalFree(block);
   return nullptr;
 }
-
-}  // namespace
 
 ClipboardWrite SetClipboardSjis(HWND owner, const std::string& sjis) {
   // The blocks first: a failed allocation leaves the clipboard as it was.
@@ -107,7 +107,7 @@ std::string CNorbEV::SelectedText() {
 }
 
 bool CNorbEV::OnClipboardCommand(UINT id) {
-  Host& host = CQueltApp::Get()->GetHost();
+  Host& host = host_;
   switch (id) {
     case kCmdEditCopy:
     case kCmdEditCut:
@@ -154,7 +154,7 @@ void CNorbEV::PasteText(const std::string& clip, bool asSelection) {
   EditSession session(doc_.History(), MakeEditOptions());
   if (!session.Allowed()) return;
   ApplyInputPlan(session, PlanInput(InputSource::kPasted, selection_.active,
-                                    CQueltApp::Get()->Settings().deleteSelectionAtInput != 0, false));
+                                    settings_.deleteSelectionAtInput != 0, false));
   Finish(Paste(session, Place(), clip, asSelection));
 }
 

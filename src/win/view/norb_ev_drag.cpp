@@ -16,19 +16,6 @@
 namespace quelt::win {
 namespace {
 
-HGLOBAL GlobalCopy(const void* data, std::size_t bytes) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (!block) return nullptr;
-  void* p = GlobalLock(block);
-  if (!p) {
-    GlobalFree(block);
-    return nullptr;
-  }
-  memcpy(p, data, bytes);
-  GlobalUnlock(block);
-  return block;
-}
-
 // The dragged text as CF_UNICODETEXT (code page 932) and CF_TEXT.
 class EvDataObject final : public ComObject<IDataObject, IID_IDataObject> {
  public:
@@ -37,8 +24,8 @@ class EvDataObject final : public ComObject<IDataObject, IID_IDataObject> {
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* fe, STGMEDIUM* medium) override {
     if (QueryGetData(fe) != S_OK) return DV_E_FORMATETC;
     HGLOBAL block = fe->cfFormat == CF_UNICODETEXT
-                        ? GlobalCopy(wide_.c_str(), (wide_.size() + 1) * sizeof(wchar_t))
-                        : GlobalCopy(sjis_.c_str(), sjis_.size() + 1);
+                        ? CopyToGlobal(wide_.c_str(), (wide_.size() + 1) * sizeof(wchar_t))
+                        : CopyToGlobal(sjis_.c_str(), sjis_.size() + 1);
     if (!block) return E_OUTOFMEMORY;
     medium->tymed = TYMED_HGLOBAL;
     medium->hGlobal = block;
@@ -94,7 +81,7 @@ CNorbEV* g_dragSource = nullptr;
 CNorbEV* CNorbEV::ActiveDragSource() { return g_dragSource; }
 
 bool CNorbEV::BeginPendingDrag(int x, int y) {
-  if (!CQueltApp::Get()->Settings().enableDragDropEdit || selection_.box || !PointInSelection(x, y)) return false;
+  if (!settings_.enableDragDropEdit || selection_.box || !PointInSelection(x, y)) return false;
   TextOffset from = 0, to = 0;
   if (!SelectionRange(from, to)) return false;
   dragPending_ = true;
@@ -134,7 +121,6 @@ void CNorbEV::RunDragSource() {
   auto* data = new EvDataObject(SelectedText());
   auto* source = new EvDropSource;
   dragSource_ = DragSourceState{};
-  dragSource_.active = true;
   dragSource_.range = {from, to};
   DWORD effect = DROPEFFECT_NONE;
   g_dragSource = this;

@@ -104,7 +104,7 @@ void CNorbEV::RevokeDropTarget() {
 bool CNorbEV::DropAllowed() {
   // A drop is refused on a read-only document, and while the tool bar's
   // search box has the focus.
-  return doc_.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+  return doc_.Store().EditAllowed(settings_.viewMode != 0);
 }
 
 DWORD CNorbEV::DropText(const std::string& text, bool move) {

@@ -69,10 +69,9 @@ void CNorbEV::ApplyChange(const TextChange& change) {
   doc_.SetModified(true);
   UpdateScrollRanges();
   topLine_ = std::min(topLine_, MaxTopLine());
-  if (doc_.TakeCommentDelimitersChanged()) {
-    // A comment opened or closed: colours change down to the window's end.
-    InvalidateLines(std::min(r.firstLine, caret_.pos.line), topLine_ + metrics_.visibleRows + 1);
-  } else if (r.LineCountChanged()) {
+  // A comment that opened or closed changes colours down to the window's
+  // end, as a change of the line count moves every line below.
+  if (doc_.TakeCommentDelimitersChanged() || r.LineCountChanged()) {
     InvalidateLines(std::min(r.firstLine, caret_.pos.line), topLine_ + metrics_.visibleRows + 1);
   } else {
     InvalidateLines(r.firstLine, std::max(r.firstLine, r.changedEnd));
@@ -103,14 +102,20 @@ void CNorbEV::Finish(const EditResult& r) {
   FinishEdit(r, r.hasSelection ? &r.selection : nullptr, r.moveToNextLine);
 }
 
-std::vector<TextRange> CNorbEV::BoxLines() {
-  std::vector<TextRange> lines;
-  if (!HasBoxSelection() || layout_->LineCount() == 0) return lines;
+BoxRect CNorbEV::SelectionBox() const {
   BoxRect box;
   box.leftColumn = std::min(selection_.anchorColumn, selection_.caretColumn);
   box.rightColumn = std::max(selection_.anchorColumn, selection_.caretColumn);
   box.firstLine = std::min(selection_.anchorLine, selection_.caretLine);
-  box.lastLine = std::min(std::max(selection_.anchorLine, selection_.caretLine), layout_->LineCount() - 1);
+  box.lastLine = std::max(selection_.anchorLine, selection_.caretLine);
+  if (layout_->LineCount() > 0) box.lastLine = std::min(box.lastLine, layout_->LineCount() - 1);
+  return box;
+}
+
+std::vector<TextRange> CNorbEV::BoxLines() {
+  std::vector<TextRange> lines;
+  if (!HasBoxSelection() || layout_->LineCount() == 0) return lines;
+  const BoxRect box = SelectionBox();
   for (std::uint32_t line = box.firstLine; line <= box.lastLine; ++line) {
     const OffsetRange r = BoxLineRange(*layout_, box, line);
     lines.push_back(TextRange{r.start, std::max(r.start, r.end)});
@@ -144,7 +149,7 @@ void CNorbEV::TypeBytes(const std::string& bytes) {
   EditSession session(doc_.History(), MakeEditOptions());
   if (!session.Allowed()) return;
   const InputPlan plan = PlanInput(InputSource::kTyped, selection_.active,
-                                   CQueltApp::Get()->Settings().deleteSelectionAtInput != 0,
+                                   settings_.deleteSelectionAtInput != 0,
                                    !GlobalEditModes().insert);
   ApplyInputPlan(session, plan);
   Finish(TypeText(session, Place(), bytes, plan.overwrite));
@@ -177,7 +182,7 @@ void CNorbEV::OnChar(wchar_t ch) {
   if (ch < 0x20 || ch == 0x7F) return;  // other control characters are commands
   if (ch >= 0xD800 && ch <= 0xDFFF) {
     // Characters outside the basic plane have no Shift-JIS form.
-    CQueltApp::Get()->GetHost().Beep();
+    host_.Beep();
     return;
   }
   TypeBytes(WideToSjis(std::wstring_view(&ch, 1)));
@@ -199,7 +204,7 @@ void CNorbEV::DeleteKey(bool shift) {
 
 void CNorbEV::UndoRedo(bool redo) {
   UndoHistory& history = doc_.History();
-  const bool viewMode = CQueltApp::Get()->Settings().viewMode != 0;
+  const bool viewMode = settings_.viewMode != 0;
   CancelSelection();
   const EditOutcome outcome = redo ? history.Redo(viewMode) : history.Undo(viewMode);
   FinishEdit(outcome, nullptr, false);
@@ -222,10 +227,10 @@ bool CNorbEV::OnEditCommand(UINT id) {
     case kCmdPasteSelected:
       return OnClipboardCommand(id);
     case kCmdIndent:
-      if (stream) Finish(IndentBlock(session, selection)); else CQueltApp::Get()->GetHost().Beep();
+      if (stream) Finish(IndentBlock(session, selection)); else host_.Beep();
       return true;
     case kCmdUnindent:
-      if (stream) Finish(UnindentBlock(session, selection)); else CQueltApp::Get()->GetHost().Beep();
+      if (stream) Finish(UnindentBlock(session, selection)); else host_.Beep();
       return true;
     case kCmdAlignLeft:
     case kCmdAlignCentre:
@@ -238,7 +243,7 @@ bool CNorbEV::OnEditCommand(UINT id) {
     case kCmdTabToSpace:
     case kCmdSpaceToTab: {
       if (!stream) {
-        CQueltApp::Get()->GetHost().Beep();
+        host_.Beep();
         return true;
       }
       // Wrapped display lines inside the selection start their columns anew.
@@ -291,7 +296,7 @@ void CNorbEV::PasteFromHistory(UINT id) {
 }
 
 void CNorbEV::InsertStringCommand() {
-  AppSettings& settings = CQueltApp::Get()->Settings();
+  AppSettings& settings = settings_;
   std::string format = settings.insertionString;
   int position = settings.insertionPosition;
   if (!AskInsertString(CQueltApp::Get()->MainHwnd(), format, position)) return;

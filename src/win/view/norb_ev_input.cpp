@@ -10,6 +10,7 @@
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+#include "view/selection_ranges.h"
 #include "framework/win_text.h"
 #include "view/scroll_ranges.h"
 #include "view/text_lines.h"
@@ -29,7 +30,7 @@ bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 }  // namespace
 
 CaretMoveContext CNorbEV::MoveContext(bool freeCursor, bool autoRepeat) const {
-  const AppSettings& settings = CQueltApp::Get()->Settings();
+  const AppSettings& settings = settings_;
   CaretMoveContext c;
   c.freeCursor = freeCursor;
   c.autoRepeat = autoRepeat;
@@ -107,7 +108,7 @@ void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
   }
   const bool shift = KeyHeld(VK_SHIFT), ctrl = KeyHeld(VK_CONTROL);
   const bool repeat = (lp & 0x40000000) != 0;
-  const AppSettings& settings = CQueltApp::Get()->Settings();
+  const AppSettings& settings = settings_;
   switch (vk) {
     case VK_ESCAPE: CancelSelection(); break;
     case VK_PRIOR: if (!ctrl) CaretKeyPress(CaretKey::kPageUp, shift, repeat); break;
@@ -260,11 +261,8 @@ bool CNorbEV::PointInSelection(int x, int y) {
   std::uint32_t line = 0;
   CellAt(x, y, column, line);
   if (selection_.box) {
-    const int left = std::min(selection_.anchorColumn, selection_.caretColumn);
-    const int right = std::max(selection_.anchorColumn, selection_.caretColumn);
-    const std::uint32_t top = std::min(selection_.anchorLine, selection_.caretLine);
-    const std::uint32_t bottom = std::max(selection_.anchorLine, selection_.caretLine);
-    return line >= top && line <= bottom && column >= left && column < right;
+    const BoxRect box = SelectionBox();
+    return line >= box.firstLine && line <= box.lastLine && column >= box.leftColumn && column < box.rightColumn;
   }
   TextOffset from = 0, to = 0;
   if (!SelectionRange(from, to)) return false;
@@ -306,7 +304,7 @@ void CNorbEV::OnMouseWheel(int delta) {
     StopAutoScroll();
     return;
   }
-  const AppSettings& settings = CQueltApp::Get()->Settings();
+  const AppSettings& settings = settings_;
   ScrollLines(WheelScrollLines(delta, settings.wheelLineCount, settings.scrollLineCount));
 }
 
@@ -316,7 +314,7 @@ void CNorbEV::OnMButtonDown(int x, int y) {
   panOrigin_ = panLast_ = {x, y};
   SetCapture(hwnd_);
   SetCursor(LoadCursorW(nullptr, IDC_SIZENS));
-  SetTimer(hwnd_, kAutoScrollTimer, static_cast<UINT>(CQueltApp::Get()->Settings().wheelScrollMS), nullptr);
+  SetTimer(hwnd_, kAutoScrollTimer, static_cast<UINT>(settings_.wheelScrollMS), nullptr);
 }
 
 void CNorbEV::StopAutoScroll() {
@@ -358,7 +356,7 @@ void CNorbEV::OnTimer(UINT_PTR id) {
       return;
     }
     if (autoScrollDirection_ != 0) {
-      const AppSettings& settings = CQueltApp::Get()->Settings();
+      const AppSettings& settings = settings_;
       // "AutoScrollBreak" stops at a marked line; line marks arrive with the
       // mark commands, until then no line is marked.
       const AutoScrollTick tick = AutoScrollStep(*layout_, MoveContext(FreeCursor(), false), caret_,
@@ -369,7 +367,7 @@ void CNorbEV::OnTimer(UINT_PTR id) {
                            autoScrollDirection_ < 0 ? CaretKey::kUp : CaretKey::kDown);
         SetCaret(tick.caret.pos, false, true);
       }
-      if (tick.beep) CQueltApp::Get()->GetHost().Beep();
+      if (tick.beep) host_.Beep();
       if (tick.stopped) StopAutoScroll();
     }
   }

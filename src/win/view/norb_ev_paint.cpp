@@ -57,7 +57,8 @@ void DrawTabMark(HDC dc, HPEN pen, int left, int right, int cy) {
 }  // namespace
 
 // Built here, where the colouring types are complete.
-CNorbEV::CNorbEV(CNorbDoc& doc, View* owner) : doc_(doc), owner_(owner) {}
+CNorbEV::CNorbEV(CNorbDoc& doc, View* owner)
+    : doc_(doc), owner_(owner), settings_(CQueltApp::Get()->Settings()), host_(CQueltApp::Get()->GetHost()) {}
 
 CNorbEV::~CNorbEV() {
   if (hwnd_) {
@@ -112,7 +113,7 @@ void CNorbEV::OnPaint() {
     if (last >= 0 && top <= bottom) PaintRange(dc, layout_->LineStart(top), static_cast<TextOffset>(last));
     PaintSelection(dc);
   }
-  if (CQueltApp::Get()->Settings().drawUnderLine && !dragging_) DrawCaretUnderline(dc, caret_.pos.line, true);
+  if (settings_.drawUnderLine && !dragging_) DrawCaretUnderline(dc, caret_.pos.line, true);
 
   SelectClipRgn(dc, nullptr);
   SetViewportOrgEx(dc, 0, 0, nullptr);

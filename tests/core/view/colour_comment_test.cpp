@@ -3,6 +3,7 @@
 #include "colour_test_support.h"
 #include "fake_host.h"
 #include "view/colour_scan.h"
+#include "view/line_comment_memo.h"
 
 #include <random>
 
@@ -112,18 +113,27 @@ TEST(ColourCComments, CommentsOverwriteKeywordsButNotMarks) {
   EXPECT_EQ(doc.ColourDoc::Colour(AreaOn(), &doc.tables, marks), "MMMBBBMMM.CCC");
 }
 
-TEST(ColourCComments, LineCommentProbeAgreesWithTheFullScan) {
+// Whether "//" stands on p's logical line before p, by a walk back from p.
+bool LineCommentBefore(const std::string& text, TextOffset p) {
+  for (TextOffset k = p; k-- > 0;) {
+    if (text[k] == '\n' && k > 0 && text[k - 1] == '\r') return false;
+    if (text[k] == '/' && k + 1 < text.size() && text[k + 1] == '/') return true;
+  }
+  return false;
+}
+
+TEST(ColourCComments, LineCommentMemoAgreesWithTheFullScan) {
   std::mt19937 rng(5);
   const std::string pieces[] = {"/", "*", "a", "\r\n", "//", "\x95\x5C"};
   for (int round = 0; round < 50; ++round) {
     std::string text;
     for (int i = 0; i < 80; ++i) text += pieces[rng() % 6];
     ColourDoc doc(text);
-    StoreReader full(doc.store);
-    StoreReader reader(doc.store);
-    LineCommentProbe probe(reader);
+    LineCommentMemo memo;
     for (TextOffset p = static_cast<TextOffset>(rng() % 4); p <= text.size(); p += 1 + rng() % 5) {
-      ASSERT_EQ(probe.Before(p), full.LineCommentBefore(p)) << text << " at " << p;
+      const TextOffset start = LineCommentMemo::LogicalLineStart(doc.store, p);
+      ASSERT_EQ(memo.FirstBefore(doc.store, start, p) != LineCommentMemo::kNone, LineCommentBefore(text, p))
+          << text << " at " << p;
     }
   }
 }
