@@ -51,6 +51,26 @@ constexpr Entry kMessages[] = {
      "The text exceeds the capacity of the undo buffer and cannot be undone. Continue?"},
     {kMsgDeleteDocument, "現在文書とその元のﾌｧｲﾙ %1 を削除しますが、よろしいですか？",
      "The current document and its file %1 will be deleted. Are you sure?"},
+    {kMsgReplacedCount, "%1 回置換しました。", "%1 occurrence(s) replaced."},
+    {kMsgCancelReplace, "中止しますか？", "Do you want to stop?"},
+    {kMsgAttributeSameExtension,
+     "テキストファイルの拡張子が属性ファイルの拡張子と同じであるため、属性ファイルを作成できません。",
+     "Cannot create the attribute file because the text file has the attribute file's extension."},
+    {kMsgAttributeForeignFile,
+     "属性ファイルとは形式が相違する同じ名前のファイルが存在します。上書きしますが、よろしいですか？",
+     "A file of a different format with the attribute file's name exists. Overwrite it?"},
+    {kMsgAttributeWriteError,
+     "属性ファイルの作成でエラーが発生したため、属性情報は保存できません。",
+     "The attribute information cannot be saved because an error occurred while creating the "
+     "attribute file."},
+    {kMsgAttributeReadError,
+     "属性ファイルの読み込みでエラーが発生したため、属性情報は読み込めません。",
+     "The attribute information cannot be read because an error occurred while reading the "
+     "attribute file."},
+    {kMsgAttributeMismatch,
+     "属性ファイルの情報がテキストファイルの情報と一致しないため、属性情報を読み込めません。",
+     "The attribute information does not match the text file and cannot be read."},
+    {kMsgReplaceTitle, "文字列の置換", "Replace"},
 };
 
 std::atomic<bool> g_english{false};

@@ -34,6 +34,14 @@ enum MessageId : int {
   kMsgOpeningCabinet = 61102,        // status text while a cabinet reopens its files
   kMsgUndoBufferOverflow = 61300,    // question: the removed text does not fit the undo buffer
   kMsgDeleteDocument = 61200,        // question: delete the document and its file %1
+  kMsgReplacedCount = 59414,         // %1 = how many replacements were made
+  kMsgCancelReplace = 59415,         // question: stop replacing
+  kMsgAttributeSameExtension = 61400,  // the text file's extension is the attribute extension
+  kMsgAttributeForeignFile = 61401,    // question: overwrite a file of another format
+  kMsgAttributeWriteError = 61402,
+  kMsgAttributeReadError = 61403,
+  kMsgAttributeMismatch = 61404,       // the marks do not fit the text
+  kMsgReplaceTitle = 61410,            // title of the replace window
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
