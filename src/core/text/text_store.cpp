@@ -92,6 +92,15 @@ TextOffset TextStore::CharStartBefore(TextOffset p) {
   return start;
 }
 
+void TextStore::AddObserver(TextChangeObserver* observer) {
+  if (observer == nullptr || std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) return;
+  observers_.push_back(observer);
+}
+
+void TextStore::RemoveObserver(TextChangeObserver* observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
 Capacity TextStore::Insert(TextOffset p, const std::uint8_t* bytes, std::uint32_t count) {
   if (count == 0) return Capacity::kFits;
   if (std::uint64_t{length_} + count >= kMaxTextSize) return Capacity::kOverLimit;
@@ -115,7 +124,7 @@ Capacity TextStore::Insert(TextOffset p, const std::uint8_t* bytes, std::uint32_
   } else {
     lastChar_ += static_cast<std::int32_t>(count);
   }
-  if (observer_ != nullptr) observer_->AfterInsert(*this, q, count);
+  for (TextChangeObserver* o : observers_) o->AfterInsert(*this, q, count);
   return room;
 }
 
@@ -128,7 +137,7 @@ Capacity TextStore::Insert(TextOffset p, std::string_view bytes) {
 void TextStore::Delete(TextOffset p, std::uint32_t count) {
   if (p >= length_ || count == 0) return;
   const std::uint32_t g = std::min(count, length_ - p);
-  if (observer_ != nullptr) observer_->BeforeDelete(*this, p, g);
+  for (TextChangeObserver* o : observers_) o->BeforeDelete(*this, p, g);
   const bool toEnd = p + g == length_;
   std::int32_t newLast = kNoLastChar;
   if (toEnd) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/host.h"
 #include "base/sjis.h"
@@ -154,8 +155,10 @@ class TextStore {
   // character spans a line end. Returns how many bytes were replaced.
   std::uint32_t SetLead(LeadByteTest lead);
 
-  // One observer at most; null removes it.
-  void SetObserver(TextChangeObserver* observer) { observer_ = observer; }
+  // Observers are told of each change in the order they were added; one
+  // added twice is told once. Removing one not added does nothing.
+  void AddObserver(TextChangeObserver* observer);
+  void RemoveObserver(TextChangeObserver* observer);
 
   // Allocations of more than this many bytes fail (tests of out of memory).
   void SetAllocationCeiling(std::size_t bytes);
@@ -184,7 +187,7 @@ class TextStore {
   int backupGeneration_ = -1;  // no backup made since the document was opened
   LeadByteTest lead_;
   std::size_t ceiling_ = SIZE_MAX;
-  TextChangeObserver* observer_ = nullptr;
+  std::vector<TextChangeObserver*> observers_;
 };
 
 // Shows the message for a failed capacity check (2 out of memory, 3 over the

@@ -3,10 +3,10 @@
 namespace quelt {
 
 AreaCommentKeeper::AreaCommentKeeper(TextStore& store, Host& host) : store_(store), host_(host) {
-  store_.SetObserver(this);
+  store_.AddObserver(this);
 }
 
-AreaCommentKeeper::~AreaCommentKeeper() { store_.SetObserver(nullptr); }
+AreaCommentKeeper::~AreaCommentKeeper() { store_.RemoveObserver(this); }
 
 void AreaCommentKeeper::Rescan(int documentType, bool colorAreaComment, int capacitySetting) {
   kept_ = AreaCommentsKept(documentType, colorAreaComment);
