@@ -1,0 +1,45 @@
+// The search engine: a search text prepared once and run over many ranges
+// (the edit window, replace all, a search over the blocks of many files).
+//   regex on, or widths not distinguished -> the pattern search (with regex
+//                                            off every character is literal)
+//   otherwise multiText on                -> several alternatives
+//   otherwise                             -> the plain search
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "search/multi_text.h"
+#include "search/regex_match.h"
+#include "search/search_core.h"
+#include "search/search_options.h"
+
+namespace quelt {
+
+// The first 80 bytes of a text, one less when the 80th byte would split a
+// double-byte character.
+std::string CutSearchText(std::string_view text);
+
+class Searcher {
+ public:
+  // False when the text cannot be searched for: empty, or a regular
+  // expression over 80 bytes or malformed. The text is used as given
+  // (already cut and escape-decoded by the caller).
+  bool Prepare(std::string_view text, const SearchOptions& options);
+
+  // The first (down) or last (up) match lying wholly inside [from, to) of
+  // bytes[0..length). from and to are character boundaries. The byte before
+  // and the byte after the range may be read for whole words and anchors.
+  SearchHit Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to, bool down,
+                 const CancelPoll* poll = nullptr) const;
+
+ private:
+  enum class Path { kNone, kPlain, kMulti, kPattern };
+  Path path_ = Path::kNone;
+  SearchCore plain_;
+  MultiTextSearcher multi_;
+  PatternSearcher pattern_;
+};
+
+}  // namespace quelt
