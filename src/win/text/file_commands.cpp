@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "res/text_ids.h"
 #include "framework/win_text.h"
+#include "marks/attribute_file.h"
 #include "text/doc_commands.h"
 #include "text/doc_properties.h"
 #include "text/file_dialog_util.h"
@@ -82,6 +83,26 @@ void TakePath(CNorbDoc& doc, const std::string& path) {
   CQueltApp::Get()->OnFrameTitleChanged();
 }
 
+// The marks of a text-kind document come from the attribute file beside its
+// file; a file that cannot be read or does not fit leaves none (after its
+// message) and the document open.
+void ReadDocumentMarks(CNorbDoc& doc, const std::string& path) {
+  if (doc.IsBinary()) return;
+  CQueltApp* app = CQueltApp::Get();
+  AttributeMarks read;
+  ReadAttributeFile(path, app->Files(), app->GetHost(), doc.Store(), read);
+  doc.Marks().SetMarks(std::move(read.lines), std::move(read.strings));
+}
+
+// Writes the attribute file with the items the current cabinet saves.
+bool WriteDocumentMarks(CNorbDoc& doc, const std::string& path) {
+  if (doc.IsBinary()) return true;
+  CQueltApp* app = CQueltApp::Get();
+  const CabinetSettings& cabinet = app->CurrentCabinet();
+  return WriteAttributeFile(doc.Marks(), doc.Store(), path, app->Files(), app->GetHost(),
+                            cabinet.block[kWordSaveLineMarks] != 0, cabinet.block[kWordSaveStringMarks] != 0);
+}
+
 void PropertiesCommand(CNorbDoc& doc) {
   CQueltApp* app = CQueltApp::Get();
   // The binary view is the window of a binary-kind document.
@@ -120,14 +141,19 @@ void FileOpenCommand() {
 }
 
 bool OpenTextDocument(CNorbDoc& doc, const std::string& path) {
+  doc.Marks().Clear();
   const OpenOutcome r = OpenTextFile(Context(), path, TakeForcedOpenCode(), doc.Store());
   if (!r.ok) return false;
+  ReadDocumentMarks(doc, path);
   if (r.hint != kHintNone) doc.UpdateAllViews(nullptr, r.hint);
   return true;
 }
 
 SaveOutcome SaveTextDocument(CNorbDoc& doc, const std::string& path) {
   SaveOutcome r = SaveTextFile(Context(), path, doc.Store());
+  // A failed attribute file fails the save: the document stays modified,
+  // and Save As takes away the text file it has just made (DoSave).
+  if (r.ok && !WriteDocumentMarks(doc, path)) r.ok = false;
   if (r.ok) {
     doc.SetModified(false);
     ShowDocumentCodeStatus(&doc);

@@ -11,7 +11,11 @@
 namespace quelt::win {
 
 CNorbDoc::CNorbDoc(int openKind, bool html)
-    : comments_(store_, CQueltApp::Get()->GetHost()), openKind_(openKind), html_(html) {}
+    : comments_(store_, CQueltApp::Get()->GetHost()), openKind_(openKind), html_(html) {
+  store_.AddObserver(&marks_);
+}
+
+CNorbDoc::~CNorbDoc() { store_.RemoveObserver(&marks_); }
 
 DocumentKind CNorbDoc::InitialKind() const {
   return openKind_ == 2 ? DocumentKind::kBinary : DocumentKind::kText;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/document.h"
+#include "marks/doc_marks.h"
 #include "text/text_store.h"
 #include "text/undo_history.h"
 #include "view/area_comment_keeper.h"
@@ -16,6 +17,7 @@ class CNorbDoc : public Document {
  public:
   // The open request taken at creation: kind and HTML flag.
   CNorbDoc(int openKind, bool html);
+  ~CNorbDoc() override;
 
   bool OnNewDocument() override;
   bool OnOpenDocument(const std::string& path) override;
@@ -27,6 +29,9 @@ class CNorbDoc : public Document {
   bool OnUpdateCommand(UINT id, CommandState& state) override;
 
   TextStore& Store() { return store_; }
+  // The line and string marks; every edit of the store keeps them on their
+  // text, a load clears them and an open reads them from the attribute file.
+  DocMarks& Marks() { return marks_; }
   bool IsHtml() const { return html_; }
   bool IsBinary() const { return store_.Kind() == DocumentKind::kBinary; }
   // The document's undo and redo buffers and the edits that go through them
@@ -54,6 +59,7 @@ class CNorbDoc : public Document {
   TextStore store_;
   std::unique_ptr<UndoHistory> history_;
   AreaCommentKeeper comments_;
+  DocMarks marks_;
   int openKind_;
   bool html_;
 };
