@@ -10,6 +10,8 @@ namespace quelt {
 namespace {
 
 constexpr std::size_t kSetWords = 65536 / 64;
+// The memory of failed states is forgotten when it grows this large.
+constexpr std::size_t kMaxFailedStates = std::size_t{1} << 20;
 
 bool IsUpper(std::uint16_t c) { return c >= 'A' && c <= 'Z'; }
 bool IsLower(std::uint16_t c) { return c >= 'a' && c <= 'z'; }
@@ -170,7 +172,13 @@ TextOffset PatternSearcher::MatchFrom(const Context& c, std::size_t index, TextO
   TextOffset result = kNoMatch;
   for (std::size_t k = stack.size(); k > base && result == kNoMatch;) {
     --k;
+    const std::uint64_t state = std::uint64_t{index + 1} << 32 | stack[k];
+    if (c.failed->count(state) != 0) continue;
     result = MatchFrom(c, index + 1, stack[k]);
+    if (result == kNoMatch) {
+      if (c.failed->size() >= kMaxFailedStates) c.failed->clear();
+      c.failed->insert(state);
+    }
   }
   stack.resize(base);
   return result;
@@ -196,7 +204,8 @@ SearchHit PatternSearcher::Find(const std::uint8_t* bytes, std::uint32_t length,
                                 bool down, const CancelPoll* poll) const {
   if (never_ || to > length || from >= to) return SearchHit{};
   std::vector<TextOffset> stack;
-  const Context context{bytes, length, to, &stack};
+  std::unordered_set<std::uint64_t> failed;
+  const Context context{bytes, length, to, &stack, &failed};
   return ScanRange(bytes, from, to, down, poll, lead_,
                    [&](TextOffset pos, TextOffset limit, CharBoundaries& boundaries) {
                      while (pos < limit) {

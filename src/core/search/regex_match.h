@@ -8,12 +8,14 @@
 // repetition element a match attempt enters opens one level of backtracking,
 // and an attempt that would need an eleventh level fails: a pattern with more
 // than ten repetition elements never matches. A zero-length match counts as
-// none.
+// none. Failed states are remembered for the rest of a Find, which keeps
+// patterns such as "a*a*a*b" from taking exponential time.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "search/regex_pattern.h"
@@ -44,6 +46,9 @@ class PatternSearcher {
     std::uint32_t length;
     TextOffset to;
     std::vector<TextOffset>* stack;
+    // (element, position) pairs known to fail: a failure does not depend on
+    // where the attempt started, so no state is explored twice.
+    std::unordered_set<std::uint64_t>* failed;
   };
   static constexpr TextOffset kNoMatch = 0xFFFFFFFFu;
 

@@ -119,6 +119,17 @@ TEST(RegexMatch, TenLevelsOfRepetition) {
   EXPECT_EQ(Hit("b", "b" + ten + "a+"), "-");
 }
 
+TEST(RegexMatch, FailedStatesAreNotRetried) {
+  // Nine repetitions over a long run with no "b": exponential without the
+  // memory of failed states.
+  std::string nine;
+  for (int i = 0; i < 9; ++i) nine += "a*";
+  const std::string run(400, 'a');
+  EXPECT_EQ(Hit(run, nine + "b"), "-");
+  EXPECT_EQ(Hit(run + "b", nine + "b"), "0:401");
+  EXPECT_EQ(Hit(run + "\r\n" + run, ".*.*.*x"), "-");
+}
+
 TEST(RegexMatch, Anchors) {
   EXPECT_EQ(Hit("xab\r\nab", "^ab"), "5:2");
   EXPECT_EQ(Hit("ab\r\nab", "^ab", RegexOptions(), false), "4:2");
