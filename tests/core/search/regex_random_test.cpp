@@ -18,7 +18,7 @@ namespace {
 // Pieces of text: ASCII, CR LF, full-width letters, katakana, half-width
 // kana, characters with a 0x5C or letter second byte, lead-range runs.
 const char* const kPieces[] = {
-    "a", "b", "A", "B", "x", "_", "1", "2", "\r\n", " ", "\\", "-", "]",
+    "a", "b", "A", "B", "x", "_", "1", "2", "\r\n", " ", "\\", "-", "]", "\t", "t",
     "\x82\x60", "\x82\x61", "\x82\x81",  // Ａ Ｂ ａ
     "\x83\x41", "\x83\x4A", "\x83\x4B",  // ア カ ガ
     "\xB1", "\xB6", "\xDE",              // ｱ ｶ ﾞ
@@ -30,7 +30,7 @@ const char* const kElements[] = {
     "a", "b", "A", "x", "1", "_", ".", ".", "\\\\", "\\.", "\\[", "\\-", "-", "]",
     "[ab]", "[^a]", "[a-c]", "[0-9]", "[]a]", "[a-]", "[^\x82\xA0]",
     "\x82\x60", "\x82\x81", "\x83\x41", "\xB1", "\xB6", "\xDE", "\x83\x5C", "\\\x83\x5C",
-    "[\x83\x40-\x83\x96]", "[\xA6-\xDD]", "[\x82\x60-\x82\x79]", "[^\x83\x5C]",
+    "\\t", "\\n", "[\\n]", "[\x83\x40-\x83\x96]", "[\xA6-\xDD]", "[\x82\x60-\x82\x79]", "[^\x83\x5C]",
 };
 
 class Reference {
@@ -160,12 +160,17 @@ TextOffset RandomBoundary(std::mt19937& rng, const std::string& text) {
 TEST(RegexRandom, MatchesTheReference) {
   std::mt19937 rng(20240611);
   int hits = 0;
-  for (int round = 0; round < 4000; ++round) {
-    const std::string pattern = RandomPattern(rng);
-    SearchOptions o = testing::RegexOptions(rng() % 2 == 0, rng() % 2 == 0);
+  for (int round = 0; round < 10000; ++round) {
+    // Now and then a literal text searched with widths folded.
+    const bool literal = rng() % 5 == 0;
+    const std::string pattern = literal ? RandomText(rng) : RandomPattern(rng);
+    SearchOptions o = testing::RegexOptions(rng() % 2 == 0, literal || rng() % 2 == 0);
+    o.regex = !literal;
+    o.distinguishWidth = !literal && o.distinguishWidth;
+    o.escapes = rng() % 2 == 0;
     ParsedPattern parsed;
     Searcher searcher;
-    const bool ok = ParsePattern(pattern, true, false, o.lead, parsed);
+    const bool ok = ParsePattern(pattern, o.regex, o.escapes, o.lead, parsed);
     ASSERT_EQ(searcher.Prepare(pattern, o), ok) << pattern;
     if (!ok) continue;
     const Reference reference(parsed, o);
@@ -190,7 +195,7 @@ TEST(RegexRandom, MatchesTheReference) {
       }
     }
   }
-  EXPECT_GT(hits, 2000);
+  EXPECT_GT(hits, 5000);
 }
 
 // The plain search against a byte-by-byte comparison at every character.
