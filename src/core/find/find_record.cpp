@@ -1,0 +1,81 @@
+#include "find/find_record.h"
+
+#include <cstdint>
+
+namespace quelt {
+namespace {
+
+constexpr std::size_t kMaxRecordText = 80;
+
+void PutWord(std::string& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+bool TakeWord(std::string_view& in, std::uint32_t& v) {
+  if (in.size() < 4) return false;
+  v = 0;
+  for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(in[i])) << (8 * i);
+  in.remove_prefix(4);
+  return true;
+}
+
+bool TakeString(std::string_view& in, std::string& s) {
+  const std::size_t end = in.find('\0');
+  if (end == std::string_view::npos || end > kMaxRecordText) return false;
+  s.assign(in.substr(0, end));
+  in.remove_prefix(end + 1);
+  return true;
+}
+
+}  // namespace
+
+std::string EncodeFindRecord(const FindRequest& r) {
+  std::string out;
+  for (bool flag : {r.findNext, r.closing, r.replace, r.replaceAll, r.matchCase, r.down}) PutWord(out, flag ? 1 : 0);
+  out += r.text;
+  out.push_back('\0');
+  out += r.replacement;
+  out.push_back('\0');
+  PutWord(out, r.regex ? 1 : 0);
+  PutWord(out, r.distinguishWidth ? 1 : 0);
+  return out;
+}
+
+std::optional<FindRequest> DecodeFindRecord(std::string_view in) {
+  FindRequest r;
+  std::uint32_t flags[6];
+  for (std::uint32_t& f : flags) {
+    if (!TakeWord(in, f)) return std::nullopt;
+  }
+  r.findNext = flags[0] != 0;
+  r.closing = flags[1] != 0;
+  r.replace = flags[2] != 0;
+  r.replaceAll = flags[3] != 0;
+  r.matchCase = flags[4] != 0;
+  r.down = flags[5] != 0;
+  if (!TakeString(in, r.text) || !TakeString(in, r.replacement)) return std::nullopt;
+  std::uint32_t regex = 0, width = 0;
+  if (!TakeWord(in, regex) || !TakeWord(in, width)) return std::nullopt;
+  r.regex = regex != 0;
+  // The width flag is a 16-bit value kept in 32 bits.
+  r.distinguishWidth = (width & 0xFFFF) != 0;
+  return r;
+}
+
+std::string EncodeFindBoxRecord(const FindBoxRequest& r) {
+  std::string out;
+  PutWord(out, r.down ? 1 : 0);
+  out += r.text;
+  out.push_back('\0');
+  return out;
+}
+
+std::optional<FindBoxRequest> DecodeFindBoxRecord(std::string_view in) {
+  FindBoxRequest r;
+  std::uint32_t down = 0;
+  if (!TakeWord(in, down) || !TakeString(in, r.text) || r.text.empty()) return std::nullopt;
+  r.down = down != 0;
+  return r;
+}
+
+}  // namespace quelt
