@@ -34,6 +34,7 @@
 #include "probe_edit.h"
 #include "probe_menu.h"
 #include "probe_toolbar.h"
+#include "probe_width.h"
 #include "probe_ui.h"
 
 namespace {
@@ -89,10 +90,28 @@ int PrintExpected(int menuId, const Options& o) {
 
 }  // namespace
 
+struct PopupScan {
+  DWORD pid;
+  HWND frame;
+};
+
+BOOL CALLBACK PrintPopup(HWND w, LPARAM lp) {
+  const auto* s = reinterpret_cast<const PopupScan*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid == s->pid && w != s->frame && IsWindowVisible(w)) {
+    wchar_t title[256] = L"";
+    GetWindowTextW(w, title, 256);
+    if (title[0]) std::printf("%s\n", probe::Utf8(title).c_str());
+  }
+  return TRUE;
+}
+
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return Usage();
   const std::wstring command = argv[1];
   Options o;
+  if (command == L"widthfold") return probe::CheckWidthFold();
   if (command == L"expect" || command == L"walkmenu") {
     if (argc < 3 || !ParseOptions(argc, argv, 3, o)) return Usage();
     const int menuId = _wtoi(argv[2]);
@@ -122,6 +141,14 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"states") return probe::PrintWindowStates(frame);
+  if (command == L"popups") {
+    // The visible top-level windows of the program other than the frame
+    // (dialogs, message boxes), one title a line.
+    PopupScan scan{0, frame};
+    GetWindowThreadProcessId(frame, &scan.pid);
+    EnumWindows(&PrintPopup, reinterpret_cast<LPARAM>(&scan));
+    return 0;
+  }
   if (command == L"caret") return probe::PrintCaret(frame);
   if (command == L"bars") return probe::PrintBars(frame);
   if (command == L"buttonstate" && argc == 3)

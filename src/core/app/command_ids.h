@@ -83,6 +83,8 @@ constexpr CommandId kCmdJump = 32788;
 constexpr CommandId kCmdFindBox = 32790;
 constexpr CommandId kCmdTagWindow = 32815;
 constexpr CommandId kCmdFindNext = 32850;
+// Enter in the tool bar's find box searches down as kCmdFindNext does.
+constexpr CommandId kCmdFindBoxEnter = 195;
 constexpr CommandId kCmdFindPrev = 33020;
 constexpr CommandId kCmdMatchBracket = 32960;
 constexpr CommandId kCmdLineExtract = 32883;

@@ -18,7 +18,8 @@ bool Inside(TextRange scope, TextOffset p) { return p >= scope.start && p <= sco
 
 bool PrepareSearcher(Searcher& searcher, std::string_view raw, const FindFlags& flags,
                      const FindSettings& settings, LeadByteTest lead) {
-  std::string text = CutSearchText(raw);
+  // A regular expression over 80 bytes finds nothing; a plain text is cut.
+  std::string text = flags.regex ? std::string(raw) : CutSearchText(raw);
   if (text.empty()) return false;
   SearchOptions options;
   options.matchCase = flags.matchCase;
@@ -53,9 +54,13 @@ TextOffset FindStartPoint(const SearchText& text, const FindPass& pass) {
   }
   TextOffset start = pass.caret;
   if (pass.caretInVirtualSpace && start < text.length) {
-    // After the line end: CR LF counts as one character.
-    const bool crLf = text.bytes[start] == kCr && start + 1 < text.length && text.bytes[start + 1] == kLf;
-    start += crLf ? 2 : CharSize(text, start);
+    // After the line end (CR LF counts as one); a wrapped line has none, its
+    // caret already stands on the next line's first character.
+    if (text.bytes[start] == kCr && start + 1 < text.length && text.bytes[start + 1] == kLf) {
+      start += 2;
+    } else if (text.bytes[start] == kCr || text.bytes[start] == kLf) {
+      ++start;
+    }
   }
   return start;
 }

@@ -19,6 +19,7 @@
 #include "automation/auto_int_factory.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_app.h"
+#include "search/find_service.h"
 #include "view/clip_history.h"
 
 namespace quelt::win {
@@ -77,6 +78,8 @@ class CQueltApp : public WinApp {
   // Text was copied to the clipboard: the clipboard history keeps it.
   void OnTextCopied(const std::string& sjis);
   ClipHistory& Clips() { return clips_; }
+  // Searching: the search state, the find and replace dialogs, the find box.
+  FindService& Find() { return find_; }
   // Called when "MultiInstance" is changed at run time.
   void OnMultiInstanceChanged();
   // The common-settings sheet changed the record (before: the record as it
@@ -100,6 +103,7 @@ class CQueltApp : public WinApp {
   IniFile ini_;
   AppSettings settings_;
   CabinetSettings cabinet_;
+  FindService find_{settings_};
   CommandLine commandLine_;
   ClipHistory clips_;
   RecentFiles recent_;

@@ -135,6 +135,17 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     }
     return 0;
   }
+  // A find or replace dialog's button: the active text window searches.
+  if (msg == FindService::Message()) {
+    MdiChild* child = CQueltApp::Get()->ActiveChild();
+    auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
+    if (view && view->EditWindow() && lp) {
+      view->EditWindow()->OnFindReplaceMessage(*reinterpret_cast<const FindRequest*>(lp));
+    } else if (lp && !reinterpret_cast<const FindRequest*>(lp)->closing) {
+      CQueltApp::Get()->GetHost().Beep();
+    }
+    return 0;
+  }
   switch (msg) {
     case WM_DDE_INITIATE:
       return OnDdeInitiate(reinterpret_cast<HWND>(wp), lp);

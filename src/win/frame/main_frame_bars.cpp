@@ -26,6 +26,7 @@ void CMainFrame::CreateBars() {
   // The tool bar with its search-text box.
   toolBar_.Create(hwnd_, kToolBarId, kToolBarBitmap, ToolBarButtonCommands(), DefaultToolBarLayout());
   toolBar_.SetFindBoxFont(s.findBoxFontNo, english);
+  app->Find().SetFindBox(toolBar_.FindBox());
   // The tag tool bars, hidden until an HTML document is active.
   tagBar1_.Create(hwnd_, kTagToolBar1Id, kTagToolBar1Bitmap, TagToolBar1Commands(), TagToolBar1Commands());
   tagBar2_.Create(hwnd_, kTagToolBar2Id, kTagToolBar2Bitmap, TagToolBar2Commands(), TagToolBar2Commands());

@@ -48,6 +48,7 @@ int WinApp::Run() {
 bool WinApp::OnIdle(long) { return false; }
 
 bool WinApp::PreTranslateMessage(MSG& msg) {
+  if (modeless_ && IsWindow(modeless_) && IsDialogMessageW(modeless_, &msg)) return true;
   if (mainFrame_ && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
     if (TranslateMDISysAccel(MdiClient(), &msg)) return true;
     if (accelerators_ && TranslateAcceleratorW(mainFrame_->Hwnd(), accelerators_, &msg)) return true;

@@ -61,6 +61,10 @@ class WinApp : public CommandTarget {
 
   // Notifications from the frames.
   virtual void OnChildActivated(MdiChild* child);
+
+  // The modeless dialog that takes its keyboard messages before the frame's
+  // accelerators (the find and replace dialogs); null when none is open.
+  void SetModelessDialog(HWND dialog) { modeless_ = dialog; }
   void OnFrameTitleChanged();
 
  protected:
@@ -74,6 +78,7 @@ class WinApp : public CommandTarget {
   static WinApp* instance_;
   MdiFrame* mainFrame_ = nullptr;
   HACCEL accelerators_ = nullptr;
+  HWND modeless_ = nullptr;
   std::vector<std::unique_ptr<DocTemplate>> templates_;
 };
 

@@ -9,10 +9,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/handles.h"
+#include "find/find_record.h"
+#include "find/find_run.h"
 #include "framework/command.h"
 #include "text/undo_history.h"
 #include "view/caret_moves.h"
@@ -39,10 +42,13 @@ namespace quelt::win {
 class CNorbDoc;
 class View;
 class EvDropTarget;
+class FindService;
 
 // The hint an edit window sends the other views of its document after it
 // changed the text and laid it out again.
 constexpr int kHintTextEdited = 1;
+// ... after it changed the document's marks: the others redraw.
+constexpr int kHintMarksChanged = 2;
 
 // The clipboard as Shift-JIS text: CF_UNICODETEXT and CF_TEXT are written,
 // CF_UNICODETEXT is preferred when reading.
@@ -164,6 +170,22 @@ class CNorbEV {
   void DragHover(int screenX, int screenY);
   void DragEnded();
 
+  // ---- Search, jump and brackets (norb_ev_search.cpp) ----
+  // The find, replace, find-box, jump and bracket commands; false for others.
+  bool OnSearchCommand(UINT id);
+  // One notification of the find or replace dialog (or one played back).
+  void OnFindReplaceMessage(const FindRequest& request);
+  bool FindNext(const std::string& text, bool down, bool matchCase);
+  bool ReplaceAndFindNext(const std::string& text, const std::string& replacement, bool down, bool matchCase);
+  void ReplaceAll(const std::string& text, const std::string& replacement, bool matchCase);
+  // Searches for the tool bar's find box text.
+  void FindBoxNext(bool down);
+  void OpenFindDialog(bool findOnly);
+
+  // ---- Marks (norb_ev_marks.cpp) ----
+  // The line and string mark commands; false for others.
+  bool OnMarkCommand(UINT id);
+
   const EvMetrics& Metrics() const { return metrics_; }
   std::uint32_t TopLine() const { return topLine_; }
   int FirstColumn() const { return firstColumn_; }
@@ -196,6 +218,26 @@ class CNorbEV {
   POINT CellPoint(int column, std::uint32_t line) const;
   // The cell under a client point; the line is clamped to the text's lines.
   void CellAt(int x, int y, int& column, std::uint32_t& line) const;
+
+  // Search (norb_ev_search.cpp).
+  SearchText CurrentSearchText();
+  std::optional<TextRange> LastHitSelected() const;
+  TextRange FindScopeRange();
+  bool PrepareFind(Searcher& searcher, const std::string& text, bool matchCase);
+  void ShowHit(const SearchHit& hit);
+  void JumpToLine();
+  void MatchBracketCommand();
+
+  // Marks (norb_ev_marks.cpp).
+  void MarksChanged(bool lineMarks);
+  void ToggleLineMark();
+  void GoToLineMark(bool forward);
+  void ResetLineMarks();
+  void ToggleStringMark();
+  void GoToStringMark(bool forward);
+  void ResetStringMarks();
+  // Whether display line `line` begins a marked logical line.
+  bool LineMarked(std::uint32_t line) const;
 
   // Keys and mouse (norb_ev_input.cpp).
   void OnKeyDown(UINT vk, LPARAM lp);
@@ -254,6 +296,9 @@ class CNorbEV {
   // the window.
   AppSettings& settings_;
   Host& host_;
+  FindService& find_;
+  // The selection a search made.
+  std::optional<TextRange> lastHit_;
   bool focused_ = false;
   bool dragging_ = false;
   // ---- OLE drag source (norb_ev_drag.cpp) ----

@@ -211,6 +211,7 @@ void CNorbEV::UndoRedo(bool redo) {
 }
 
 bool CNorbEV::OnEditCommand(UINT id) {
+  if (OnSearchCommand(id) || OnMarkCommand(id)) return true;
   EditSession session(doc_.History(), MakeEditOptions());
   TextOffset from = 0, to = 0;
   const bool stream = SelectionRange(from, to);
@@ -341,6 +342,16 @@ void CNorbEV::InsertStringCommand() {
 }
 
 bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
+  switch (id) {
+    case kCmdEditFind: case kCmdEditReplace: case kCmdFindNext: case kCmdFindBoxEnter: case kCmdFindPrev:
+    case kCmdJump: case kCmdMatchBracket:
+    case kCmdLineMarkToggle: case kCmdLineMarkNext: case kCmdLineMarkPrev: case kCmdLineMarkClearAll:
+    case kCmdStringMarkToggle: case kCmdStringMarkNext: case kCmdStringMarkPrev: case kCmdStringMarkClearAll:
+      state.enabled = true;
+      return true;
+    default:
+      break;
+  }
   CQueltApp* app = CQueltApp::Get();
   TextOffset from = 0, to = 0;
   EditCommandContext c;

@@ -357,10 +357,11 @@ void CNorbEV::OnTimer(UINT_PTR id) {
     }
     if (autoScrollDirection_ != 0) {
       const AppSettings& settings = settings_;
-      // "AutoScrollBreak" stops at a marked line; line marks arrive with the
-      // mark commands, until then no line is marked.
-      const AutoScrollTick tick = AutoScrollStep(*layout_, MoveContext(FreeCursor(), false), caret_,
-                                                 autoScrollDirection_, settings.autoScrollCount, nullptr);
+      // "AutoScrollBreak" stops at a marked line.
+      const std::function<bool(std::uint32_t)> marked = [this](std::uint32_t line) { return LineMarked(line); };
+      const AutoScrollTick tick =
+          AutoScrollStep(*layout_, MoveContext(FreeCursor(), false), caret_, autoScrollDirection_,
+                         settings.autoScrollCount, settings.autoScrollBreak ? marked : nullptr);
       if (tick.linesMoved > 0) {
         caret_.desiredColumn = tick.caret.desiredColumn;
         EnsureCaretVisible(tick.caret.pos.column, tick.caret.pos.line,

@@ -8,6 +8,7 @@
 #include "app/quelt_app.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/sjis_glyphs.h"
+#include "marks/doc_marks.h"
 #include "view/norb_doc.h"
 #include "view/colouring.h"
 #include "view/norb_ev.h"
@@ -58,7 +59,9 @@ void DrawTabMark(HDC dc, HPEN pen, int left, int right, int cy) {
 
 // Built here, where the colouring types are complete.
 CNorbEV::CNorbEV(CNorbDoc& doc, View* owner)
-    : doc_(doc), owner_(owner), settings_(CQueltApp::Get()->Settings()), host_(CQueltApp::Get()->GetHost()) {}
+    : doc_(doc), owner_(owner), settings_(CQueltApp::Get()->Settings()),
+      host_(CQueltApp::Get()->GetHost()),
+      find_(CQueltApp::Get()->Find()) {}
 
 CNorbEV::~CNorbEV() {
   if (hwnd_) {
@@ -109,6 +112,17 @@ void CNorbEV::OnPaint() {
     std::uint32_t top = 0, bottom = 0;
     CellAt(0, update.top, column, top);
     CellAt(0, update.bottom, column, bottom);
+    // A marked line has its background across the whole row, empty or not.
+    if (!doc_.Marks().LineMarks().empty()) {
+      HBRUSH brush = CreateSolidBrush(Rgb(block[kWordMarkLineBack]));
+      for (std::uint32_t line = top; line <= bottom; ++line) {
+        if (!LineMarked(line)) continue;
+        const POINT p = CellPoint(0, line);
+        RECT rc{metrics_.leftMargin, p.y, metrics_.clientWidth, p.y + metrics_.lineHeight};
+        FillRect(dc, &rc, brush);
+      }
+      DeleteObject(brush);
+    }
     const std::int32_t last = layout_->LineLastChar(bottom);
     if (last >= 0 && top <= bottom) PaintRange(dc, layout_->LineStart(top), static_cast<TextOffset>(last));
     PaintSelection(dc);
@@ -132,10 +146,15 @@ void CNorbEV::PaintRange(HDC dc, TextOffset from, TextOffset to) {
   view.bottomLine = topLine_ + static_cast<std::uint32_t>(metrics_.visibleRows);
   view.firstColumn = firstColumn_;
   view.tabWidth = layout_->Params().tabWidth;
-  if (!ColourRange(doc_.Store(), *scheme_, view, from, to, doc_.AreaComments(), {}, *cells_)) return;
+  // String marks are coloured only where the text still equals their copy.
+  std::vector<MarkedString> marked;
+  for (const StringMark& mark : doc_.Marks().StringMarks()) marked.push_back(MarkedString{mark.offset, mark.text});
+  if (!ColourRange(doc_.Store(), *scheme_, view, from, to, doc_.AreaComments(), marked, *cells_)) return;
 
   const COLORREF textColour = Rgb(block[kWordTextColour]);
   const COLORREF backColour = Rgb(block[kWordTextBack]);
+  const COLORREF markLineColour = Rgb(block[kWordMarkLineBack]);
+  const bool anyMarkedLine = !doc_.Marks().LineMarks().empty();
   const bool showLineEnds = block[kWordShowLineEnds] != 0, showTabs = block[kWordShowTabs] != 0;
   Pen lineEndPen(Rgb(block[kWordLineEndColour])), tabPen(Rgb(block[kWordTabColour]));
   HGDIOBJ oldFont = SelectObject(dc, font_.Get());
@@ -151,7 +170,10 @@ void CNorbEV::PaintRange(HDC dc, TextOffset from, TextOffset to) {
     const int x = cell.column * cw + metrics_.leftMargin;
     const int y = cell.row * lh + metrics_.topMargin;
     COLORREF fg = textColour, bg = backColour;
-    if (IsBackgroundCode(run.code)) {
+    if (anyMarkedLine && LineMarked(topLine_ + static_cast<std::uint32_t>(cell.row))) {
+      // The marked line's colours override every code of the line.
+      bg = markLineColour;
+    } else if (IsBackgroundCode(run.code)) {
       bg = Rgb(CodeColour(run.code));
     } else if (run.code != kDefaultCode) {
       fg = Rgb(CodeColour(run.code));
@@ -189,6 +211,12 @@ void CNorbEV::PaintRange(HDC dc, TextOffset from, TextOffset to) {
     ExtTextOutW(dc, x, y, ETO_OPAQUE, &rc, text.data(), static_cast<UINT>(text.size()), advances.data());
   }
   SelectObject(dc, oldFont);
+}
+
+bool CNorbEV::LineMarked(std::uint32_t line) const {
+  if (line >= layout_->LineCount()) return false;
+  if (line > 0 && doc_.Store().LineFlag(line) == 0) return false;
+  return doc_.Marks().IsLineMarked(layout_->LineStart(line));
 }
 
 bool CNorbEV::SelectionRange(TextOffset& from, TextOffset& to) const {

@@ -94,6 +94,9 @@ void CNorbView::OnUpdate(View* sender, int hint) {
     case kHintLayoutReplaced:
       edit_->RefreshLayout(true);
       break;
+    case kHintMarksChanged:
+      InvalidateRect(edit_->Hwnd(), nullptr, FALSE);
+      break;
     default:
       edit_->OnTextChanged();
       break;

@@ -63,6 +63,23 @@ TEST(FindRun, VirtualSpaceStartsAfterTheLineEnd) {
   EXPECT_EQ(FindInScope(Plain("x"), Over(text), p).start, 3u);
 }
 
+TEST(FindRun, VirtualSpaceOnAWrappedLineSkipsNothing) {
+  // The caret of a wrapped line's virtual space stands on the next line's
+  // first character: a hit there is found.
+  const std::string text = "abcdxy";
+  FindPass p = Pass(6, 4, true, false);
+  p.caretInVirtualSpace = true;
+  EXPECT_EQ(FindInScope(Plain("xy"), Over(text), p).start, 4u);
+}
+
+TEST(FindRun, ARegularExpressionOverEightyBytesFindsNothing) {
+  FindFlags flags;
+  flags.regex = true;
+  Searcher s;
+  EXPECT_TRUE(PrepareSearcher(s, std::string(80, 'a'), flags, {}, LeadByteTest()));
+  EXPECT_FALSE(PrepareSearcher(s, std::string(81, 'a'), flags, {}, LeadByteTest()));
+}
+
 TEST(FindRun, TheScopeBoundsTheSearchAndItsWrap) {
   const std::string text = "ab ab ab ab";
   FindPass p = Pass(11, 9, true);
@@ -164,6 +181,31 @@ TEST(FindRun, TopLineForHitKeepsAVisibleLineAndCentresAnother) {
   EXPECT_EQ(TopLineForHit(10, 20, 40, 100), 30u);
   EXPECT_EQ(TopLineForHit(10, 20, 3, 100), 0u);
   EXPECT_EQ(TopLineForHit(0, 20, 200, 100), 100u);
+}
+
+}  // namespace
+}  // namespace quelt
+
+namespace quelt {
+namespace {
+
+TEST(FindRun, UndoAfterReplaceThenReplaceAll) {
+  TextStore store;
+  ASSERT_TRUE(store.Create());
+  store.Load("alpha foo beta\r\nFOO gamma foo\r\n(x [y] z)\r\nlast foo\r\n", DocumentKind::kText);
+  test::FakeHost host;
+  UndoHistory history(store, host);
+  ASSERT_TRUE(history.Create());
+  ASSERT_TRUE(history.Replace(6, 3, "bar").Done());
+  const std::string afterOne = store.Text();
+  FindFlags flags;
+  flags.matchCase = true;
+  const ReplaceAllPlan plan = PlanReplaceAll(Plain("foo", {}, flags), Over(afterOne), TextRange{0, 52}, "bar");
+  ASSERT_EQ(plan.count, 2u);
+  ASSERT_TRUE(history.Rewrite(plan.from, plan.removed, plan.inserted).Done());
+  EXPECT_EQ(store.Text(), "alpha bar beta\r\nFOO gamma bar\r\n(x [y] z)\r\nlast bar\r\n");
+  ASSERT_TRUE(history.Undo(false).Done());
+  EXPECT_EQ(store.Text(), afterOne);
 }
 
 }  // namespace
