@@ -20,9 +20,11 @@ std::uint16_t CodeOf(char16_t unit) {
 TEST(WidthFold, AsciiPairsFollowTheFullWidthForms) {
   for (char16_t c = 0x21; c <= 0x7E; ++c) {
     char16_t wide = static_cast<char16_t>(0xFF01 + (c - 0x21));
-    // The pairs code page 932 takes for the quotes, the backslash and the tilde.
+    // The pairs code page 932 takes for the quotes, the grave accent, the
+    // backslash and the tilde.
     if (c == '"') wide = 0x201D;
     if (c == '\'') wide = 0x2019;
+    if (c == '`') wide = 0x2018;
     if (c == '\\') wide = 0xFFE5;
     if (c == '~') wide = 0xFFE3;
     const std::uint16_t code = CodeOf(wide);
@@ -55,6 +57,7 @@ TEST(WidthFold, OtherCodesStay) {
   EXPECT_EQ(FoldWidth('A'), 'A');
   EXPECT_EQ(FoldWidth(0xB1), 0xB1);
   EXPECT_EQ(FoldWidth(0x815F), 0x815F);  // ＼ is not the backslash's pair
+  EXPECT_EQ(FoldWidth(0x814D), 0x814D);  // nor ｀ the grave accent's
   EXPECT_EQ(UnfoldWidth(0x80), 0);
   EXPECT_EQ(UnfoldWidth(0x0D), 0);
 }
