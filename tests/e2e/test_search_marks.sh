@@ -104,6 +104,19 @@ xdotool key Return
 sleep 0.5
 expect_eq "the jump goes to line 4" "3,0" "$(caret)"
 
+# The tool bar's find box, down and up, with the last case flag (on).
+probe findbox foo >/dev/null
+probe command 32850 >/dev/null
+sleep 0.3
+expect_eq "the find box searches down" "3,8" "$(caret)"
+probe command 33020 >/dev/null
+sleep 0.3
+expect_eq "and up" "1,13" "$(caret)"
+probe findbox "$(printf 'f%.0s' $(seq 1 81))" >/dev/null
+probe command 32850 >/dev/null
+sleep 0.3
+expect_eq "an 81-byte box text only beeps" "1,13" "$(caret)"
+
 # 4. Marks: line 2 and the word "gamma", saved in find.ATR.
 vbs 'o.SetCaretPos 0, 1' 'o.ToggleMarkedLine' >/dev/null
 probe command 57636 >/dev/null

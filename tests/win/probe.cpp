@@ -141,6 +141,13 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"states") return probe::PrintWindowStates(frame);
+  if (command == L"findbox" && argc == 3) {
+    // The tool bar's search-text box, the first combo box of the frame.
+    HWND box = probe::FindChildOfClass(frame, L"ComboBox");
+    if (!box) return 2;
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]));
+    return 0;
+  }
   if (command == L"popups") {
     // The visible top-level windows of the program other than the frame
     // (dialogs, message boxes), one title a line.
