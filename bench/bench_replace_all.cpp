@@ -22,6 +22,7 @@
 #include "text/text_store.h"
 #include "text/undo_history.h"
 #include "view/layout.h"
+#include "bench_text.h"
 
 namespace quelt {
 namespace {
@@ -65,24 +66,7 @@ const std::string& Text() {
     for (int hit = 0; hit < kHits; ++hit) {
       const std::size_t until = t.size() + kGap;
       while (t.size() < until) {
-        const unsigned r = rng() % 100;
-        if (r < 40) {  // hiragana
-          t += '\x82';
-          t += static_cast<char>(0x9F + rng() % 83);
-        } else if (r < 55) {  // katakana
-          t += '\x83';
-          t += static_cast<char>(0x40 + rng() % 0x3F);
-        } else if (r < 80) {  // kanji
-          t += static_cast<char>(0x88 + rng() % 0x18);
-          const unsigned trail = 0x40 + rng() % 0xBC;
-          t += static_cast<char>(trail >= 0x7F ? trail + 1 : trail);
-        } else if (r < 85) {
-          t += "\x81\x41";  // 、
-        } else {
-          t += ' ';
-          t += kWords[rng() % std::size(kWords)];
-          t += ' ';
-        }
+        bench::AppendJapanese(t, rng, kWords, 40);
         breakLine();
       }
       switch (rng() % 4) {

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "search/search_engine.h"
+#include "bench_text.h"
 
 namespace quelt {
 namespace {
@@ -33,24 +34,7 @@ const std::string& Text() {
     std::size_t line = 0;
     std::size_t nextHit = 100000;
     while (t.size() < kTenMegabytes) {
-      const unsigned r = rng() % 100;
-      if (r < 45) {  // hiragana
-        t += '\x82';
-        t += static_cast<char>(0x9F + rng() % 83);
-      } else if (r < 60) {  // katakana
-        t += '\x83';
-        t += static_cast<char>(0x40 + rng() % 0x3F);
-      } else if (r < 85) {  // kanji
-        t += static_cast<char>(0x88 + rng() % 0x18);
-        const unsigned trail = 0x40 + rng() % 0xBC;
-        t += static_cast<char>(trail >= 0x7F ? trail + 1 : trail);
-      } else if (r < 90) {
-        t += "\x81\x41";  // 、
-      } else {
-        t += ' ';
-        t += kWords[rng() % std::size(kWords)];
-        t += ' ';
-      }
+      bench::AppendJapanese(t, rng, kWords, 45);
       if (t.size() - line > 60 + rng() % 20) {
         t += "\r\n";
         line = t.size();
