@@ -71,6 +71,15 @@ constexpr Entry kMessages[] = {
      "属性ファイルの情報がテキストファイルの情報と一致しないため、属性情報を読み込めません。",
      "The attribute information does not match the text file and cannot be read."},
     {kMsgReplaceTitle, "文字列の置換", "Replace"},
+    {kMsgBadKeyFile, "キー定義ファイルの内容が不正です。読み込めません。",
+     "The key definition file is invalid and cannot be read."},
+    {kMsgKeyFileWriteError,
+     "キー定義ファイルへの書き込みでエラーが発生しました。保存できません。",
+     "An error occurred while writing the key definition file. It cannot be saved."},
+    {kMsgKeyAlreadyBound, "既に割り付けられているため、追加できません。",
+     "Cannot add: the key is already assigned."},
+    {kMsgTooManyKeyBindings, "定義できる許容最大個数を越えるため追加できません。",
+     "Cannot add: the maximum number of key definitions is exceeded."},
 };
 
 std::atomic<bool> g_english{false};

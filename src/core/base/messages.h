@@ -42,6 +42,10 @@ enum MessageId : int {
   kMsgAttributeReadError = 61403,
   kMsgAttributeMismatch = 61404,       // the marks do not fit the text
   kMsgReplaceTitle = 61410,            // title of the replace window
+  kMsgBadKeyFile = 59428,              // the key-definition file is invalid
+  kMsgKeyFileWriteError = 59430,
+  kMsgKeyAlreadyBound = 59431,
+  kMsgTooManyKeyBindings = 59432,
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
