@@ -80,6 +80,14 @@ constexpr Entry kMessages[] = {
      "Cannot add: the key is already assigned."},
     {kMsgTooManyKeyBindings, "定義できる許容最大個数を越えるため追加できません。",
      "Cannot add: the maximum number of key definitions is exceeded."},
+    {kMsgRecordBufferFull, "記録バッファのサイズを越えるため操作を記録できません。記録を中止します。",
+     "The operation cannot be recorded because the record buffer is full. Recording stops."},
+    {kMsgBadOperationFileName, "ファイル名が不正です。", "The file name is invalid."},
+    {kMsgOperationFileExists, "同名のファイルが既に存在します。上書きしますか？",
+     "A file of the same name already exists. Overwrite it?"},
+    {kMsgOperationFileWriteError,
+     "マクロファイルの書き込みでエラーが発生しました。データは保存できません。",
+     "An error occurred while writing the macro file. The data cannot be saved."},
 };
 
 std::atomic<bool> g_english{false};

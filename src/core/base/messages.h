@@ -46,6 +46,10 @@ enum MessageId : int {
   kMsgKeyFileWriteError = 59430,
   kMsgKeyAlreadyBound = 59431,
   kMsgTooManyKeyBindings = 59432,
+  kMsgRecordBufferFull = 59422,          // the record buffer is full: recording ends
+  kMsgBadOperationFileName = 59423,
+  kMsgOperationFileExists = 59424,       // question: overwrite the operation file
+  kMsgOperationFileWriteError = 59426,
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
