@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "base/path.h"
+#include "record/operation_file_io.h"
+
 namespace quelt {
 namespace {
 
@@ -57,6 +60,15 @@ std::string KeyText(std::uint32_t key, std::uint16_t modifiers) {
   if (modifiers & kModShift) text += "Shift+";
   if (const BindableKey* k = FindKey(key)) text += k->name;
   return text;
+}
+
+bool SameOperationFile(std::string_view a, std::string_view b) {
+  auto file = [](std::string_view name) {
+    std::string f(name);
+    if (!EndsWithNoCase(f, kOperationFileExtension)) f += kOperationFileExtension;
+    return f;
+  };
+  return EqualsNoCase(file(a), file(b));
 }
 
 }  // namespace quelt

@@ -74,4 +74,8 @@ bool IsAllowedCombination(std::uint32_t key, std::uint16_t modifiers);
 std::string KeyText(std::uint32_t key, std::uint16_t modifiers);
 inline std::string KeyText(const KeyBinding& b) { return KeyText(b.key, b.modifiers); }
 
+// Whether two operation names give the same file: ".mac" is appended unless
+// present and file names compare without regard to case.
+bool SameOperationFile(std::string_view a, std::string_view b);
+
 }  // namespace quelt

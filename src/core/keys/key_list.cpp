@@ -4,7 +4,6 @@
 
 #include "app/command_table.h"
 #include "base/cp932.h"
-#include "keys/operation_files.h"
 
 namespace quelt {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "keys/key_file.h"
-#include "keys/operation_files.h"
+#include "record/operation_file_io.h"
 
 namespace quelt {
 
@@ -97,8 +97,8 @@ std::size_t KeyTable::RemoveOperation(std::string_view name) {
 std::size_t KeyTable::RemoveMissingOperations(const std::string& folder) {
   return RemoveIf([this, &folder](const KeyBinding& b) {
     if (b.kind != BindingKind::kOperation) return false;
-    FileInfo info;
-    return !files_.GetInfo(OperationFilePath(folder, b.operation), info) || info.isDirectory;
+    const std::optional<std::string> path = OperationFilePath(folder, b.operation);
+    return !path || !OperationFileExists(files_, *path);
   });
 }
 

@@ -63,7 +63,8 @@ class KeyTable {
   // overwritten) and saves when any went; returns how many.
   std::size_t RemoveOperation(std::string_view name);
   // Removes every kind-2 binding whose operation file is not in the folder
-  // and saves when any went; returns how many.
+  // (or whose name no longer gives a valid path there) and saves when any
+  // went; returns how many.
   std::size_t RemoveMissingOperations(const std::string& folder);
 
   // The first binding in table order with this key and these modifiers.
