@@ -25,7 +25,8 @@ class CountingSink : public OperationSink {
 
 // Appends until the buffer is full; returns the number of records.
 int FillBuffer(OperationRecorder& recorder) {
-  static const std::string kWords[] = {"\x93\xFA\x96\x7B\x8C\xEA", "hello, ", "record", "\x83\x65\x83\x4C\x83\x58\x83\x67 "};
+  static const std::string kWords[] = {"\x93\xFA\x96\x7B\x8C\xEA", "hello, ", "record",
+                                       "\x83\x65\x83\x4C\x83\x58\x83\x67 "};
   recorder.StartRecording();
   for (int i = 0;; ++i) {
     bool added = false;

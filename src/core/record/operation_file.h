@@ -59,8 +59,8 @@ enum class OperationParse {
 OperationParse ParseOperationFile(std::string_view bytes, OperationImage& out);
 
 // The records of an older file converted to the current layout, or nullopt
-// when they do not walk cleanly, a search record cannot be converted, or the
-// result does not fit the record buffer.
+// when they do not walk cleanly, a find dialog's record cannot be converted,
+// or the result does not fit the record buffer.
 std::optional<std::string> ConvertLegacyRecords(std::string_view records, std::uint32_t count);
 
 // The comment as it can be saved: up to its first zero byte, cut to

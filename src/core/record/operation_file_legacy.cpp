@@ -1,6 +1,8 @@
 // Conversion of the records of older operation files: 16-bit kind, id and
 // length, and 16-bit numbers inside the data where the current layout has
-// 32-bit ones.
+// 32-bit ones. Of the data only the find dialog's record holds numbers (its
+// flags); the find box's record is its text, and every other kind's data is
+// copied as it is.
 #include <optional>
 
 #include "find/find_record.h"
@@ -37,7 +39,6 @@ class Reader {
     in_.remove_prefix(n);
     return true;
   }
-  std::string_view Rest() const { return in_; }
   bool Done() const { return in_.empty(); }
 
  private:
@@ -66,19 +67,10 @@ std::optional<std::string> ConvertSearch(std::string_view data) {
   return out;
 }
 
-// The find box's record: the direction, then the text as it is.
-std::optional<std::string> ConvertFindBox(std::string_view data) {
-  Reader in(data);
-  std::string out;
-  if (!WidenFlags(in, 1, out)) return std::nullopt;
-  out += in.Rest();
-  return out;
-}
-
 }  // namespace
 
 std::optional<std::string> ConvertLegacyRecords(std::string_view records, std::uint32_t count) {
-  static_assert(kOperationFindDialog == kOpSearch && kOperationFindBox == kOpFindBox);
+  static_assert(kOperationFindDialog == kOpSearch);
   Reader in(records);
   std::string out;
   for (std::uint32_t n = 0; n < count; ++n) {
@@ -88,8 +80,6 @@ std::optional<std::string> ConvertLegacyRecords(std::string_view records, std::u
     std::optional<std::string> converted;
     if (kind == kOpSearch) {
       converted = ConvertSearch(data);
-    } else if (kind == kOpFindBox) {
-      converted = ConvertFindBox(data);
     } else {
       converted = std::string(data);
     }

@@ -73,10 +73,7 @@ std::string OldSample(std::uint32_t& count) {
   PutOld(records, kOpViewCommand, kCmdEditCopy, "");  // older files hold command ids
   PutOld(records, kOpFrameCommand, 12345, "opaque");
   PutOld(records, kOpSearch, 0, OldSearchData(kSearch));
-  std::string box;
-  Put16(box, 1);
-  box += std::string("find\0", 5);
-  PutOld(records, kOpFindBox, 1, box);
+  PutOld(records, kOpFindBox, 1, std::string("find\0", 5));
   PutOld(records, kOpDelete, 3, "");
   count = 7;
   return OldFile("old one", records, count);
@@ -100,7 +97,7 @@ class OperationFileTest : public ::testing::Test {
     recorder.Record(kOpViewCommand, kCmdEditCopy);
     recorder.Record(kOpFrameCommand, kCmdWriteProtect, "opaque");
     recorder.Record(kOpSearch, 0, EncodeFindRecord(kSearch));
-    recorder.Record(kOpFindBox, 1, EncodeFindBoxRecord({true, "find"}));
+    recorder.Record(kOpFindBox, 1, std::string("find\0", 5));
     recorder.Record(kOpDelete, 3);
     recorder.StopRecording();
   }
@@ -208,9 +205,6 @@ TEST(OperationFileLegacy, UnconvertibleRecordsAreDamage) {
   EXPECT_EQ(ParseOperationFile(OldFile("", records, 1), image), OperationParse::kDamaged);
   records.clear();
   PutOld(records, kOpSearch, 0, OldSearchData(kSearch).substr(0, 14));  // no zero bytes
-  EXPECT_EQ(ParseOperationFile(OldFile("", records, 1), image), OperationParse::kDamaged);
-  records.clear();
-  PutOld(records, kOpFindBox, 1, "\x01");
   EXPECT_EQ(ParseOperationFile(OldFile("", records, 1), image), OperationParse::kDamaged);
   // Records that widen past the buffer: 5,460 bare keys take 65,520 bytes.
   records.clear();
