@@ -31,9 +31,9 @@ void CheckRecords(std::string_view bytes) {
     const auto again = DecodeFindRecord(EncodeFindRecord(*r));
     FUZZ_CHECK(again && *again == *r);
   }
-  if (const auto r = DecodeFindBoxRecord(bytes)) {
-    FUZZ_CHECK(!r->text.empty() && r->text.size() <= 80);
-    FUZZ_CHECK(DecodeFindBoxRecord(EncodeFindBoxRecord(*r)) == r);
+  if (const auto text = DecodeFindBoxText(bytes)) {
+    FUZZ_CHECK(!text->empty() && text->size() <= 80);
+    FUZZ_CHECK(DecodeFindBoxText(EncodeFindBoxText(*text)) == text);
   }
 }
 

@@ -62,20 +62,16 @@ std::optional<FindRequest> DecodeFindRecord(std::string_view in) {
   return r;
 }
 
-std::string EncodeFindBoxRecord(const FindBoxRequest& r) {
-  std::string out;
-  PutWord(out, r.down ? 1 : 0);
-  out += r.text;
+std::string EncodeFindBoxText(std::string_view text) {
+  std::string out(text);
   out.push_back('\0');
   return out;
 }
 
-std::optional<FindBoxRequest> DecodeFindBoxRecord(std::string_view in) {
-  FindBoxRequest r;
-  std::uint32_t down = 0;
-  if (!TakeWord(in, down) || !TakeString(in, r.text) || r.text.empty()) return std::nullopt;
-  r.down = down != 0;
-  return r;
+std::optional<std::string> DecodeFindBoxText(std::string_view in) {
+  std::string text;
+  if (!TakeString(in, text) || text.empty()) return std::nullopt;
+  return text;
 }
 
 }  // namespace quelt

@@ -4,8 +4,8 @@
 // closing, replace, replace all, match case, down; the search string and a
 // zero byte; the replacement and a zero byte; then the regular-expression
 // flag and the width flag, 32 bits each. The find box's record (operation
-// 305) holds the direction as 32 bits and the text with a zero byte.
-// Integers are little-endian.
+// 305) carries the direction as its id and the text with a zero byte as its
+// data. Integers are little-endian.
 #pragma once
 
 #include <optional>
@@ -16,7 +16,6 @@ namespace quelt {
 
 constexpr int kOperationFindDialog = 304;
 constexpr int kOperationFindBox = 305;
-constexpr int kOperationJump = 256;
 
 // One notification of the find or replace dialog: what was pressed and
 // with which strings and options. Playback hands the same request to the
@@ -40,13 +39,9 @@ std::string EncodeFindRecord(const FindRequest& request);
 // string longer than 80 bytes (playback beeps and stops).
 std::optional<FindRequest> DecodeFindRecord(std::string_view record);
 
-struct FindBoxRequest {
-  bool down = true;
-  std::string text;
-  bool operator==(const FindBoxRequest&) const = default;
-};
-
-std::string EncodeFindBoxRecord(const FindBoxRequest& request);
-std::optional<FindBoxRequest> DecodeFindBoxRecord(std::string_view record);
+// The find box's text as its record holds it; nullopt for a record without
+// its zero byte or with an empty or over-long text.
+std::string EncodeFindBoxText(std::string_view text);
+std::optional<std::string> DecodeFindBoxText(std::string_view record);
 
 }  // namespace quelt

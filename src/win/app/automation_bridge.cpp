@@ -201,6 +201,8 @@ void AutomationBridge::SendViewCommand(int commandId) {
 }
 
 // Operation files are played by the operation player once it exists.
-void AutomationBridge::PlayOperation(const std::string&) {}
+void AutomationBridge::PlayOperation(const std::string& sjisName) {
+  app_.GetRecording().PlayOperationFile(sjisName, app_.MainHwnd());
+}
 
 }  // namespace quelt::win

@@ -147,7 +147,11 @@ bool CQueltApp::InitInstance() {
   oleInitialized_ = true;
 
   // 3.-5. Paths and settings are in place; the recent-file list and the
-  // shared buffers belong to the parts that use them.
+  // shared buffers belong to the parts that use them. The key assignments.
+  keys_ = std::make_unique<KeyTable>(files_, host_, paths_.keyFile);
+  keys_->Load();
+  recording_.SetExeFolder(paths_.exeFolder);
+  recording_.SetKeys(keys_.get());
   OSVERSIONINFOW version{sizeof version};
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
@@ -315,7 +319,27 @@ bool CQueltApp::OnIdle(long count) {
   return more;
 }
 
+std::wstring CQueltApp::MenuKeyText(UINT id) {
+  return keys_ ? SjisToWide(keys_->MenuKeyTextFor(static_cast<CommandId>(id))) : std::wstring();
+}
+
 bool CQueltApp::PreTranslateMessage(MSG& msg) {
+  // Every key-down that reaches the frame or its windows is offered to the
+  // key assignments first.
+  if (frame_ && keys_ && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) &&
+      (msg.hwnd == frame_->Hwnd() || IsChild(frame_->Hwnd(), msg.hwnd))) {
+    const KeyAction action = keys_->Dispatch(static_cast<std::uint32_t>(msg.wParam),
+                                             (GetKeyState(VK_CONTROL) & 0x8000) != 0,
+                                             (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    if (action.kind == KeyAction::Kind::kCommand) {
+      SendMessageW(frame_->Hwnd(), WM_COMMAND, MAKEWPARAM(action.command, 0), 0);
+      return true;
+    }
+    if (action.kind == KeyAction::Kind::kOperation) {
+      recording_.PlayOperationFile(action.operation, frame_->Hwnd());
+      return true;
+    }
+  }
   // Automatic saving waits for quiet in the edit windows.
   if (frame_ && (msg.message == WM_KEYDOWN || msg.message == WM_CHAR || msg.message == WM_LBUTTONDOWN ||
                  msg.message == WM_RBUTTONDOWN || msg.message == WM_MOUSEWHEEL)) {
@@ -440,6 +464,7 @@ void CQueltApp::UpdateRecentMenus() {
 }
 
 bool CQueltApp::OnCommand(UINT id) {
+  if (recording_.OnCommand(id, MainHwnd())) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {
     const std::size_t i = id - kRecentFileFirst;
     if (i >= recent_.Entries().size()) return true;
@@ -467,6 +492,7 @@ bool CQueltApp::OnCommand(UINT id) {
 }
 
 bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
+  if (recording_.OnUpdateCommand(id, state)) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {
     state.enabled = id - kRecentFileFirst < recent_.Entries().size();

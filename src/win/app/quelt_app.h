@@ -19,6 +19,8 @@
 #include "automation/auto_int_factory.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_app.h"
+#include "keys/key_table.h"
+#include "record/recording.h"
 #include "search/find_service.h"
 #include "view/clip_history.h"
 
@@ -80,6 +82,12 @@ class CQueltApp : public WinApp {
   ClipHistory& Clips() { return clips_; }
   // Searching: the search state, the find and replace dialogs, the find box.
   FindService& Find() { return find_; }
+  // Operation recording and playback.
+  Recording& GetRecording() { return recording_; }
+  // The key assignments ("<exe>.key"), read at start-up.
+  KeyTable& Keys() { return *keys_; }
+  // The key text a menu item shows after a tab, or "".
+  std::wstring MenuKeyText(UINT id) override;
   // Called when "MultiInstance" is changed at run time.
   void OnMultiInstanceChanged();
   // The common-settings sheet changed the record (before: the record as it
@@ -104,6 +112,8 @@ class CQueltApp : public WinApp {
   AppSettings settings_;
   CabinetSettings cabinet_;
   FindService find_{settings_};
+  Recording recording_{host_, files_};
+  std::unique_ptr<KeyTable> keys_;
   CommandLine commandLine_;
   ClipHistory clips_;
   RecentFiles recent_;

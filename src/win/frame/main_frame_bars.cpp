@@ -8,10 +8,12 @@
 
 #include "app/command_line.h"
 #include "app/quelt_app.h"
+#include "record/recorder_texts.h"
 #include "app/toolbar_data.h"
 #include "base/messages.h"
 #include "frame/main_frame.h"
 #include "frame/menu_builder.h"
+#include "framework/win_text.h"
 #include "framework/mdi_child.h"
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
@@ -90,6 +92,8 @@ void CMainFrame::OnIdleUpdate() {
 }
 
 void CMainFrame::UpdateIndicators() {
+  const RecordingPane record = RecordingPaneText(CQueltApp::Get()->GetRecording().Recorder());
+  statusBar_.SetText(StatusPane::kRecord, Utf8ToWide(record.text));
   MdiChild* child = CQueltApp::Get()->ActiveChild();
   auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
   if (!child) {

@@ -88,9 +88,25 @@ void MdiFrame::UpdateMenuItems(HMENU popup) {
     if (id == 0 || id == static_cast<UINT>(-1) || id >= kFirstMdiChildId) continue;
     CommandState state;
     if (!WinApp::Instance()->RouteUpdate(id, state)) state.enabled = false;
+    // The item's text up to its tab, then the key assigned to it. Rewriting
+    // an item resets its state, so the text comes first.
+    std::wstring text;
+    if (state.text) {
+      text = *state.text;
+    } else {
+      wchar_t buffer[256] = L"";
+      GetMenuStringW(popup, static_cast<UINT>(i), buffer, 256, MF_BYPOSITION);
+      text = buffer;
+    }
+    const std::size_t tab = text.find(L'\t');
+    const std::wstring key = WinApp::Instance()->MenuKeyText(id);
+    if (state.text || !key.empty() || tab != std::wstring::npos) {
+      if (tab != std::wstring::npos) text.resize(tab);
+      if (!key.empty()) text += L'\t' + key;
+      ModifyMenuW(popup, i, MF_BYPOSITION | MF_STRING, id, text.c_str());
+    }
     EnableMenuItem(popup, i, MF_BYPOSITION | (state.enabled ? MF_ENABLED : MF_GRAYED));
     CheckMenuItem(popup, i, MF_BYPOSITION | (state.checked ? MF_CHECKED : MF_UNCHECKED));
-    if (state.text) ModifyMenuW(popup, i, MF_BYPOSITION | MF_STRING, id, state.text->c_str());
   }
 }
 

@@ -62,6 +62,9 @@ class WinApp : public CommandTarget {
   // Notifications from the frames.
   virtual void OnChildActivated(MdiChild* child);
 
+  // The key text a menu item shows after a tab (key assignment), or "".
+  virtual std::wstring MenuKeyText(UINT /*id*/) { return {}; }
+
   // The modeless dialog that takes its keyboard messages before the frame's
   // accelerators (the find and replace dialogs); null when none is open.
   void SetModelessDialog(HWND dialog) { modeless_ = dialog; }

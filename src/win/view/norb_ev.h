@@ -35,6 +35,7 @@ struct InputPlan;
 struct AppSettings;
 class Host;
 struct BoxRect;
+class OperationRecorder;
 }  // namespace quelt
 
 namespace quelt::win {
@@ -155,8 +156,23 @@ class CNorbEV {
   // an editing command.
   bool OnEditCommand(UINT id);
   bool OnUpdateEditCommand(UINT id, CommandState& state);
-  // Types bytes at the caret as the keyboard does (automation too).
+  // Types bytes at the caret as the keyboard does (automation too); the
+  // text is recorded as typed text.
   void TypeBytes(const std::string& bytes);
+  // A command that arrived by menu, tool bar or key: recorded when it can
+  // be played back, then carried out.
+  bool RunCommand(UINT id);
+  // Records a command of the table of recordable commands (not the jump,
+  // which records the number typed).
+  void RecordCommand(UINT id);
+
+  // ---- Playback of recorded operations (norb_ev_playback.cpp) ----
+  // A navigation key with the recorded Shift and Ctrl (modifier bits 1, 2).
+  void PlayKey(UINT vk, std::uint32_t modifiers);
+  // Typed text as recorded: Backspace and Tab act as their keys.
+  void TypeRecordedText(std::string_view text);
+  // The Delete key, count times.
+  void PlayDelete(std::uint32_t count);
   // Deletes the selection, if any (automation `DeleteString`).
   void DeleteSelectedText();
   void PasteText(const std::string& clip, bool asSelection);
@@ -180,6 +196,8 @@ class CNorbEV {
   void ReplaceAll(const std::string& text, const std::string& replacement, bool matchCase);
   // Searches for the tool bar's find box text.
   void FindBoxNext(bool down);
+  // Searches for a find-box text (1 to 80 bytes) with the last options.
+  void FindBoxSearch(const std::string& text, bool down);
   void OpenFindDialog(bool findOnly);
 
   // ---- Marks (norb_ev_marks.cpp) ----
@@ -260,6 +278,12 @@ class CNorbEV {
   EditOptions MakeEditOptions() const;
   CaretPlace Place();
   void OnChar(wchar_t ch);
+  // Inserts typed bytes without recording them.
+  void InsertTyped(const std::string& bytes);
+  void Backspace();
+  void TabKey(bool shift);
+  bool ShiftHeld() const;
+  bool CtrlHeld() const;
   void DeleteKey(bool shift);
   void UndoRedo(bool redo);
   // Lays out a change, marks the document modified and tells the others.
@@ -297,6 +321,9 @@ class CNorbEV {
   AppSettings& settings_;
   Host& host_;
   FindService& find_;
+  OperationRecorder& recorder_;
+  // While a recorded navigation key plays: its Shift and Ctrl, else -1.
+  int playbackModifiers_ = -1;
   // The selection a search made.
   std::optional<TextRange> lastHit_;
   bool focused_ = false;

@@ -18,6 +18,8 @@
 #include "view/edit_ops.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+#include "record/operation_recorder.h"
+#include "record/recorded_commands.h"
 #include "view/selection_ranges.h"
 
 namespace quelt::win {
@@ -146,6 +148,11 @@ void CNorbEV::ApplyInputPlan(EditSession& session, const InputPlan& plan) {
 
 void CNorbEV::TypeBytes(const std::string& bytes) {
   if (bytes.empty()) return;
+  recorder_.Record(kOpTypedText, 0, bytes);
+  InsertTyped(bytes);
+}
+
+void CNorbEV::InsertTyped(const std::string& bytes) {
   EditSession session(doc_.History(), MakeEditOptions());
   if (!session.Allowed()) return;
   const InputPlan plan = PlanInput(InputSource::kTyped, selection_.active,
@@ -158,24 +165,17 @@ void CNorbEV::TypeBytes(const std::string& bytes) {
 void CNorbEV::OnChar(wchar_t ch) {
   if (autoScrollDirection_ != 0 || panning_) return;
   switch (ch) {
-    case L'\b': {
-      EditSession session(doc_.History(), MakeEditOptions());
-      if (!DeleteSelection(session)) Finish(DeleteBeforeCaret(session, CaretOffset()));
+    case L'\b':
+      recorder_.Record(kOpTypedText, 0, "\b");
+      Backspace();
       return;
-    }
     case L'\r':
       TypeBytes("\r\n");
       return;
-    case L'\t': {
-      // Tab with a selection indents its lines, Shift+Tab unindents them.
-      TextOffset from = 0, to = 0;
-      if (SelectionRange(from, to)) {
-        OnEditCommand((GetKeyState(VK_SHIFT) & 0x8000) ? kCmdUnindent : kCmdIndent);
-      } else {
-        TypeBytes("\t");
-      }
+    case L'\t':
+      recorder_.Record(kOpTypedText, 0, "\t");
+      TabKey(ShiftHeld());
       return;
-    }
     default:
       break;
   }
@@ -188,6 +188,32 @@ void CNorbEV::OnChar(wchar_t ch) {
   TypeBytes(WideToSjis(std::wstring_view(&ch, 1)));
 }
 
+void CNorbEV::Backspace() {
+  EditSession session(doc_.History(), MakeEditOptions());
+  if (!DeleteSelection(session)) Finish(DeleteBeforeCaret(session, CaretOffset()));
+}
+
+void CNorbEV::TabKey(bool shift) {
+  // Tab with a selection indents its lines, Shift+Tab unindents them.
+  TextOffset from = 0, to = 0;
+  if (SelectionRange(from, to)) {
+    OnEditCommand(shift ? kCmdUnindent : kCmdIndent);
+  } else {
+    InsertTyped("\t");
+  }
+}
+
+void CNorbEV::RecordCommand(UINT id) {
+  if (id != kCmdJump && FindRecordedCommand(id) >= 0) recorder_.Record(kOpViewCommand, id);
+}
+
+bool CNorbEV::RunCommand(UINT id) {
+  // Only what this window carried out is recorded as its command.
+  if (!OnEditCommand(id)) return false;
+  RecordCommand(id);
+  return true;
+}
+
 void CNorbEV::DeleteSelectedText() {
   EditSession session(doc_.History(), MakeEditOptions());
   if (session.Allowed()) DeleteSelection(session);
@@ -195,9 +221,10 @@ void CNorbEV::DeleteSelectedText() {
 
 void CNorbEV::DeleteKey(bool shift) {
   if (shift && selection_.active) {
-    OnEditCommand(kCmdEditCut);
+    RunCommand(kCmdEditCut);
     return;
   }
+  recorder_.Record(kOpDelete, 1);
   EditSession session(doc_.History(), MakeEditOptions());
   if (!DeleteSelection(session)) Finish(DeleteAtCaret(session, CaretOffset()));
 }

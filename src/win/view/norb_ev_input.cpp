@@ -10,6 +10,7 @@
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+#include "record/operation_recorder.h"
 #include "view/selection_ranges.h"
 #include "framework/win_text.h"
 #include "view/scroll_ranges.h"
@@ -25,6 +26,23 @@ namespace {
 constexpr int kPanDeadZone = 4;
 
 bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+// The record kind of a navigation key, or 0.
+std::uint32_t NavigationKind(UINT vk) {
+  switch (vk) {
+    case VK_HOME: return kOpKeyHome;
+    case VK_END: return kOpKeyEnd;
+    case VK_PRIOR: return kOpKeyPageUp;
+    case VK_NEXT: return kOpKeyPageDown;
+    case VK_RIGHT: return kOpKeyRight;
+    case VK_LEFT: return kOpKeyLeft;
+    case VK_DOWN: return kOpKeyDown;
+    case VK_UP: return kOpKeyUp;
+    case VK_INSERT: return kOpKeyInsert;
+    case VK_ESCAPE: return kOpKeyEscape;
+    default: return 0;
+  }
+}
 
 
 }  // namespace
@@ -106,8 +124,12 @@ void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
     }
     return;
   }
-  const bool shift = KeyHeld(VK_SHIFT), ctrl = KeyHeld(VK_CONTROL);
+  const bool shift = ShiftHeld(), ctrl = CtrlHeld();
   const bool repeat = (lp & 0x40000000) != 0;
+  // Shift+Insert pastes: it is recorded as the paste command.
+  if (const std::uint32_t kind = NavigationKind(vk); kind && !(vk == VK_INSERT && (shift || ctrl))) {
+    recorder_.Record(kind, (shift ? kOpModShift : 0) | (ctrl ? kOpModCtrl : 0));
+  }
   const AppSettings& settings = settings_;
   switch (vk) {
     case VK_ESCAPE: CancelSelection(); break;
@@ -147,7 +169,7 @@ void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
         GlobalEditModes().insert = !GlobalEditModes().insert;
         PlaceSystemCaret(true);
       } else if (shift) {
-        OnEditCommand(kCmdEditPaste);
+        RunCommand(kCmdEditPaste);
       }
       break;
     case VK_DELETE:
@@ -158,12 +180,20 @@ void CNorbEV::OnKeyDown(UINT vk, LPARAM lp) {
     case 'X':
     case 'Z':
       if (ctrl && !shift) {
-        OnEditCommand(vk == 'C' ? kCmdEditCopy : vk == 'V' ? kCmdEditPaste : vk == 'X' ? kCmdEditCut : kCmdEditUndo);
+        RunCommand(vk == 'C' ? kCmdEditCopy : vk == 'V' ? kCmdEditPaste : vk == 'X' ? kCmdEditCut : kCmdEditUndo);
       }
       break;
     default:
       break;
   }
+}
+
+bool CNorbEV::ShiftHeld() const {
+  return playbackModifiers_ >= 0 ? (playbackModifiers_ & kOpModShift) != 0 : KeyHeld(VK_SHIFT);
+}
+
+bool CNorbEV::CtrlHeld() const {
+  return playbackModifiers_ >= 0 ? (playbackModifiers_ & kOpModCtrl) != 0 : KeyHeld(VK_CONTROL);
 }
 
 void CNorbEV::OnLButtonDown(int x, int y, WPARAM keys) {

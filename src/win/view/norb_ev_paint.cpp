@@ -61,7 +61,8 @@ void DrawTabMark(HDC dc, HPEN pen, int left, int right, int cy) {
 CNorbEV::CNorbEV(CNorbDoc& doc, View* owner)
     : doc_(doc), owner_(owner), settings_(CQueltApp::Get()->Settings()),
       host_(CQueltApp::Get()->GetHost()),
-      find_(CQueltApp::Get()->Find()) {}
+      find_(CQueltApp::Get()->Find()),
+      recorder_(CQueltApp::Get()->GetRecording().Recorder()) {}
 
 CNorbEV::~CNorbEV() {
   if (hwnd_) {

@@ -8,7 +8,7 @@
 #include "app/command_ids.h"
 #include "app/settings.h"
 #include "base/messages.h"
-#include "cabinet/cabinet_recorder.h"
+#include "record/operation_recorder.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_text.h"
 #include "search/find_service.h"
@@ -168,7 +168,7 @@ void CNorbEV::ReplaceAll(const std::string& text, const std::string& replacement
 }
 
 void CNorbEV::OnFindReplaceMessage(const FindRequest& request) {
-  CabinetRecorder().RecordOperation(kOperationFindDialog, EncodeFindRecord(request));
+  recorder_.Record(kOpSearch, 0, EncodeFindRecord(request));
   if (request.closing) return;  // the dialog forgets its scope itself
   if (!request.findNext && !request.replace && !request.replaceAll) return;
   if (request.text.empty()) {
@@ -205,8 +205,9 @@ void CNorbEV::OpenFindDialog(bool findOnly) {
   if (find_.Open(GetAncestor(hwnd_, GA_ROOT), !findOnly, host_)) find_.SetScope(this, scope);
 }
 
-void CNorbEV::FindBoxNext(bool down) {
-  const std::string text = find_.FindBoxText();
+void CNorbEV::FindBoxNext(bool down) { FindBoxSearch(find_.FindBoxText(), down); }
+
+void CNorbEV::FindBoxSearch(const std::string& text, bool down) {
   if (text.empty() || text.size() > kMaxSearchText) {
     host_.Beep();
     return;
@@ -216,16 +217,22 @@ void CNorbEV::FindBoxNext(bool down) {
   state.texts.Add(text);
   state.text = text;
   find_.RefreshHistories();
-  CabinetRecorder().RecordOperation(kOperationFindBox, EncodeFindBoxRecord(FindBoxRequest{down, text}));
+  recorder_.Record(kOpFindBox, down ? 1 : 0, EncodeFindBoxText(text));
   FindNext(text, down, state.matchCase);
 }
 
 void CNorbEV::JumpToLine() {
   std::string& text = find_.JumpText();
-  if (!AskJumpLine(hwnd_, text)) return;
+  if (recorder_.IsPlaying()) {
+    // The number typed when it was recorded, up to its zero byte.
+    const std::string_view data = recorder_.CurrentData();
+    text.assign(data.substr(0, data.find('\0')));
+  } else if (!AskJumpLine(hwnd_, text)) {
+    return;
+  }
   std::string record = text;
   record.push_back('\0');
-  CabinetRecorder().RecordOperation(kOperationJump, record);
+  recorder_.Record(kOpViewCommand, kCmdJump, record);
   const bool logical = CQueltApp::Get()->CurrentCabinet().block[kWordLineCounting] == 1;
   const std::optional<std::uint32_t> number = ParseJumpNumber(text, false);
   const std::optional<std::uint32_t> line = number ? JumpTargetLine(doc_.Store(), *number, logical) : std::nullopt;

@@ -109,6 +109,7 @@ void CNorbView::OnActivate(bool active) {
 
 bool CNorbView::OnCommand(UINT id) {
   if (id == kCmdWriteProtect && Doc()) {
+    if (edit_) edit_->RecordCommand(id);
     // "上書き禁止" toggles the document's write protection.
     Doc()->Store().SetWriteProtect(!Doc()->Store().WriteProtect());
     return true;
@@ -118,7 +119,7 @@ bool CNorbView::OnCommand(UINT id) {
     Doc()->Store().SetOverwritePermit(!Doc()->Store().OverwritePermit());
     return true;
   }
-  return edit_ && edit_->OnEditCommand(id);
+  return edit_ && edit_->RunCommand(id);
 }
 
 bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {

@@ -41,9 +41,11 @@ TEST(FindRecord, BadRecordsAreRefused) {
 }
 
 TEST(FindRecord, FindBoxRecord) {
-  const FindBoxRequest r{false, "\x82\xA0x"};
-  EXPECT_EQ(DecodeFindBoxRecord(EncodeFindBoxRecord(r)), r);
-  EXPECT_FALSE(DecodeFindBoxRecord(EncodeFindBoxRecord(FindBoxRequest{true, ""})));
+  EXPECT_EQ(EncodeFindBoxText("ab"), std::string("ab\0", 3));
+  EXPECT_EQ(DecodeFindBoxText(EncodeFindBoxText("\x82\xA0x")), "\x82\xA0x");
+  EXPECT_FALSE(DecodeFindBoxText(EncodeFindBoxText("")));
+  EXPECT_FALSE(DecodeFindBoxText("ab"));  // no zero byte
+  EXPECT_FALSE(DecodeFindBoxText(EncodeFindBoxText(std::string(81, 'a'))));
 }
 
 TEST(SearchHistory, NewestFirstWithoutDuplicates) {
