@@ -1,0 +1,105 @@
+#!/bin/bash
+# Operation recording in the running program: keys typed with xdotool are
+# recorded, saved through the save dialog, loaded and played through the
+# load dialog and played through the automation object; an operation file
+# written here plays by its full path; a binding in a key file written here
+# runs its command when its key is pressed.
+source "$(dirname "$0")/lib.sh"
+e2e_begin recording
+
+vbs() {
+  { printf 'Set o = CreateObject("QUELT.AUTOINT")\r\n'; printf '%s\r\n' "$@"; } >"$E2E_WORK/step.vbs"
+  run_vbs "$E2E_WORK/step.vbs"
+}
+focus() {
+  local win
+  win=$(xdotool search --name "$1" | head -1)
+  [ -n "$win" ] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
+  sleep 0.5
+}
+text_of() { tr -d '\r' <"$1" | tr '\n' '|'; }
+
+# A key file binding F7 to select all (32803), and an operation file that
+# types "hello".
+python3 - "$E2E_APP/quelt.key" "$E2E_WORK/hello.mac" <<'PY'
+import struct, sys
+binding = struct.pack("<IIHH", 118, 1, 0, 32803) + bytes(264)
+open(sys.argv[1], "wb").write(struct.pack("<III", 12 + len(binding), 1, 200) + binding)
+record = struct.pack("<III", 272, 0, 5) + b"hello"
+comment = b"t\0"
+open(sys.argv[2], "wb").write(struct.pack("<IIII", len(comment) - 1 + 17, len(record), 1, 200) + comment + record)
+PY
+
+printf '' >"$E2E_WORK/rec.txt"
+rm -f "$E2E_APP/quelt.cab"
+quelt_start /Q "$(winpath "$E2E_WORK/rec.txt")"
+check "the file opens" wait_window "rec.txt" 60
+sleep 1
+focus "rec.txt"
+win=$(xdotool search --name "rec.txt" | head -1)
+xdotool mousemove --window "$win" 300 300 click 1
+xdotool key ctrl+Home
+sleep 0.3
+
+# 1. Record: "abc", Enter, Up, End, "X".
+probe command 32808 >/dev/null
+sleep 0.3
+xdotool type --delay 60 "abc"
+xdotool key Return Up End
+xdotool type --delay 60 "X"
+sleep 0.3
+probe command 32808 >/dev/null
+vbs 'o.FileSave' >/dev/null
+sleep 0.3
+expect_eq "the keys were typed" "abcX|" "$(text_of "$E2E_WORK/rec.txt")"
+
+# 2. Save it through the save dialog as "mymac" with a comment.
+(probe command 32810 >/dev/null &)
+check "the save dialog opens" wait_window "操作の保存" 20
+focus "操作の保存"
+xdotool type --delay 50 "mymac"
+xdotool key Tab
+xdotool type --delay 50 "typing"
+xdotool key Return
+# Saving flushes the file to the disk, which may take a moment.
+for _ in $(seq 1 40); do [ -f "$E2E_APP/mymac.mac" ] && break; sleep 0.25; done
+check "the operation file is written beside the program" test -f "$E2E_APP/mymac.mac"
+expect_eq "its header: length 23, mark 200, the comment" "17000000" "$(head -c 4 "$E2E_APP/mymac.mac" | xxd -p)"
+expect_eq "its mark" "c8000000" "$(head -c 16 "$E2E_APP/mymac.mac" | tail -c 4 | xxd -p)"
+
+# 3. Play it through the automation object into the same document: the
+# caret is at the end of "abcX".
+vbs 'o.PlayOperation "mymac"' 'o.FileSave' >/dev/null
+sleep 0.5
+
+# "abc", Enter, Up, End, "X" again from the end of the first line.
+expect_eq "PlayOperation plays the saved keys" "abcXabcX||" "$(text_of "$E2E_WORK/rec.txt")"
+
+# 4. Load and play through the load dialog ("再生").
+(probe command 32811 >/dev/null &)
+check "the load dialog opens" wait_window "操作の呼出し" 20
+focus "操作の呼出し"
+xdotool key alt+p
+sleep 1
+vbs 'o.FileSave' >/dev/null
+sleep 0.3
+expect_eq "the load dialog plays the file" "abcXabcXabcX|||" "$(text_of "$E2E_WORK/rec.txt")"
+
+# 5. An operation file written by the test, by its full path.
+vbs "o.PlayOperation \"$(winpath "$E2E_WORK/hello.mac")\"" 'o.FileSave' >/dev/null
+sleep 0.5
+expect_eq "a file written elsewhere plays by its path" "abcXabcXabcXhello|||" "$(text_of "$E2E_WORK/rec.txt")"
+
+# 6. F7 is bound to select all: the selection is then deleted.
+focus "rec.txt"
+xdotool key F7
+sleep 0.5
+vbs 'o.DeleteString' 'o.FileSave' >/dev/null
+sleep 0.3
+expect_eq "the bound key selected everything" "" "$(text_of "$E2E_WORK/rec.txt")"
+
+run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
+check "the program ends" wait_gone "$QUELT_PID" 30
+kill -0 "$QUELT_PID" 2>/dev/null && { timeout 30 wineserver -k; wait_gone "$QUELT_PID" 10; }
+rm -f "$E2E_APP/quelt.cab" "$E2E_APP/quelt.key" "$E2E_APP/mymac.mac"
+e2e_finish
