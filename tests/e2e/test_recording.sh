@@ -98,6 +98,35 @@ vbs 'o.DeleteString' 'o.FileSave' >/dev/null
 sleep 0.3
 expect_eq "the bound key selected everything" "" "$(text_of "$E2E_WORK/rec.txt")"
 
+# 7. The keyboard page of the customisation sheet: the first menu command
+# (new) gets F9; the key list goes into a new document.
+(probe command 32873 >/dev/null &)
+check "the customisation sheet opens" wait_window "ｶｽﾀﾏｲｽﾞ" 20
+focus "ｶｽﾀﾏｲｽﾞ"
+xdotool key Tab Home
+xdotool key alt+k
+sleep 0.3
+# The key box: Tab from the bindings list past Ctrl and Shift.
+xdotool key Tab Tab Tab
+xdotool type --delay 50 "F9"
+xdotool key alt+a
+sleep 0.5
+expect_eq "the binding is saved at once" "564" "$(stat -c %s "$E2E_APP/quelt.key")"
+xdotool key alt+l
+sleep 1
+check "the key list opens in a new document" wait_window "無題" 20
+out=$(vbs "WScript.Echo o.FileSaveAs(\"$(winpath "$E2E_WORK/keys.txt")\")")
+sleep 0.5
+check "the key list is saved ($out)" test -f "$E2E_WORK/keys.txt"
+check "it lists the menu section" grep -qF -- "--- $(printf '\x83\x81\x83\x6a\x83\x85\x81\x5b') ---" "$E2E_WORK/keys.txt"
+check "it shows F9 and F7" bash -c "grep -q 'F9' '$E2E_WORK/keys.txt' && grep -q 'F7' '$E2E_WORK/keys.txt'"
+# F9 now makes a new document.
+before=$(probe titles | wc -l)
+focus "keys.txt"
+xdotool key F9
+sleep 1
+expect_eq "the new binding runs its command" "$((before + 1))" "$(probe titles | wc -l)"
+
 run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30
 kill -0 "$QUELT_PID" 2>/dev/null && { timeout 30 wineserver -k; wait_gone "$QUELT_PID" 10; }

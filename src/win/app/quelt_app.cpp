@@ -1,5 +1,7 @@
 #include "app/quelt_app.h"
 
+#include "keys/customise_sheet.h"
+
 #include "app/startup_files.h"
 
 #include <commctrl.h>
@@ -465,6 +467,12 @@ void CQueltApp::UpdateRecentMenus() {
 
 bool CQueltApp::OnCommand(UINT id) {
   if (recording_.OnCommand(id, MainHwnd())) return true;
+  if (id == kCmdCustomise) {
+    CustomiseContext context{keys_.get(), &files_, paths_.exeFolder};
+    ShowCustomiseSheet(MainHwnd(), context);
+    if (context.listWanted) WriteKeyListDocument(context);
+    return true;
+  }
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {
     const std::size_t i = id - kRecentFileFirst;
     if (i >= recent_.Entries().size()) return true;
@@ -493,6 +501,7 @@ bool CQueltApp::OnCommand(UINT id) {
 
 bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (recording_.OnUpdateCommand(id, state)) return true;
+  if (id == kCmdCustomise) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {
     state.enabled = id - kRecentFileFirst < recent_.Entries().size();

@@ -1,0 +1,30 @@
+// The customisation sheet (command 32873, "ｶｽﾀﾏｲｽﾞ") with its keyboard page
+// ("ｷｰﾎﾞｰﾄﾞ"): the key assignments of menu commands, operation files and
+// extended commands, and the key list written into a new document.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace quelt {
+class KeyTable;
+class FileSystem;
+}  // namespace quelt
+
+namespace quelt::win {
+
+struct CustomiseContext {
+  KeyTable* keys = nullptr;
+  FileSystem* files = nullptr;
+  std::string exeFolder;  // where the operation files are kept
+  bool listWanted = false;  // "一覧作成" closed the sheet
+};
+
+// Shows the sheet; when "一覧作成" closed it, the caller writes the list.
+void ShowCustomiseSheet(HWND owner, CustomiseContext& context);
+
+// The key list as a new untitled document; a beep when none can be made.
+void WriteKeyListDocument(const CustomiseContext& context);
+
+}  // namespace quelt::win
