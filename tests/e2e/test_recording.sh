@@ -98,6 +98,26 @@ vbs 'o.DeleteString' 'o.FileSave' >/dev/null
 sleep 0.3
 expect_eq "the bound key selected everything" "" "$(text_of "$E2E_WORK/rec.txt")"
 
+# Playback speed: 2,000 typed characters and 2,000 caret moves, timed and
+# logged (not asserted).
+python3 - "$E2E_WORK/speed.mac" <<'PY'
+import struct, sys
+records = b""
+for i in range(2000):
+    records += struct.pack("<III", 272, 0, 1) + b"x"
+for i in range(2000):
+    records += struct.pack("<III", 20 if i % 2 else 21, 0, 0)  # Left, then Right
+comment = b"speed\0"
+open(sys.argv[1], "wb").write(struct.pack("<IIII", len(comment) - 1 + 17, len(records), 4000, 200) + comment + records)
+PY
+vbs 'o.FileNew' >/dev/null
+start=$(date +%s%N)
+vbs "o.PlayOperation \"$(winpath "$E2E_WORK/speed.mac")\"" >/dev/null
+elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+echo "playback of 2,000 characters and 2,000 caret moves: ${elapsed} ms (with the automation call)" | tee "$E2E_WORK/playback_speed.txt"
+vbs "o.FileSaveAs \"$(winpath "$E2E_WORK/speed.txt")\"" >/dev/null
+expect_eq "every played character arrived" "2000" "$(stat -c %s "$E2E_WORK/speed.txt")"
+
 # 7. The keyboard page of the customisation sheet: the first menu command
 # (new) gets F9; the key list goes into a new document.
 (probe command 32873 >/dev/null &)
@@ -126,6 +146,26 @@ focus "keys.txt"
 xdotool key F9
 sleep 1
 expect_eq "the new binding runs its command" "$((before + 1))" "$(probe titles | wc -l)"
+
+# 8. The frame's commands: a recorded "new" plays back; an operation file
+# written here opens a file through the open command without its dialog.
+printf 'opened\r\n' >"$E2E_WORK/opened.txt"
+python3 - "$E2E_WORK/open.mac" "$(winpath "$E2E_WORK/opened.txt")" <<'PY'
+import struct, sys
+data = struct.pack("<III", 0, 0, 0) + sys.argv[2].encode("cp932") + b"\0"
+record = struct.pack("<III", 512, 7, len(data)) + data  # 7: the open command's place in the table
+comment = b"\0"
+open(sys.argv[1], "wb").write(struct.pack("<IIII", 17, len(record), 1, 200) + comment + record)
+PY
+vbs "o.PlayOperation \"$(winpath "$E2E_WORK/open.mac")\"" >/dev/null
+check "the played open command opens the file" wait_window "opened.txt" 20
+before=$(probe titles | wc -l)
+probe command 32808 >/dev/null
+probe command 57600 >/dev/null
+probe command 32808 >/dev/null
+probe command 32809 >/dev/null
+sleep 0.5
+expect_eq "a recorded new makes a document when played" "$((before + 2))" "$(probe titles | wc -l)"
 
 run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30

@@ -377,6 +377,8 @@ void CQueltApp::OnMainFrameClosing() {
 
 void CQueltApp::OnCaretMoved(CNorbEV* edit) {
   if (!frame_ || !edit) return;
+  // Playback shows the caret's place once, when it ends.
+  if (recording_.Recorder().IsPlaying()) return;
   MdiChild* child = ActiveChild();
   auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
   if (!view || view->EditWindow() != edit) return;
@@ -486,6 +488,7 @@ bool CQueltApp::OnCommand(UINT id) {
   }
   switch (id) {
     case ID_FILE_NEW:
+      recording_.RecordOperation(ID_FILE_NEW, {});
       NewTextDocument();
       return true;
     case ID_FILE_OPEN:

@@ -105,6 +105,11 @@ void Recording::Play(HWND frame, const std::string* path) {
   } else {
     recorder_.Play(*this);
   }
+  // The status bar and the composition window were left alone meanwhile.
+  if (CNorbEV* edit = ActiveEditWindow()) {
+    CQueltApp::Get()->OnCaretMoved(edit);
+    edit->ShowSystemCaret();
+  }
   SetCursor(old);
 }
 

@@ -1,5 +1,8 @@
 #include "text/file_commands.h"
 
+#include "cabinet/cabinet_recorder.h"
+#include "text/open_record.h"
+
 #include "app/quelt_app.h"
 #include "cabinet/cabinet_service.h"
 #include "res/resource.h"
@@ -122,7 +125,23 @@ CharCodeId TakeForcedOpenCode() {
 void FileOpenCommand() {
   CQueltApp* app = CQueltApp::Get();
   OpenDialogResult chosen;
-  if (!RunOpenDialog(app->MainHwnd(), chosen)) return;
+  std::string played;
+  if (CabinetRecorder().TakePlaybackData(ID_FILE_OPEN, played)) {
+    // The files chosen when it was recorded, without the dialog.
+    const std::optional<OpenDialogChoice> c = DecodeOpenDialogChoice(played);
+    if (!c) {
+      app->GetHost().Beep();
+      return;
+    }
+    chosen.paths = c->paths;
+    chosen.kind = c->kind;
+    chosen.code = c->code;
+    chosen.readOnly = c->readOnly;
+  } else if (!RunOpenDialog(app->MainHwnd(), chosen)) {
+    return;
+  }
+  CabinetRecorder().RecordOperation(ID_FILE_OPEN,
+                                    EncodeOpenDialogChoice(OpenDialogChoice{chosen.paths, chosen.kind, chosen.code, chosen.readOnly}));
   for (const std::string& path : chosen.paths) {
     const OpenKindId kind =
         chosen.kind == OpenKindId::kAuto ? DecideOpenKindOfFile(app->Files(), path, false) : chosen.kind;
@@ -184,6 +203,10 @@ bool SaveModifiedTextDocument(CNorbDoc& doc) {
 
 bool OnTextFileCommand(CNorbDoc& doc, UINT id) {
   CQueltApp* app = CQueltApp::Get();
+  // The commands without a dialog of their own are recorded as they are.
+  if (id == ID_FILE_SAVE || id == ID_FILE_CLOSE || id == ID_FILE_CLOSE_ALL || id == ID_FILE_SAVE_ALL) {
+    CabinetRecorder().RecordOperation(id, {});
+  }
   switch (id) {
     case ID_FILE_SAVE:
       SaveCommand(doc);

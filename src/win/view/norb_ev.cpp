@@ -1,5 +1,7 @@
 #include "view/norb_ev.h"
 
+#include "record/operation_recorder.h"
+
 #include <imm.h>
 
 #include <algorithm>
@@ -274,8 +276,8 @@ void CNorbEV::PlaceSystemCaret(bool recreate) {
   }
   const POINT pt = CellPoint(caret_.pos.column, caret_.pos.line);
   SetCaretPos(pt.x, pt.y);
-  if (!IsEnglishInterface()) {
-    // The composition window follows the caret.
+  if (!IsEnglishInterface() && !recorder_.IsPlaying()) {
+    // The composition window follows the caret (after playback, once).
     if (HIMC imc = ImmGetContext(hwnd_)) {
       COMPOSITIONFORM cf{};
       cf.dwStyle = settings_.spotConversionIME ? CFS_POINT : CFS_DEFAULT;

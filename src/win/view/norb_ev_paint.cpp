@@ -9,6 +9,7 @@
 #include "cabinet/cabinet_settings.h"
 #include "framework/sjis_glyphs.h"
 #include "marks/doc_marks.h"
+#include "record/operation_recorder.h"
 #include "view/norb_doc.h"
 #include "view/colouring.h"
 #include "view/norb_ev.h"
@@ -229,6 +230,9 @@ bool CNorbEV::SelectionRange(TextOffset& from, TextOffset& to) const {
 
 void CNorbEV::PaintSelection(HDC dc) {
   if (!selection_.active) return;
+  // "DisableInvertOnPlaying": a selection made by played-back operations is
+  // not shown.
+  if (settings_.disableInvertOnPlaying && recorder_.IsPlaying()) return;
   const std::uint32_t lastVisible = topLine_ + static_cast<std::uint32_t>(metrics_.visibleRows) + 1;
   if (selection_.box) {
     const int c1 = std::min(selection_.anchorColumn, selection_.caretColumn);
