@@ -177,14 +177,25 @@ void CNorbEV::UpdateScrollRanges() {
   si.nMax = vScrollEnabled_ ? static_cast<int>(r.verticalMax) + std::max(metrics_.visibleRows, 1) - 1 : 0;
   si.nPage = vScrollEnabled_ ? static_cast<UINT>(std::max(metrics_.visibleRows, 1)) : 1;
   si.nPos = static_cast<int>(topLine_);
-  SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
+  ApplyScrollInfo(SB_VERT, si, appliedV_);
   SCROLLINFO hi{sizeof hi};
   hi.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
   hi.nMin = 0;
   hi.nMax = hScrollEnabled_ ? r.horizontalMax + std::max(metrics_.visibleColumns, 1) - 1 : 0;
   hi.nPage = hScrollEnabled_ ? static_cast<UINT>(std::max(metrics_.visibleColumns, 1)) : 1;
   hi.nPos = firstColumn_;
-  SetScrollInfo(hwnd_, SB_HORZ, &hi, TRUE);
+  ApplyScrollInfo(SB_HORZ, hi, appliedH_);
+}
+
+void CNorbEV::ApplyScrollInfo(int bar, const SCROLLINFO& si, SCROLLINFO& applied) {
+  // Most edits leave the bars as they are; setting them anyway repaints
+  // them on every key.
+  if (applied.cbSize == sizeof applied && applied.nMin == si.nMin && applied.nMax == si.nMax &&
+      applied.nPage == si.nPage && applied.nPos == si.nPos) {
+    return;
+  }
+  SetScrollInfo(hwnd_, bar, &si, TRUE);
+  applied = si;
 }
 
 void CNorbEV::ScrollTo(std::uint32_t topLine, int firstColumn) {
@@ -200,8 +211,10 @@ void CNorbEV::ScrollTo(std::uint32_t topLine, int firstColumn) {
   } else {
     InvalidateRect(hwnd_, nullptr, FALSE);
   }
-  SetScrollPos(hwnd_, SB_VERT, static_cast<int>(topLine_), TRUE);
-  SetScrollPos(hwnd_, SB_HORZ, firstColumn_, TRUE);
+  if (appliedV_.nPos != static_cast<int>(topLine_)) SetScrollPos(hwnd_, SB_VERT, static_cast<int>(topLine_), TRUE);
+  if (appliedH_.nPos != firstColumn_) SetScrollPos(hwnd_, SB_HORZ, firstColumn_, TRUE);
+  appliedV_.nPos = static_cast<int>(topLine_);
+  appliedH_.nPos = firstColumn_;
   PlaceSystemCaret(false);
 }
 

@@ -216,6 +216,7 @@ class CNorbEV {
   void MakeFont();
   void ComputeMetrics();
   void UpdateScrollRanges();
+  void ApplyScrollInfo(int bar, const SCROLLINFO& si, SCROLLINFO& applied);
   void ScrollTo(std::uint32_t topLine, int firstColumn);
   void EnsureCaretVisible(int column, std::uint32_t line, CaretKey key);
   void PlaceSystemCaret(bool recreate);
@@ -313,6 +314,7 @@ class CNorbEV {
   std::uint32_t topLine_ = 0;
   int firstColumn_ = 0;
   bool vScrollEnabled_ = false;
+  SCROLLINFO appliedV_{}, appliedH_{};  // what the bars were last given
   bool hScrollEnabled_ = false;
   Caret caret_;
   EvSelection selection_;
