@@ -2,22 +2,12 @@
 
 #include <cstdint>
 
+#include "base/le_words.h"
+
 namespace quelt {
 namespace {
 
 constexpr std::size_t kMaxRecordText = 80;
-
-void PutWord(std::string& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-
-bool TakeWord(std::string_view& in, std::uint32_t& v) {
-  if (in.size() < 4) return false;
-  v = 0;
-  for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(in[i])) << (8 * i);
-  in.remove_prefix(4);
-  return true;
-}
 
 bool TakeString(std::string_view& in, std::string& s) {
   const std::size_t end = in.find('\0');
@@ -31,13 +21,13 @@ bool TakeString(std::string_view& in, std::string& s) {
 
 std::string EncodeFindRecord(const FindRequest& r) {
   std::string out;
-  for (bool flag : {r.findNext, r.closing, r.replace, r.replaceAll, r.matchCase, r.down}) PutWord(out, flag ? 1 : 0);
+  for (bool flag : {r.findNext, r.closing, r.replace, r.replaceAll, r.matchCase, r.down}) AppendLe32(out, flag ? 1 : 0);
   out += r.text;
   out.push_back('\0');
   out += r.replacement;
   out.push_back('\0');
-  PutWord(out, r.regex ? 1 : 0);
-  PutWord(out, r.distinguishWidth ? 1 : 0);
+  AppendLe32(out, r.regex ? 1 : 0);
+  AppendLe32(out, r.distinguishWidth ? 1 : 0);
   return out;
 }
 
@@ -45,7 +35,7 @@ std::optional<FindRequest> DecodeFindRecord(std::string_view in) {
   FindRequest r;
   std::uint32_t flags[6];
   for (std::uint32_t& f : flags) {
-    if (!TakeWord(in, f)) return std::nullopt;
+    if (!TakeLe32(in, f)) return std::nullopt;
   }
   r.findNext = flags[0] != 0;
   r.closing = flags[1] != 0;
@@ -55,7 +45,7 @@ std::optional<FindRequest> DecodeFindRecord(std::string_view in) {
   r.down = flags[5] != 0;
   if (!TakeString(in, r.text) || !TakeString(in, r.replacement)) return std::nullopt;
   std::uint32_t regex = 0, width = 0;
-  if (!TakeWord(in, regex) || !TakeWord(in, width)) return std::nullopt;
+  if (!TakeLe32(in, regex) || !TakeLe32(in, width)) return std::nullopt;
   r.regex = regex != 0;
   // The width flag is a 16-bit value kept in 32 bits.
   r.distinguishWidth = (width & 0xFFFF) != 0;
