@@ -159,6 +159,16 @@ open(sys.argv[1], "wb").write(struct.pack("<IIII", 17, len(record), 1, 200) + co
 PY
 vbs "o.PlayOperation \"$(winpath "$E2E_WORK/open.mac")\"" >/dev/null
 check "the played open command opens the file" wait_window "opened.txt" 20
+# Save As played back saves the active document under the recorded name.
+python3 - "$E2E_WORK/saveas.mac" "$(winpath "$E2E_WORK/copy.txt")" <<'PY'
+import struct, sys
+data = struct.pack("<II", 0, 0) + sys.argv[2].encode("cp932") + b"\0"
+record = struct.pack("<III", 512, 11, len(data)) + data  # 11: Save As
+open(sys.argv[1], "wb").write(struct.pack("<IIII", 17, len(record), 1, 200) + b"\0" + record)
+PY
+vbs "o.PlayOperation \"$(winpath "$E2E_WORK/saveas.mac")\"" >/dev/null
+for _ in $(seq 1 40); do [ -f "$E2E_WORK/copy.txt" ] && break; sleep 0.25; done
+expect_eq "Save As played back writes the recorded name" "opened|" "$(text_of "$E2E_WORK/copy.txt" 2>/dev/null)"
 before=$(probe titles | wc -l)
 probe command 32808 >/dev/null
 probe command 57600 >/dev/null

@@ -38,4 +38,27 @@ std::optional<OpenDialogChoice> DecodeOpenDialogChoice(std::string_view in) {
   return c;
 }
 
+std::string EncodeSaveAsRecord(const SaveAsRecord& c) {
+  std::string out;
+  AppendLe32(out, static_cast<std::uint32_t>(c.code));
+  AppendLe32(out, static_cast<std::uint32_t>(c.lineEnd));
+  out += c.path;
+  out.push_back('\0');
+  return out;
+}
+
+std::optional<SaveAsRecord> DecodeSaveAsRecord(std::string_view in) {
+  std::uint32_t code = 0, lineEnd = 0;
+  if (!TakeLe32(in, code) || !TakeLe32(in, lineEnd)) return std::nullopt;
+  if (code > static_cast<std::uint32_t>(CharCodeId::kEuc) || lineEnd > static_cast<std::uint32_t>(LineEndId::kLf))
+    return std::nullopt;
+  const std::size_t end = in.find('\0');
+  if (end == std::string_view::npos || end == 0 || end + 1 != in.size()) return std::nullopt;
+  SaveAsRecord c;
+  c.code = static_cast<CharCodeId>(code);
+  c.lineEnd = static_cast<LineEndId>(lineEnd);
+  c.path.assign(in.substr(0, end));
+  return c;
+}
+
 }  // namespace quelt

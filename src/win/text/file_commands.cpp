@@ -180,9 +180,44 @@ SaveOutcome SaveTextDocument(CNorbDoc& doc, const std::string& path) {
   return r;
 }
 
+namespace {
+
+// Set while the Save As command runs: only its dialog is recorded (a Save of
+// an untitled document records the Save command instead).
+bool g_saveAsCommand = false;
+
+// The save dialog of Save As, recorded for playback; during playback the
+// recorded choice is taken instead.
+class RecordedSaveAsDialog : public SaveAsDialog {
+ public:
+  explicit RecordedSaveAsDialog(SaveAsDialog& dialog) : dialog_(dialog) {}
+  bool Run(const SaveAsRequest& request, SaveAsChoice& choice) override {
+    if (!g_saveAsCommand) return dialog_.Run(request, choice);
+    std::string played;
+    if (CabinetRecorder().TakePlaybackData(ID_FILE_SAVE_AS, played)) {
+      const std::optional<SaveAsRecord> r = DecodeSaveAsRecord(played);
+      if (!r) return false;
+      choice.path = r->path;
+      choice.code = r->code;
+      choice.lineEnd = r->lineEnd;
+      return true;
+    }
+    if (!dialog_.Run(request, choice)) return false;
+    CabinetRecorder().RecordOperation(ID_FILE_SAVE_AS, EncodeSaveAsRecord(SaveAsRecord{choice.path, choice.code,
+                                                                                        choice.lineEnd}));
+    return true;
+  }
+
+ private:
+  SaveAsDialog& dialog_;
+};
+
+}  // namespace
+
 bool DoSaveTextDocument(CNorbDoc& doc, const std::string* path, bool replace) {
   CQueltApp* app = CQueltApp::Get();
-  WinSaveAsDialog dialog(app->MainHwnd(), doc.IsHtml());
+  WinSaveAsDialog windowDialog(app->MainHwnd(), doc.IsHtml());
+  RecordedSaveAsDialog dialog(windowDialog);
   const DocumentNames names{doc.PathName(), doc.Title(), app->CurrentCabinet().DocumentType()};
   const DoSaveOutcome r = DoSave(app->Files(), doc.Store(), path, names, dialog,
                                  [&doc](const std::string& p) { return SaveTextDocument(doc, p); });
@@ -212,7 +247,9 @@ bool OnTextFileCommand(CNorbDoc& doc, UINT id) {
       SaveCommand(doc);
       return true;
     case ID_FILE_SAVE_AS:
+      g_saveAsCommand = true;
       DoSaveTextDocument(doc, nullptr, true);
+      g_saveAsCommand = false;
       return true;
     case ID_FILE_CLOSE:
       if (SaveModifiedTextDocument(doc)) doc.OnCloseDocument();

@@ -30,5 +30,17 @@ TEST(OpenRecord, RoundTripAndRefusals) {
   EXPECT_FALSE(DecodeOpenDialogChoice(empty));  // an empty path
 }
 
+TEST(OpenRecord, SaveAsRoundTripAndRefusals) {
+  const SaveAsRecord c{"C:\\out.txt", CharCodeId::kJis, LineEndId::kLf};
+  const std::string rec = EncodeSaveAsRecord(c);
+  EXPECT_EQ(DecodeSaveAsRecord(rec), c);
+  for (std::size_t n = 0; n < rec.size(); ++n) EXPECT_FALSE(DecodeSaveAsRecord(rec.substr(0, n))) << n;
+  EXPECT_FALSE(DecodeSaveAsRecord(rec + "x"));  // bytes after the path
+  std::string bad = rec;
+  bad[4] = 7;  // no such line end
+  EXPECT_FALSE(DecodeSaveAsRecord(bad));
+  EXPECT_FALSE(DecodeSaveAsRecord(EncodeSaveAsRecord(SaveAsRecord{})));  // no path
+}
+
 }  // namespace
 }  // namespace quelt
