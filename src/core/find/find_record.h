@@ -14,8 +14,6 @@
 
 namespace quelt {
 
-constexpr int kOperationFindDialog = 304;
-constexpr int kOperationFindBox = 305;
 
 // One notification of the find or replace dialog: what was pressed and
 // with which strings and options. Playback hands the same request to the

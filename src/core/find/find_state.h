@@ -1,5 +1,4 @@
-// What the application remembers of searching: the last search string and
-// replacement, the last direction and case flag, the dialog options that are
+// What the application remembers of searching: the last direction and case flag, the dialog options that are
 // not settings, and the histories the dialogs' combo boxes and the tool bar's
 // find box show.
 #pragma once
@@ -28,8 +27,6 @@ class SearchHistory {
 };
 
 struct SearchState {
-  std::string text;         // the last search string (at most 80 bytes)
-  std::string replacement;  // the last replacement (at most 80 bytes)
   bool down = true;
   bool matchCase = false;
   bool regex = false;

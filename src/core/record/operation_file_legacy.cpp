@@ -70,7 +70,6 @@ std::optional<std::string> ConvertSearch(std::string_view data) {
 }  // namespace
 
 std::optional<std::string> ConvertLegacyRecords(std::string_view records, std::uint32_t count) {
-  static_assert(kOperationFindDialog == kOpSearch);
   Reader in(records);
   std::string out;
   for (std::uint32_t n = 0; n < count; ++n) {

@@ -470,7 +470,7 @@ void CQueltApp::UpdateRecentMenus() {
 bool CQueltApp::OnCommand(UINT id) {
   if (recording_.OnCommand(id, MainHwnd())) return true;
   if (id == kCmdCustomise) {
-    CustomiseContext context{keys_.get(), &files_, paths_.exeFolder};
+    CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
     ShowCustomiseSheet(MainHwnd(), context);
     if (context.listWanted) WriteKeyListDocument(context);
     return true;

@@ -7,6 +7,7 @@
 #include "app/command_table.h"
 #include "app/quelt_app.h"
 #include "base/messages.h"
+#include "cabinet/cabinet_sheet.h"
 #include "framework/win_text.h"
 #include "keys/bindable_commands.h"
 #include "keys/key_list.h"
@@ -119,7 +120,7 @@ INT_PTR CALLBACK KeyboardProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
         case IDC_KEYS_REMOVE: {
           const LRESULT i = SendDlgItemMessageW(page, IDC_KEYS_BINDINGS, LB_GETCURSEL, 0, 0);
           if (i == LB_ERR || !s->context->keys->Remove(static_cast<std::size_t>(i))) {
-            CQueltApp::Get()->GetHost().Beep();
+            s->context->host->Beep();
           } else {
             FillBindings(page, *s);
           }
@@ -149,15 +150,10 @@ std::wstring SheetTitle() {
 }  // namespace
 
 void ShowCustomiseSheet(HWND owner, CustomiseContext& context) {
-  if (!context.keys || !context.files) return;
+  if (!context.keys || !context.files || !context.host) return;
   PageState state;
   state.context = &context;
-  PROPSHEETPAGEW page{};
-  page.dwSize = sizeof page;
-  page.dwFlags = PSP_DEFAULT;
-  page.hInstance = GetModuleHandleW(nullptr);
-  page.pszTemplate = MAKEINTRESOURCEW(IDD_KEYBOARD_PAGE);
-  page.pfnDlgProc = KeyboardProc;
+  PROPSHEETPAGEW page = MakePage(IDD_KEYBOARD_PAGE, KeyboardProc);
   page.lParam = reinterpret_cast<LPARAM>(&state);
   const std::wstring title = SheetTitle();
   PROPSHEETHEADERW header{};
@@ -178,7 +174,7 @@ void WriteKeyListDocument(const CustomiseContext& context) {
   const std::string text =
       KeyListDocument(context.keys->Bindings(), BindableCommands(), operations, {}, IsEnglishInterface());
   if (!app->NewTextDocument()) {
-    app->GetHost().Beep();
+    context.host->Beep();
     return;
   }
   if (CNorbEV* edit = ActiveEditWindow()) edit->PasteText(text, false);

@@ -10,6 +10,7 @@
 namespace quelt {
 class KeyTable;
 class FileSystem;
+class Host;
 }  // namespace quelt
 
 namespace quelt::win {
@@ -17,6 +18,7 @@ namespace quelt::win {
 struct CustomiseContext {
   KeyTable* keys = nullptr;
   FileSystem* files = nullptr;
+  Host* host = nullptr;
   std::string exeFolder;  // where the operation files are kept
   bool listWanted = false;  // "一覧作成" closed the sheet
 };

@@ -44,6 +44,7 @@ class CNorbDoc;
 class View;
 class EvDropTarget;
 class FindService;
+class CQueltApp;
 
 // The hint an edit window sends the other views of its document after it
 // changed the text and laid it out again.
@@ -209,6 +210,9 @@ class CNorbEV {
   int FirstColumn() const { return firstColumn_; }
 
  private:
+  // The application hands over the settings, the host, searching and the
+  // recorder once.
+  CNorbEV(CNorbDoc& doc, View* owner, CQueltApp& app);
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 

@@ -59,11 +59,15 @@ void DrawTabMark(HDC dc, HPEN pen, int left, int right, int cy) {
 }  // namespace
 
 // Built here, where the colouring types are complete.
-CNorbEV::CNorbEV(CNorbDoc& doc, View* owner)
-    : doc_(doc), owner_(owner), settings_(CQueltApp::Get()->Settings()),
-      host_(CQueltApp::Get()->GetHost()),
-      find_(CQueltApp::Get()->Find()),
-      recorder_(CQueltApp::Get()->GetRecording().Recorder()) {}
+CNorbEV::CNorbEV(CNorbDoc& doc, View* owner) : CNorbEV(doc, owner, *CQueltApp::Get()) {}
+
+CNorbEV::CNorbEV(CNorbDoc& doc, View* owner, CQueltApp& app)
+    : doc_(doc),
+      owner_(owner),
+      settings_(app.Settings()),
+      host_(app.GetHost()),
+      find_(app.Find()),
+      recorder_(app.GetRecording().Recorder()) {}
 
 CNorbEV::~CNorbEV() {
   if (hwnd_) {

@@ -185,12 +185,9 @@ void CNorbEV::OnFindReplaceMessage(const FindRequest& request) {
   } else {
     FindNext(request.text, request.down, request.matchCase);
   }
-  state.text = CutSearchText(request.text);
-  state.texts.Add(state.text);
-  if (request.replace || request.replaceAll) {
-    state.replacement = CutSearchText(request.replacement);
-    state.replacements.Add(state.replacement);
-  }
+  // The newest history entries are the last search string and replacement.
+  state.texts.Add(CutSearchText(request.text));
+  if (request.replace || request.replaceAll) state.replacements.Add(CutSearchText(request.replacement));
   state.matchCase = request.matchCase;
   state.down = request.down;
   find_.RefreshHistories();
@@ -215,7 +212,6 @@ void CNorbEV::FindBoxSearch(const std::string& text, bool down) {
   if (HasBoxSelection()) CancelSelection();
   SearchState& state = find_.State();
   state.texts.Add(text);
-  state.text = text;
   find_.RefreshHistories();
   recorder_.Record(kOpFindBox, down ? 1 : 0, EncodeFindBoxText(text));
   FindNext(text, down, state.matchCase);
