@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
+#include "app/command_ids.h"
 #include "app/quelt_app.h"
+#include "cabinet/cabinet_recorder.h"
 #include "res/settings_ids.h"
 #include "settings/settings_pages.h"
 
@@ -16,16 +19,6 @@ std::wstring SheetTitle() {
   const int n =
       LoadStringW(GetModuleHandleW(nullptr), IDS_COMMON_SETTINGS_TITLE, reinterpret_cast<LPWSTR>(&text), 0);
   return n > 0 ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring(L"Settings");
-}
-
-// The values of the opened pages go into the record. Every page was checked
-// when it was confirmed, so nothing is refused here.
-void ApplyOpenedPages(const CommonSettingsSheet& sheet, AppSettings& s) {
-  if (sheet.editOpened) sheet.edit.Apply(s);
-  if (sheet.displayOpened) sheet.display.Apply(s);
-  if (sheet.foldersOpened) sheet.folders.Apply(s);
-  if (sheet.scrollOpened) sheet.scroll.Apply(s);
-  if (sheet.rulerOpened) sheet.ruler.Apply(s);
 }
 
 }  // namespace
@@ -70,29 +63,43 @@ bool AnswerPageNotify(HWND page, LPARAM lp, ReadPage read, INT_PTR& result) {
   return true;
 }
 
-bool ShowCommonSettings(HWND owner) {
-  CQueltApp* app = CQueltApp::Get();
-  const AppSettings before = app->Settings();
-  CommonSettingsSheet sheet;
-  sheet.edit = EditPageValues::FromSettings(before);
-  sheet.display = DisplayPageValues::FromSettings(before);
-  sheet.folders = FolderPageValues::FromSettings(before);
-  sheet.scroll = ScrollPageValues::FromSettings(before);
-  sheet.ruler = RulerPageValues::FromSettings(before);
+namespace {
+
+// Shows the sheet; true when the user confirmed it.
+bool AskCommonSettings(HWND owner, CommonSettingsSheet& sheet) {
   PROPSHEETPAGEW pages[] = {EditSettingsPage(sheet), DisplaySettingsPage(sheet), FolderSettingsPage(sheet),
                             ScrollSettingsPage(sheet), RulerSettingsPage(sheet)};
   const std::wstring title = SheetTitle();
   PROPSHEETHEADERW header{};
   header.dwSize = sizeof header;
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-  header.hwndParent = owner ? owner : app->MainHwnd();
+  header.hwndParent = owner;
   header.hInstance = GetModuleHandleW(nullptr);
   header.pszCaption = title.c_str();
   header.nPages = static_cast<UINT>(sizeof pages / sizeof pages[0]);
   header.ppsp = pages;
-  if (PropertySheetW(&header) <= 0) return false;
+  return PropertySheetW(&header) > 0;
+}
 
-  ApplyOpenedPages(sheet, app->Settings());
+}  // namespace
+
+bool ShowCommonSettings(HWND owner) {
+  CQueltApp* app = CQueltApp::Get();
+  const AppSettings before = app->Settings();
+  // The menu's command and the tool bar's are one sheet; both are recorded
+  // as the tool bar's, the one that has a place among the recorded commands.
+  std::string data;
+  std::optional<CommonSettingsSheet> played;
+  if (CabinetRecorder().TakePlaybackData(kCmdCommonSettingsBar, data)) {
+    played = DecodeCommonSettingsRecord(data, before);
+    if (!played) return false;
+  }
+  CommonSettingsSheet sheet = played ? *played : CommonSettingsSheet::FromSettings(before);
+  if (!played && !AskCommonSettings(owner ? owner : app->MainHwnd(), sheet)) return false;
+  // Every page was checked when it was confirmed; a played record can still
+  // be refused by a page whose rule depends on the other settings.
+  if (!ApplyCommonSettingsChoice(sheet, app->Settings())) return false;
+  CabinetRecorder().RecordOperation(kCmdCommonSettingsBar, EncodeCommonSettingsRecord(sheet));
   // A second start reads "MultiInstance" before this instance ends.
   if (app->Settings().multiInstance != before.multiInstance) app->OnMultiInstanceChanged();
   app->OnCommonSettingsChanged(before);

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "app/common_settings_pages.h"
+#include "app/common_settings_record.h"
 #include "cabinet/cabinet_dialog_util.h"
 
 namespace quelt::win {
@@ -17,15 +17,7 @@ namespace quelt::win {
 // One showing of the sheet. Each page reads its controls into its values
 // when it is left or confirmed; the record takes the values of the pages
 // that were opened only after the whole sheet is confirmed.
-struct CommonSettingsSheet {
-  EditPageValues edit;
-  DisplayPageValues display;
-  FolderPageValues folders;
-  ScrollPageValues scroll;
-  RulerPageValues ruler;
-  bool editOpened = false, displayOpened = false, foldersOpened = false;
-  bool scrollOpened = false, rulerOpened = false;
-};
+using CommonSettingsSheet = CommonSettingsChoice;
 
 PROPSHEETPAGEW EditSettingsPage(CommonSettingsSheet& sheet);
 PROPSHEETPAGEW DisplaySettingsPage(CommonSettingsSheet& sheet);

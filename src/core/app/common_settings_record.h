@@ -1,0 +1,41 @@
+// One confirmed showing of the common-settings sheet: the values of every
+// page and which pages were opened. The record of the sheet's command keeps
+// it for playback, which applies the same pages without showing the sheet.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/common_settings_pages.h"
+
+namespace quelt {
+
+struct CommonSettingsChoice {
+  EditPageValues edit;
+  DisplayPageValues display;
+  FolderPageValues folders;
+  ScrollPageValues scroll;
+  RulerPageValues ruler;
+  bool editOpened = false, displayOpened = false, foldersOpened = false;
+  bool scrollOpened = false, rulerOpened = false;
+
+  static CommonSettingsChoice FromSettings(const AppSettings& settings);
+};
+
+// Applies the pages that were opened, all or none: false (settings
+// unchanged) when a page refuses one of its fields.
+bool ApplyCommonSettingsChoice(const CommonSettingsChoice& choice, AppSettings& settings);
+
+// The recorded data: a word with a bit for each opened page (edit 1,
+// display 2, folders 4, scroll 8, ruler 16), then for each opened page in
+// that order a word of its check boxes (the first box in bit 0) and its
+// texts each followed by a zero byte; the ruler page has its four colours
+// as words in place of texts.
+std::string EncodeCommonSettingsRecord(const CommonSettingsChoice& choice);
+// Nullopt for data that is short, long, has an unknown page bit or a text
+// without its zero byte. Pages not in the data keep the values of from.
+std::optional<CommonSettingsChoice> DecodeCommonSettingsRecord(std::string_view data,
+                                                               const AppSettings& from);
+
+}  // namespace quelt
