@@ -44,6 +44,9 @@ check() {
 expect_eq() {
   if [ "$2" == "$3" ]; then pass; else fail "$1: expected '$2', got '$3'"; fi
 }
+expect_ne() {
+  if [ "$2" != "$3" ]; then pass; else fail "$1: both \"$2\""; fi
+}
 
 winpath() { echo "Z:$(realpath -m "$1" | tr '/' '\\')"; }
 

@@ -41,14 +41,21 @@ xdotool mousemove --window "$win" 300 300 click 1
 xdotool key ctrl+Home
 sleep 0.3
 
-# 1. Record: "abc", Enter, Up, End, "X".
+# 1. Record: "abc", Enter, Up, End, "X". The recording pane counts the
+# records.
+pane() { probe pane 9 | sed 's/ *$//'; }
+expect_eq "the recording pane is empty while idle" "" "$(pane)"
 probe command 32808 >/dev/null
 sleep 0.3
+expect_eq "the recording pane shows the count" "記録中 0" "$(pane)"
 xdotool type --delay 60 "abc"
 xdotool key Return Up End
 xdotool type --delay 60 "X"
 sleep 0.3
+expect_eq "every key is a record" "記録中 7" "$(pane)"
 probe command 32808 >/dev/null
+sleep 0.3
+expect_eq "the recording pane empties when recording ends" "" "$(pane)"
 vbs 'o.FileSave' >/dev/null
 sleep 0.3
 expect_eq "the keys were typed" "abcX|" "$(text_of "$E2E_WORK/rec.txt")"
@@ -176,6 +183,60 @@ probe command 32808 >/dev/null
 probe command 32809 >/dev/null
 sleep 0.5
 expect_eq "a recorded new makes a document when played" "$((before + 2))" "$(probe titles | wc -l)"
+
+# 9. The common settings: the sheet opened from the menu is recorded with
+# what was confirmed and plays back without showing itself. "MultiInstance"
+# reaches the settings file as soon as the sheet is confirmed.
+toggle_multi_instance() {
+  (probe command 32881 >/dev/null &)
+  wait_window "共通設定" 20 || return 1
+  focus "共通設定"
+  xdotool key alt+i; sleep 0.3
+  xdotool key Return
+  for _ in $(seq 1 40); do probe popups | grep -q "共通設定" || return 0; sleep 0.25; done
+  return 1
+}
+# The settings file reaches the disk a moment after it is written.
+multi_instance_after() {
+  local was=$1 now
+  for _ in $(seq 1 40); do
+    now=$(settings_value MultiInstance)
+    [ "$now" != "$was" ] && break
+    sleep 0.25
+  done
+  echo "$now"
+}
+initial=$(settings_value MultiInstance)
+probe command 32808 >/dev/null
+check "the sheet is confirmed while recording" toggle_multi_instance
+probe command 32808 >/dev/null
+recorded=$(multi_instance_after "$initial")
+check "the unrecorded sheet is confirmed" toggle_multi_instance
+expect_ne "the sheet changed the setting back" "$recorded" "$(multi_instance_after "$recorded")"
+probe command 32809 >/dev/null
+expect_eq "playback confirms the recorded values" "$recorded" "$(multi_instance_after "$(settings_value MultiInstance)")"
+expect_eq "playback does not show the sheet" "" "$(probe popups | grep "共通設定")"
+
+# 10. Save of an untitled document asks for a name while recording; the
+# name is recorded and playback saves there without asking.
+probe command 32808 >/dev/null
+probe command 57600 >/dev/null
+sleep 0.5
+xdotool type --delay 60 "zz"
+(probe command 57603 >/dev/null &)
+check "Save of an untitled document asks for a name" wait_window "名前を付けて保存" 20
+focus "名前を付けて保存"
+xdotool type --delay 30 "$(winpath "$E2E_WORK/untitled.txt")"
+xdotool key Return
+for _ in $(seq 1 40); do [ -f "$E2E_WORK/untitled.txt" ] && break; sleep 0.25; done
+probe command 32808 >/dev/null
+expect_eq "the named file is saved" "zz" "$(text_of "$E2E_WORK/untitled.txt" 2>/dev/null)"
+rm -f "$E2E_WORK/untitled.txt"
+probe command 32809 >/dev/null
+for _ in $(seq 1 40); do [ -f "$E2E_WORK/untitled.txt" ] && break; sleep 0.25; done
+expect_eq "playback saves the new document under the recorded name" "zz" \
+  "$(text_of "$E2E_WORK/untitled.txt" 2>/dev/null)"
+expect_eq "playback shows no save dialog" "" "$(probe popups | grep "名前を付けて保存")"
 
 run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30

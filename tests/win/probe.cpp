@@ -4,6 +4,7 @@
 // the editor shows with the command data the editor is built from.
 //
 //   probe status                      prints pane 0 of the status bar
+//   probe pane N                      prints pane N of the status bar
 //   probe walkmenu MENU [options]     walks every popup of the menu bar
 //                                     (2, 3, 4) or the window-bar menu (170)
 //       --popup N        only the N-th popup (0-based)
@@ -128,6 +129,10 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"status") {
     std::printf("%s\n", probe::Utf8(probe::StatusText(frame)).c_str());
+    return 0;
+  }
+  if (command == L"pane" && argc == 3) {
+    std::printf("%s\n", probe::Utf8(probe::StatusPaneText(frame, _wtoi(argv[2]))).c_str());
     return 0;
   }
   if (command == L"titles") {

@@ -1,5 +1,7 @@
 #include "probe_ui.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace probe {
@@ -75,6 +77,34 @@ std::wstring WindowText(HWND hwnd) {
 std::wstring StatusText(HWND frame) {
   HWND bar = FindChildOfClass(frame, L"msctls_statusbar32");
   return bar ? WindowText(bar) : L"";
+}
+
+std::wstring StatusPaneText(HWND frame, int pane) {
+  HWND bar = FindChildOfClass(frame, L"msctls_statusbar32");
+  if (!bar) return L"";
+  // SB_GETTEXTW writes into the editor's memory: the text is read back
+  // from a buffer made in its process.
+  DWORD pid = 0;
+  GetWindowThreadProcessId(bar, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return L"";
+  constexpr SIZE_T kChars = 512;
+  void* remote = VirtualAllocEx(process, nullptr, kChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+  std::wstring text;
+  DWORD_PTR got = 0;
+  if (remote && SendMessageTimeoutW(bar, SB_GETTEXTLENGTHW, pane, 0, SMTO_ABORTIFHUNG, 3000, &got) &&
+      LOWORD(got) < kChars &&
+      SendMessageTimeoutW(bar, SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 3000, &got)) {
+    wchar_t buffer[kChars] = L"";
+    SIZE_T read = 0;
+    if (ReadProcessMemory(process, remote, buffer, sizeof buffer, &read)) {
+      buffer[kChars - 1] = 0;
+      text = buffer;
+    }
+  }
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return text;
 }
 
 void SetStatusText(HWND frame, const std::wstring& text) {

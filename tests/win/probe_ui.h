@@ -1,6 +1,7 @@
 // What the probe sees of the running editor and how it presses keys and
 // moves the pointer: only interfaces that work across processes (window
-// texts through WM_GETTEXT/WM_SETTEXT, window rectangles, injected input).
+// texts through WM_GETTEXT/WM_SETTEXT, window rectangles, injected input,
+// and a buffer in the editor's process for a status pane's text).
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,8 @@ HWND FindChildWithId(HWND parent, int id, const wchar_t* className);
 
 // Pane 0 of the frame's status bar.
 std::wstring StatusText(HWND frame);
+// The text of one pane of the frame's status bar.
+std::wstring StatusPaneText(HWND frame, int pane);
 // Writes pane 0 of the frame's status bar (a mark the probe can see change).
 void SetStatusText(HWND frame, const std::wstring& text);
 

@@ -182,19 +182,23 @@ SaveOutcome SaveTextDocument(CNorbDoc& doc, const std::string& path) {
 
 namespace {
 
-// Set while the Save As command runs: only its dialog is recorded (a Save of
-// an untitled document records the Save command instead).
-bool g_saveAsCommand = false;
+// The command whose save dialog is recorded while it runs: Save As, or a
+// Save that asks for a name. A Save of an untitled document reached another
+// way (closing a modified document) shows its dialog as it is.
+UINT g_saveDialogCommand = 0;
 
-// The save dialog of Save As, recorded for playback; during playback the
-// recorded choice is taken instead.
+// The save dialog of those commands, recorded for playback with the choice
+// made; during playback the recorded choice is taken instead. A Save played
+// back without a choice (recorded while its document had a name) can only
+// ask for one.
 class RecordedSaveAsDialog : public SaveAsDialog {
  public:
   explicit RecordedSaveAsDialog(SaveAsDialog& dialog) : dialog_(dialog) {}
   bool Run(const SaveAsRequest& request, SaveAsChoice& choice) override {
-    if (!g_saveAsCommand) return dialog_.Run(request, choice);
+    const UINT id = g_saveDialogCommand;
+    if (id == 0) return dialog_.Run(request, choice);
     std::string played;
-    if (CabinetRecorder().TakePlaybackData(ID_FILE_SAVE_AS, played)) {
+    if (CabinetRecorder().TakePlaybackData(id, played) && !played.empty()) {
       const std::optional<SaveAsRecord> r = DecodeSaveAsRecord(played);
       if (!r) return false;
       choice.path = r->path;
@@ -203,14 +207,24 @@ class RecordedSaveAsDialog : public SaveAsDialog {
       return true;
     }
     if (!dialog_.Run(request, choice)) return false;
-    CabinetRecorder().RecordOperation(ID_FILE_SAVE_AS, EncodeSaveAsRecord(SaveAsRecord{choice.path, choice.code,
-                                                                                        choice.lineEnd}));
+    CabinetRecorder().RecordOperation(id, EncodeSaveAsRecord(SaveAsRecord{choice.path, choice.code, choice.lineEnd}));
     return true;
   }
 
  private:
   SaveAsDialog& dialog_;
 };
+
+// Runs a save command with its dialog recorded.
+void RunSaveCommand(UINT id, CNorbDoc& doc) {
+  g_saveDialogCommand = id;
+  if (id == ID_FILE_SAVE) {
+    SaveCommand(doc);
+  } else {
+    DoSaveTextDocument(doc, nullptr, true);
+  }
+  g_saveDialogCommand = 0;
+}
 
 }  // namespace
 
@@ -238,18 +252,17 @@ bool SaveModifiedTextDocument(CNorbDoc& doc) {
 
 bool OnTextFileCommand(CNorbDoc& doc, UINT id) {
   CQueltApp* app = CQueltApp::Get();
-  // The commands without a dialog of their own are recorded as they are.
-  if (id == ID_FILE_SAVE || id == ID_FILE_CLOSE || id == ID_FILE_CLOSE_ALL || id == ID_FILE_SAVE_ALL) {
+  // The commands without a dialog of their own are recorded as they are; a
+  // Save that asks for a name is recorded with the name by its dialog.
+  const bool saveAsks = id == ID_FILE_SAVE && SaveNeedsDialog(app->Files(), doc.PathName());
+  if ((id == ID_FILE_SAVE && !saveAsks) || id == ID_FILE_CLOSE || id == ID_FILE_CLOSE_ALL ||
+      id == ID_FILE_SAVE_ALL) {
     CabinetRecorder().RecordOperation(id, {});
   }
   switch (id) {
     case ID_FILE_SAVE:
-      SaveCommand(doc);
-      return true;
     case ID_FILE_SAVE_AS:
-      g_saveAsCommand = true;
-      DoSaveTextDocument(doc, nullptr, true);
-      g_saveAsCommand = false;
+      RunSaveCommand(id, doc);
       return true;
     case ID_FILE_CLOSE:
       if (SaveModifiedTextDocument(doc)) doc.OnCloseDocument();

@@ -53,7 +53,8 @@ UINT_PTR CALLBACK OpenHook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       // In English every file is taken as Shift-JIS.
       if (state->english) EnableWindow(GetDlgItem(dlg, IDC_OPEN_CODE), FALSE);
       ShowKindStatus(*state, state->kindIndex);
-      return TRUE;
+      // The file name keeps the focus: a name typed at once goes there.
+      return FALSE;
     }
     case WM_COMMAND:
       if (state && LOWORD(wp) == IDC_OPEN_KIND && HIWORD(wp) == CBN_SELCHANGE)

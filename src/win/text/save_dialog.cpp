@@ -45,7 +45,8 @@ UINT_PTR CALLBACK SaveHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
         SetPromptText(L"現在文書のｺｰﾄﾞ=" + Utf8ToWide(CharCodeListName(r.code)) + L" 改行=" +
                       Utf8ToWide(LineEndListName(r.lineEnd)));
       }
-      return TRUE;
+      // The file name keeps the focus: a name typed at once goes there.
+      return FALSE;
     }
     case WM_NOTIFY:
       if (state && reinterpret_cast<const NMHDR*>(lp)->code == CDN_FILEOK) {
