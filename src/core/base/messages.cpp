@@ -88,6 +88,14 @@ constexpr Entry kMessages[] = {
     {kMsgOperationFileWriteError,
      "マクロファイルの書き込みでエラーが発生しました。データは保存できません。",
      "An error occurred while writing the macro file. The data cannot be saved."},
+    {kMsgDataFileReadError,
+     "データファイルの読み込みでエラーが発生しました。対応するデータはデフォルト値となります。",
+     "An error occurred while reading the data file. The default values are used."},
+    {kMsgDataFileInvalid, "データファイルの内容が不正です。データは読み飛ばされます。",
+     "The data file is invalid. Its data is skipped."},
+    {kMsgDataFileWriteError,
+     "データファイルの書き込みでエラーが発生しました。対応するデータは保存できません。",
+     "An error occurred while writing the data file. The data cannot be saved."},
 };
 
 std::atomic<bool> g_english{false};

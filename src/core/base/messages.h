@@ -50,6 +50,9 @@ enum MessageId : int {
   kMsgBadOperationFileName = 59423,
   kMsgOperationFileExists = 59424,       // question: overwrite the operation file
   kMsgOperationFileWriteError = 59426,
+  kMsgDataFileReadError = 61700,         // a data file beside the executable cannot be read
+  kMsgDataFileInvalid = 61701,           // its content is invalid: the data is skipped
+  kMsgDataFileWriteError = 61702,        // it cannot be written: the data is not saved
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
