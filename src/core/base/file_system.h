@@ -23,9 +23,21 @@ struct FileInfo {
   FileTime modified;
 };
 
+// The attribute bits of a folder entry. `normal` is the platform's "no other
+// attribute" bit; a file written by this program has `archive` set.
+struct FileAttributes {
+  bool readOnly = false;
+  bool hidden = false;
+  bool system = false;
+  bool archive = false;
+  bool normal = false;
+  bool operator==(const FileAttributes&) const = default;
+};
+
 struct DirEntry {
   std::string name;  // name only, no folder
   bool isDirectory = false;
+  FileAttributes attributes;
 };
 
 class FileSystem {
@@ -36,6 +48,21 @@ class FileSystem {
   // False when the file cannot be opened or read.
   virtual bool ReadFile(const std::string& path, std::string& out,
                         std::uint64_t maxBytes = UINT64_MAX) = 0;
+  // Reads at most maxBytes bytes from byte `offset` of the file into out
+  // (empty at or past the end). False when the file cannot be opened or
+  // read. The default reads the file from its start; file systems that can
+  // seek override it.
+  virtual bool ReadRange(const std::string& path, std::uint64_t offset, std::uint64_t maxBytes,
+                         std::string& out) {
+    const std::uint64_t upTo = offset > UINT64_MAX - maxBytes ? UINT64_MAX : offset + maxBytes;
+    if (!ReadFile(path, out, upTo)) return false;
+    if (offset >= out.size()) {
+      out.clear();
+    } else {
+      out.erase(0, static_cast<std::size_t>(offset));
+    }
+    return true;
+  }
   // Writes data as the whole new content of path. The old file (if any) is
   // replaced only after every byte has been written and flushed, so a failed
   // write leaves it untouched. False on any failure.
@@ -47,7 +74,7 @@ class FileSystem {
   virtual bool RemoveFile(const std::string& path) = 0;
   // Moves (renames) a file; fails when `to` exists.
   virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
-  // The entries of a folder, without "." and "..".
+  // The entries of a folder, without "." and "..", in the platform's order.
   virtual bool ListFolder(const std::string& path, std::vector<DirEntry>& entries) = 0;
 
   bool Exists(const std::string& path) {
