@@ -96,6 +96,9 @@ constexpr Entry kMessages[] = {
     {kMsgDataFileWriteError,
      "データファイルの書き込みでエラーが発生しました。対応するデータは保存できません。",
      "An error occurred while writing the data file. The data cannot be saved."},
+    {kMsgGlobalSearchReport, "検索したファイルの数： %1\n\n見つかった個数        ： %2",
+     "Files searched: %1\n\nMatches found: %2"},
+    {kMsgGlobalSearchTitle, "ｸﾞﾛｰﾊﾞﾙ検索", "Find In Files"},
 };
 
 std::atomic<bool> g_english{false};

@@ -53,6 +53,8 @@ enum MessageId : int {
   kMsgDataFileReadError = 61700,         // a data file beside the executable cannot be read
   kMsgDataFileInvalid = 61701,           // its content is invalid: the data is skipped
   kMsgDataFileWriteError = 61702,        // it cannot be written: the data is not saved
+  kMsgGlobalSearchReport = 61710,        // %1 files searched, %2 matches found
+  kMsgGlobalSearchTitle = 61711,         // caption of the search over files
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
