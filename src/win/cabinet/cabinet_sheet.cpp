@@ -8,6 +8,7 @@
 #include "app/quelt_app.h"
 #include "cabinet/cabinet_recorder.h"
 #include "cabinet/cabinet_service.h"
+#include "framework/property_sheet.h"
 #include "res/cabinet_ids.h"
 
 namespace quelt::win {
@@ -23,12 +24,6 @@ bool PlayRecordedFormatChange() {
     service.AfterFormatChange(ApplyFormatPage(values, service.Cabinet().Working()));
   }
   return true;
-}
-
-std::wstring SheetTitle() {
-  const wchar_t* text = nullptr;
-  const int n = LoadStringW(GetModuleHandleW(nullptr), IDS_CABINET_SHEET_TITLE, reinterpret_cast<LPWSTR>(&text), 0);
-  return n > 0 ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring(L"Cabinet");
 }
 
 }  // namespace
@@ -51,17 +46,7 @@ bool ShowCabinetPages(unsigned mask) {
   if (mask & kCabinetPageKeyword) pages.push_back(KeywordPage());
   if (mask & kCabinetPageFilter) pages.push_back(FilterPage());
   if (mask & kCabinetPageFiles) pages.push_back(FilesPage());
-  if (pages.empty()) return false;
-  const std::wstring title = SheetTitle();
-  PROPSHEETHEADERW header{};
-  header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-  header.hwndParent = CQueltApp::Get()->MainHwnd();
-  header.hInstance = GetModuleHandleW(nullptr);
-  header.pszCaption = title.c_str();
-  header.nPages = static_cast<UINT>(pages.size());
-  header.ppsp = pages.data();
-  return PropertySheetW(&header) > 0;
+  return RunPropertySheet(CQueltApp::Get()->MainHwnd(), IDS_CABINET_SHEET_TITLE, pages);
 }
 
 }  // namespace quelt::win

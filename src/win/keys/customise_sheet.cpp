@@ -8,6 +8,7 @@
 #include "app/quelt_app.h"
 #include "base/messages.h"
 #include "cabinet/cabinet_sheet.h"
+#include "framework/property_sheet.h"
 #include "framework/win_text.h"
 #include "keys/bindable_commands.h"
 #include "keys/key_list.h"
@@ -141,12 +142,6 @@ INT_PTR CALLBACK KeyboardProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
   return FALSE;
 }
 
-std::wstring SheetTitle() {
-  const wchar_t* text = nullptr;
-  const int n = LoadStringW(GetModuleHandleW(nullptr), IDS_CUSTOMISE_TITLE, reinterpret_cast<LPWSTR>(&text), 0);
-  return n > 0 ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring(L"Customize");
-}
-
 }  // namespace
 
 void ShowCustomiseSheet(HWND owner, CustomiseContext& context) {
@@ -155,16 +150,7 @@ void ShowCustomiseSheet(HWND owner, CustomiseContext& context) {
   state.context = &context;
   PROPSHEETPAGEW page = MakePage(IDD_KEYBOARD_PAGE, KeyboardProc);
   page.lParam = reinterpret_cast<LPARAM>(&state);
-  const std::wstring title = SheetTitle();
-  PROPSHEETHEADERW header{};
-  header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-  header.hwndParent = owner;
-  header.hInstance = GetModuleHandleW(nullptr);
-  header.pszCaption = title.c_str();
-  header.nPages = 1;
-  header.ppsp = &page;
-  PropertySheetW(&header);
+  RunPropertySheet(owner, IDS_CUSTOMISE_TITLE, std::span<PROPSHEETPAGEW>(&page, 1));
 }
 
 void WriteKeyListDocument(const CustomiseContext& context) {

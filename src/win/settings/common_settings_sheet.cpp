@@ -8,20 +8,11 @@
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
 #include "cabinet/cabinet_recorder.h"
+#include "framework/property_sheet.h"
 #include "res/settings_ids.h"
 #include "settings/settings_pages.h"
 
 namespace quelt::win {
-namespace {
-
-std::wstring SheetTitle() {
-  const wchar_t* text = nullptr;
-  const int n =
-      LoadStringW(GetModuleHandleW(nullptr), IDS_COMMON_SETTINGS_TITLE, reinterpret_cast<LPWSTR>(&text), 0);
-  return n > 0 ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring(L"Settings");
-}
-
-}  // namespace
 
 PROPSHEETPAGEW MakeSettingsPage(int dialogId, DLGPROC proc, CommonSettingsSheet& sheet) {
   PROPSHEETPAGEW page{};
@@ -69,16 +60,7 @@ namespace {
 bool AskCommonSettings(HWND owner, CommonSettingsSheet& sheet) {
   PROPSHEETPAGEW pages[] = {EditSettingsPage(sheet), DisplaySettingsPage(sheet), FolderSettingsPage(sheet),
                             ScrollSettingsPage(sheet), RulerSettingsPage(sheet)};
-  const std::wstring title = SheetTitle();
-  PROPSHEETHEADERW header{};
-  header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-  header.hwndParent = owner;
-  header.hInstance = GetModuleHandleW(nullptr);
-  header.pszCaption = title.c_str();
-  header.nPages = static_cast<UINT>(sizeof pages / sizeof pages[0]);
-  header.ppsp = pages;
-  return PropertySheetW(&header) > 0;
+  return RunPropertySheet(owner, IDS_COMMON_SETTINGS_TITLE, pages);
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+// Modal property sheets: the cabinet sheet, the common settings and the
+// customisation sheet share this showing of their pages.
+#pragma once
+
+#include <windows.h>
+#include <prsht.h>
+
+#include <span>
+#include <string>
+
+namespace quelt::win {
+
+// A string of the program's resources; empty when it is missing.
+std::wstring ResourceString(UINT id);
+
+// Shows pages over owner under the resource string titleId, without an
+// Apply button; true when the user confirmed the sheet.
+bool RunPropertySheet(HWND owner, UINT titleId, std::span<PROPSHEETPAGEW> pages);
+
+}  // namespace quelt::win
