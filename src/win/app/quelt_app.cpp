@@ -19,6 +19,7 @@
 #include "frame/menu_builder.h"
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
+#include "framework/property_sheet.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
 #include "text/file_commands.h"
@@ -32,12 +33,6 @@ namespace quelt::win {
 namespace {
 
 constexpr const char* kSettingsSection = "Settings";
-
-std::wstring LoadResString(UINT id) {
-  const wchar_t* text = nullptr;
-  const int n = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-  return n > 0 ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring();
-}
 
 // The program's own command line, after its name, as Shift-JIS.
 std::string CommandTail() {
@@ -169,14 +164,14 @@ bool CQueltApp::InitInstance() {
   auto makeText = [this] { return std::make_unique<CNorbDoc>(openKind_, html_); };
   auto makeTextView = [] { return std::make_unique<CNorbView>(); };
   auto textMenu = [] { return BuildMenu(kMenuTextDocument).Release(); };
-  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), textMenu(), makeText,
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), makeText,
                                                makeTextView));
   // The HTML visual and cabinet file-list documents have their own windows
   // once those arrive; until then their templates show the text view with
   // the text document's menu bar.
-  AddDocTemplate(std::make_unique<DocTemplate>(IDR_HTMLTYPE, LoadResString(IDR_HTMLTYPE), textMenu(), makeText,
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_HTMLTYPE, ResourceString(IDR_HTMLTYPE), textMenu(), makeText,
                                                makeTextView));
-  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, LoadResString(IDR_TEXTTYPE), textMenu(), makeText,
+  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), makeText,
                                                makeTextView));
   automationServer_.Start(automation_.get());
 
@@ -469,6 +464,7 @@ void CQueltApp::UpdateRecentMenus() {
 
 bool CQueltApp::OnCommand(UINT id) {
   if (recording_.OnCommand(id, MainHwnd())) return true;
+  if (tagJumps_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
     ShowCustomiseSheet(MainHwnd(), context);
@@ -504,6 +500,7 @@ bool CQueltApp::OnCommand(UINT id) {
 
 bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (recording_.OnUpdateCommand(id, state)) return true;
+  if (tagJumps_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {

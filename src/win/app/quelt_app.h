@@ -19,6 +19,7 @@
 #include "automation/auto_int_factory.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_app.h"
+#include "global_search/tag_jumps.h"
 #include "keys/key_table.h"
 #include "record/recording.h"
 #include "search/find_service.h"
@@ -84,6 +85,8 @@ class CQueltApp : public WinApp {
   FindService& Find() { return find_; }
   // Operation recording and playback.
   Recording& GetRecording() { return recording_; }
+  // The tag jumps and the tag window.
+  TagJumps& Tags() { return tagJumps_; }
   // The key assignments ("<exe>.key"), read at start-up.
   KeyTable& Keys() { return *keys_; }
   // The key text a menu item shows after a tab, or "".
@@ -113,6 +116,7 @@ class CQueltApp : public WinApp {
   CabinetSettings cabinet_;
   FindService find_{settings_};
   Recording recording_{host_, files_};
+  TagJumps tagJumps_{*this};
   std::unique_ptr<KeyTable> keys_;
   CommandLine commandLine_;
   ClipHistory clips_;

@@ -44,6 +44,7 @@ class CNorbDoc;
 class View;
 class EvDropTarget;
 class FindService;
+class TagJumps;
 class CQueltApp;
 
 // The hint an edit window sends the other views of its document after it
@@ -328,6 +329,7 @@ class CNorbEV {
   Host& host_;
   FindService& find_;
   OperationRecorder& recorder_;
+  TagJumps& tags_;
   // While a recorded navigation key plays: its Shift and Ctrl, else -1.
   int playbackModifiers_ = -1;
   // The selection a search made.

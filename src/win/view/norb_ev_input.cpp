@@ -10,6 +10,7 @@
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+#include "view/norb_view.h"
 #include "record/operation_recorder.h"
 #include "view/selection_ranges.h"
 #include "framework/win_text.h"
@@ -312,7 +313,7 @@ void CNorbEV::OnLButtonUp(int x, int y) {
   if (selection_.active && !selection_.box && selection_.anchor == selection_.caret) selection_.active = false;
 }
 
-void CNorbEV::OnLButtonDblClk(int x, int y, WPARAM) {
+void CNorbEV::OnLButtonDblClk(int x, int y, WPARAM wp) {
   int column = 0;
   std::uint32_t line = 0;
   CellAt(x, y, column, line);
@@ -320,12 +321,20 @@ void CNorbEV::OnLButtonDblClk(int x, int y, WPARAM) {
   const TextOffset p = layout_->OffsetOfColumn(column, line, false).offset;
   const TextOffset length = doc_.Store().Length();
   if (p >= length) return;
-  // The word under the point; the caret goes to its end.
-  const WordSpan word = WordAt(*layout_, p);
-  const TextOffset from = word.start, to = std::max(word.end, word.start);
   dragging_ = false;
   KillTimer(hwnd_, kDragScrollTimer);
   ReleaseCapture();
+  // A result line of the global search jumps to the file and line it names.
+  if (!(wp & MK_CONTROL)) {
+    if (auto* view = dynamic_cast<CNorbView*>(owner_)) {
+      CancelSelection();
+      SetCaretOffset(p);
+      if (tags_.JumpFromCaretLine(*view)) return;
+    }
+  }
+  // The word under the point; the caret goes to its end.
+  const WordSpan word = WordAt(*layout_, p);
+  const TextOffset from = word.start, to = std::max(word.end, word.start);
   SetSelection(from, to);
 }
 

@@ -67,7 +67,8 @@ CNorbEV::CNorbEV(CNorbDoc& doc, View* owner, CQueltApp& app)
       settings_(app.Settings()),
       host_(app.GetHost()),
       find_(app.Find()),
-      recorder_(app.GetRecording().Recorder()) {}
+      recorder_(app.GetRecording().Recorder()),
+      tags_(app.Tags()) {}
 
 CNorbEV::~CNorbEV() {
   if (hwnd_) {

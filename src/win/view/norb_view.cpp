@@ -119,6 +119,16 @@ bool CNorbView::OnCommand(UINT id) {
     Doc()->Store().SetOverwritePermit(!Doc()->Store().OverwritePermit());
     return true;
   }
+  if (id == kCmdTagJumpCurrent || id == kCmdTagJumpNext || id == kCmdTagJumpPrev || id == kCmdTagWindow) {
+    if (edit_) edit_->RecordCommand(id);
+    TagJumps& tags = CQueltApp::Get()->Tags();
+    if (id == kCmdTagWindow) {
+      tags.ShowTagWindow();
+    } else {
+      tags.Jump(id, this);
+    }
+    return true;
+  }
   return edit_ && edit_->RunCommand(id);
 }
 
