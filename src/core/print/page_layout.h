@@ -1,7 +1,7 @@
 // The page layout of printing: one set for the application, edited in the
 // page-layout dialog and kept in the state file between runs.
 //
-// Stored form (276 bytes, little-endian, at offset 4 of the state file):
+// Stored form (280 bytes, little-endian, at offset 4 of the state file):
 //   60  print font (the platform's logical-font record; height in points)
 //   16  top, bottom, left and right margin (tenths of a millimetre)
 //    4  print line numbers (0/1)
@@ -21,7 +21,7 @@
 
 namespace quelt {
 
-constexpr std::size_t kPageLayoutBytes = 276;
+constexpr std::size_t kPageLayoutBytes = 280;
 constexpr std::size_t kMaxHeaderFooterText = 80;  // bytes of a header or footer text
 
 // Where a header or footer stands between the margins.
@@ -54,10 +54,10 @@ struct PageLayout {
   bool operator==(const PageLayout&) const = default;
 };
 
-// Appends the 276 bytes of the stored form.
+// Appends the 280 bytes of the stored form.
 void EncodePageLayout(const PageLayout& layout, std::string& out);
 
-// Reads the 276 bytes at the front of bytes (false when fewer remain). The
+// Reads the 280 bytes at the front of bytes (false when fewer remain). The
 // fields are taken leniently, since the file's own checks do not cover them:
 // a text is cut at its zero byte and to 80 bytes, a position outside 0-2 and
 // a flag other than 0/1 take their defaults.

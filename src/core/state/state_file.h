@@ -3,7 +3,7 @@
 //
 // Layout (little-endian):
 //     0   4  total length of the file in bytes
-//     4 276  the page layout of printing (print/page_layout.h)
+//     4 280  the page layout of printing (print/page_layout.h)
 //   284  12  counts of the three history lists (0-20 each)
 //   296   4  search option bits 0-2; bit 1 is stored inverted
 //   300   4  search subfolders (0/1)
@@ -104,8 +104,9 @@ StateBuild BuildStateFile(const StateFileData& data, std::string& out);
 // data came from the file.
 bool ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data);
 
-// Writes data to path. False, after kMsgDataFileWriteError, when the path is
-// empty or the file cannot be written.
+// Writes data to path. False when the path is empty (the executable's path
+// was not known: nothing is written) or, after kMsgDataFileWriteError, when
+// the file cannot be written.
 bool WriteStateFile(FileSystem& fs, Host& host, const std::string& path, const StateFileData& data);
 
 }  // namespace quelt
