@@ -24,9 +24,23 @@ bool MemoryFileSystem::ParentExists(const std::string& key) const {
 
 bool MemoryFileSystem::ReadFile(const std::string& path, std::string& out, std::uint64_t maxBytes) {
   auto it = files_.find(Key(path));
-  if (it == files_.end()) return false;
+  if (it == files_.end() || it->second.unreadable) return false;
   const std::string& d = it->second.data;
   out.assign(d, 0, static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, d.size())));
+  return true;
+}
+
+bool MemoryFileSystem::ReadRange(const std::string& path, std::uint64_t offset, std::uint64_t maxBytes,
+                                 std::string& out) {
+  auto it = files_.find(Key(path));
+  if (it == files_.end() || it->second.unreadable) return false;
+  const std::string& d = it->second.data;
+  if (offset >= d.size()) {
+    out.clear();
+    return true;
+  }
+  const std::uint64_t n = std::min<std::uint64_t>(maxBytes, d.size() - offset);
+  out.assign(d, static_cast<std::size_t>(offset), static_cast<std::size_t>(n));
   return true;
 }
 
@@ -97,17 +111,29 @@ bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<DirEntry>
     return parent == key;
   };
   for (const std::string& d : folders_) {
-    if (inFolder(d)) entries.push_back({FileNameOf(d), true});
+    if (inFolder(d)) entries.push_back(DirEntry{FileNameOf(d), true, FileAttributes{}});
   }
   for (const auto& [k, f] : files_) {
-    if (inFolder(k)) entries.push_back({f.name, false});
+    if (inFolder(k)) entries.push_back(DirEntry{f.name, false, f.attributes});
   }
   return true;
 }
 
 void MemoryFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
   auto it = files_.find(Key(path));
-  if (it != files_.end()) it->second.info.readOnly = readOnly;
+  if (it != files_.end()) it->second.info.readOnly = it->second.attributes.readOnly = readOnly;
+}
+
+void MemoryFileSystem::SetAttributes(const std::string& path, const FileAttributes& attributes) {
+  auto it = files_.find(Key(path));
+  if (it == files_.end()) return;
+  it->second.attributes = attributes;
+  it->second.info.readOnly = attributes.readOnly;
+}
+
+void MemoryFileSystem::FailReads(const std::string& path) {
+  auto it = files_.find(Key(path));
+  if (it != files_.end()) it->second.unreadable = true;
 }
 
 void MemoryFileSystem::SetModified(const std::string& path, const FileTime& time) {

@@ -1,4 +1,5 @@
-// The histories of the search over files: newest first, no two equal
+// The histories of the search over files (its own: the find dialog keeps 16
+// entries, uncut): newest first, no two equal
 // entries (exact comparison), at most 20 entries, each cut to a maximum
 // length at a character boundary.
 #pragma once
@@ -14,9 +15,9 @@ constexpr std::size_t kHistoryEntries = 20;
 constexpr std::size_t kSearchHistoryLength = 79;  // search strings
 constexpr std::size_t kMaskHistoryLength = 260;   // mask paths
 
-class SearchHistory {
+class GlobalSearchHistory {
  public:
-  explicit SearchHistory(std::size_t maxLength) : maxLength_(maxLength) {}
+  explicit GlobalSearchHistory(std::size_t maxLength) : maxLength_(maxLength) {}
 
   // Puts the entry (cut to the maximum length) at the front, removing an
   // equal one; the 21st entry falls off. An empty entry is not added.

@@ -51,6 +51,34 @@ bool WinFileSystem::ReadFile(const std::string& path, std::string& out, std::uin
   return true;
 }
 
+bool WinFileSystem::ReadRange(const std::string& path, std::uint64_t offset, std::uint64_t maxBytes,
+                              std::string& out) {
+  FileHandle h(CreateFileW(SjisToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(h.Get(), &size)) return false;
+  const std::uint64_t total = static_cast<std::uint64_t>(size.QuadPart);
+  out.clear();
+  if (offset >= total) return true;
+  const std::uint64_t want = std::min<std::uint64_t>(total - offset, maxBytes);
+  if (want > 0x7FFFFFFF) return false;
+  LARGE_INTEGER at;
+  at.QuadPart = static_cast<LONGLONG>(offset);
+  if (!SetFilePointerEx(h.Get(), at, nullptr, FILE_BEGIN)) return false;
+  out.resize(static_cast<std::size_t>(want));
+  std::size_t done = 0;
+  while (done < out.size()) {
+    DWORD got = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size() - done, 1u << 20));
+    if (!::ReadFile(h.Get(), out.data() + done, chunk, &got, nullptr)) return false;
+    if (got == 0) break;  // the file shrank meanwhile
+    done += got;
+  }
+  out.resize(done);
+  return true;
+}
+
 bool WinFileSystem::WriteFile(const std::string& path, const std::string& data) {
   // Write beside the target, flush, then replace: a failure on the way
   // leaves the old file as it was.
@@ -122,7 +150,14 @@ bool WinFileSystem::ListFolder(const std::string& path, std::vector<DirEntry>& e
   entries.clear();
   do {
     if (wcscmp(fd.cFileName, L".") == 0 || wcscmp(fd.cFileName, L"..") == 0) continue;
-    entries.push_back({WideToSjis(fd.cFileName), (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    const DWORD a = fd.dwFileAttributes;
+    FileAttributes attributes;
+    attributes.readOnly = (a & FILE_ATTRIBUTE_READONLY) != 0;
+    attributes.hidden = (a & FILE_ATTRIBUTE_HIDDEN) != 0;
+    attributes.system = (a & FILE_ATTRIBUTE_SYSTEM) != 0;
+    attributes.archive = (a & FILE_ATTRIBUTE_ARCHIVE) != 0;
+    attributes.normal = (a & FILE_ATTRIBUTE_NORMAL) != 0;
+    entries.push_back(DirEntry{WideToSjis(fd.cFileName), (a & FILE_ATTRIBUTE_DIRECTORY) != 0, attributes});
   } while (FindNextFileW(h, &fd));
   FindClose(h);
   return true;

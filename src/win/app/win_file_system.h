@@ -9,6 +9,7 @@ namespace quelt::win {
 class WinFileSystem : public FileSystem {
  public:
   bool ReadFile(const std::string& path, std::string& out, std::uint64_t maxBytes = UINT64_MAX) override;
+  bool ReadRange(const std::string& path, std::uint64_t offset, std::uint64_t maxBytes, std::string& out) override;
   bool WriteFile(const std::string& path, const std::string& data) override;
   bool GetInfo(const std::string& path, FileInfo& info) override;
   bool CreateFolder(const std::string& path) override;

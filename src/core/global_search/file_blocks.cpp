@@ -1,0 +1,87 @@
+#include "global_search/file_blocks.h"
+
+#include <algorithm>
+
+#include "base/sjis.h"
+#include "text/char_code.h"
+
+namespace quelt {
+
+std::uint32_t BlockCut(const std::string& block) {
+  const std::size_t crlf = block.rfind("\r\n");
+  if (crlf != std::string::npos) return static_cast<std::uint32_t>(crlf + 2);
+  // No line end: keep whole characters only.
+  const auto* b = reinterpret_cast<const std::uint8_t*>(block.data());
+  std::size_t i = 0;
+  while (i < block.size()) {
+    if (IsSjisLeadByte(b[i]) && i + 1 == block.size()) break;
+    i += SjisCharSize(b, block.size(), i);
+  }
+  return static_cast<std::uint32_t>(i > 0 ? i : block.size());
+}
+
+bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision, bool crlfEqualSjis) {
+  fs_ = &fs;
+  path_ = path;
+  converted_ = false;
+  text_.clear();
+  next_ = 0;
+  atEnd_ = false;
+  if (codeDecision == 1 || codeDecision < 0 || codeDecision > 3) {
+    std::string probe;
+    return fs.ReadRange(path, 0, 0, probe);
+  }
+  std::string sample;
+  if (!fs.ReadRange(path, 0, kDetectSampleBytes, sample)) return false;
+  const Detection d = Detect(reinterpret_cast<const std::uint8_t*>(sample.data()), sample.size(), crlfEqualSjis);
+  const CharCodeId code = codeDecision == 2 ? CharCodeId::kJis : codeDecision == 3 ? CharCodeId::kEuc : d.code;
+  if (code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf) return true;
+  std::string whole;
+  if (!fs.ReadFile(path, whole, kMaxConvertBytes + 1)) return false;
+  if (whole.size() > kMaxConvertBytes) return true;  // too large to convert: searched as it is
+  ConvertResult r = ToInternal(reinterpret_cast<const std::uint8_t*>(whole.data()), whole.size(), code, d.selector);
+  if (r.status == ConvertStatus::kOk) {
+    text_ = std::move(r.bytes);
+    converted_ = true;
+  }
+  return true;
+}
+
+bool FileBlocks::ReadAt(std::uint64_t offset, std::uint64_t n, std::string& out) {
+  if (!converted_) return fs_->ReadRange(path_, offset, n, out);
+  if (offset >= text_.size()) {
+    out.clear();
+  } else {
+    out.assign(text_, static_cast<std::size_t>(offset),
+               static_cast<std::size_t>(std::min<std::uint64_t>(n, text_.size() - offset)));
+  }
+  return true;
+}
+
+bool FileBlocks::Next(std::string& block) {
+  if (atEnd_ || fs_ == nullptr) return false;
+  if (!ReadAt(next_, kSearchBlockBytes, block) || block.empty()) {
+    atEnd_ = true;
+    return false;
+  }
+  if (block.size() < kSearchBlockBytes) {
+    atEnd_ = true;  // a shorter block is the last one
+    return true;
+  }
+  const std::uint32_t cut = BlockCut(block);
+  block.resize(cut);
+  next_ += cut;
+  return true;
+}
+
+bool FileBlocks::Whole(std::string& out, std::uint64_t maxBytes) {
+  if (converted_) {
+    out = text_;
+    return true;
+  }
+  FileInfo info;
+  if (fs_ == nullptr || !fs_->GetInfo(path_, info) || info.size > maxBytes) return false;
+  return fs_->ReadFile(path_, out, maxBytes);
+}
+
+}  // namespace quelt
