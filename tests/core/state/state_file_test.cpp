@@ -162,6 +162,8 @@ TEST(StateFileBuild, RoundTripOfEverySection) {
   EXPECT_EQ(BuildStateFile(full, bytes), StateBuild::kWhole);
   EXPECT_EQ(WordAt(bytes, 0), bytes.size());
   EXPECT_EQ(bytes.substr(308, kStateReservedSize), std::string(kStateReservedSize, '\0'));
+  EXPECT_EQ(bytes.find("Secret123"), std::string::npos);
+  EXPECT_EQ(bytes.find("pw42"), std::string::npos);
   StateFileData back;
   ASSERT_TRUE(ParseStateFile(bytes, back));
   EXPECT_EQ(back, full);
