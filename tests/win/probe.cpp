@@ -18,6 +18,8 @@
 //   probe states                      the document windows, "M " maximised,
 //                                     "I " minimised, "N " otherwise
 //   probe caret                       the caret's screen position and height
+//   probe rightclick KEYS             right-clicks at the caret, waits for the popup
+//                                     menu, then presses KEYS (letters, ! for Escape)
 //   probe buttonstate ID              "enabled" or "grayed" for a tool-bar button
 //   probe command ID                  sends the command to the frame, as its menu does
 //   probe bars                        the docked bars: place, shown, orientation
@@ -162,6 +164,10 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"caret") return probe::PrintCaret(frame);
+  if (command == L"rightclick" && argc == 3) {
+    SetForegroundWindow(frame);
+    return probe::RightClickMenu(frame, argv[2]);
+  }
   if (command == L"bars") return probe::PrintBars(frame);
   if (command == L"buttonstate" && argc == 3)
     return probe::PrintButtonState(frame, static_cast<UINT>(_wtoi(argv[2])));

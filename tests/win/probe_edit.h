@@ -16,5 +16,10 @@ int PrintWindowStates(HWND frame);
 // Prints "enabled", "grayed" or "missing" for the command's tool-bar
 // button, as the frame's update handlers left it.
 int PrintButtonState(HWND frame, UINT command);
+// Right-clicks just inside the caret, prints "menu x y width height" of the
+// popup menu that opens, then its items where they can be read ("-" for a separator, "(grayed) "
+// before a disabled item), then presses the keys: letters, "!" for Escape.
+// 2 when no menu opens.
+int RightClickMenu(HWND frame, const wchar_t* key);
 
 }  // namespace probe

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "base/le_words.h"
 
@@ -9,7 +10,8 @@ namespace quelt {
 namespace {
 
 constexpr std::uint32_t kEditBit = 1, kDisplayBit = 2, kFoldersBit = 4, kScrollBit = 8, kRulerBit = 16;
-constexpr std::uint32_t kAllPages = kEditBit | kDisplayBit | kFoldersBit | kScrollBit | kRulerBit;
+constexpr std::uint32_t kMouseBit = 32;
+constexpr std::uint32_t kAllPages = kEditBit | kDisplayBit | kFoldersBit | kScrollBit | kRulerBit | kMouseBit;
 
 // The fields of each page in their recorded order. A new field goes at the
 // end of its list so that older records still read.
@@ -116,8 +118,9 @@ bool TakeTexts(std::string_view& in, V& v, const std::array<std::string V::*, N>
 
 }  // namespace
 
-CommonSettingsChoice CommonSettingsChoice::FromSettings(const AppSettings& s) {
+CommonSettingsChoice CommonSettingsChoice::FromSettings(const AppSettings& s, const PopupMenuItems& popup) {
   CommonSettingsChoice c;
+  c.popup = popup;
   c.edit = EditPageValues::FromSettings(s);
   c.display = DisplayPageValues::FromSettings(s);
   c.folders = FolderPageValues::FromSettings(s);
@@ -126,7 +129,7 @@ CommonSettingsChoice CommonSettingsChoice::FromSettings(const AppSettings& s) {
   return c;
 }
 
-bool ApplyCommonSettingsChoice(const CommonSettingsChoice& c, AppSettings& settings) {
+bool ApplyCommonSettingsChoice(const CommonSettingsChoice& c, AppSettings& settings, PopupMenuItems* popup) {
   AppSettings s = settings;
   if (c.editOpened && c.edit.Apply(s) != nullptr) return false;
   if (c.displayOpened && c.display.Apply(s) != nullptr) return false;
@@ -134,6 +137,7 @@ bool ApplyCommonSettingsChoice(const CommonSettingsChoice& c, AppSettings& setti
   if (c.scrollOpened && c.scroll.Apply(s) != nullptr) return false;
   if (c.rulerOpened) c.ruler.Apply(s);
   settings = std::move(s);
+  if (c.mouseOpened && popup) *popup = c.popup;
   return true;
 }
 
@@ -145,6 +149,7 @@ std::string EncodeCommonSettingsRecord(const CommonSettingsChoice& c) {
   if (c.foldersOpened) pages |= kFoldersBit;
   if (c.scrollOpened) pages |= kScrollBit;
   if (c.rulerOpened) pages |= kRulerBit;
+  if (c.mouseOpened) pages |= kMouseBit;
   AppendLe32(out, pages);
   if (c.editOpened) {
     PutChecks(out, c.edit, kEditChecks);
@@ -165,11 +170,16 @@ std::string EncodeCommonSettingsRecord(const CommonSettingsChoice& c) {
     PutChecks(out, c.ruler, kRulerChecks);
     for (const auto field : kRulerColours) AppendLe32(out, c.ruler.*field);
   }
+  if (c.mouseOpened) {
+    AppendLe32(out, static_cast<std::uint32_t>(c.popup.size()));
+    for (const std::int32_t item : c.popup.items()) AppendLe32(out, static_cast<std::uint32_t>(item));
+  }
   return out;
 }
 
-std::optional<CommonSettingsChoice> DecodeCommonSettingsRecord(std::string_view in, const AppSettings& from) {
-  CommonSettingsChoice c = CommonSettingsChoice::FromSettings(from);
+std::optional<CommonSettingsChoice> DecodeCommonSettingsRecord(std::string_view in, const AppSettings& from,
+                                                               const PopupMenuItems& popup) {
+  CommonSettingsChoice c = CommonSettingsChoice::FromSettings(from, popup);
   std::uint32_t pages = 0;
   if (!TakeLe32(in, pages) || (pages & ~kAllPages) != 0) return std::nullopt;
   c.editOpened = (pages & kEditBit) != 0;
@@ -177,6 +187,7 @@ std::optional<CommonSettingsChoice> DecodeCommonSettingsRecord(std::string_view 
   c.foldersOpened = (pages & kFoldersBit) != 0;
   c.scrollOpened = (pages & kScrollBit) != 0;
   c.rulerOpened = (pages & kRulerBit) != 0;
+  c.mouseOpened = (pages & kMouseBit) != 0;
   if (c.editOpened && !(TakeChecks(in, c.edit, kEditChecks) && TakeTexts(in, c.edit, kEditTexts)))
     return std::nullopt;
   if (c.displayOpened && !(TakeChecks(in, c.display, kDisplayChecks) && TakeTexts(in, c.display, kDisplayTexts)))
@@ -193,6 +204,17 @@ std::optional<CommonSettingsChoice> DecodeCommonSettingsRecord(std::string_view 
     for (const auto field : kRulerColours) {
       if (!TakeLe32(in, c.ruler.*field)) return std::nullopt;
     }
+  }
+  if (c.mouseOpened) {
+    std::uint32_t count = 0;
+    if (!TakeLe32(in, count) || count > kMaxPopupMenuItems) return std::nullopt;
+    std::vector<std::int32_t> items;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      std::uint32_t item = 0;
+      if (!TakeLe32(in, item) || !PopupMenuItems::IsValidItem(static_cast<std::int32_t>(item))) return std::nullopt;
+      items.push_back(static_cast<std::int32_t>(item));
+    }
+    c.popup = PopupMenuItems(std::move(items));
   }
   if (!in.empty()) return std::nullopt;
   return c;

@@ -149,6 +149,7 @@ bool CQueltApp::InitInstance() {
   keys_->Load();
   recording_.SetExeFolder(paths_.exeFolder);
   recording_.SetKeys(keys_.get());
+  state_.Load(paths_.stateFile);
   OSVERSIONINFOW version{sizeof version};
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
@@ -436,6 +437,7 @@ void CQueltApp::OnCommonSettingsChanged(const AppSettings& before) {
 int CQueltApp::ExitInstance() {
   automationServer_.Stop();
   if (!startupAborted_) {
+    state_.Save();
     SaveSettingsFile();
     if (!paths_.tempFile.empty()) files_.RemoveFile(paths_.tempFile);
     mutex_.Release();

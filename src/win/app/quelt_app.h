@@ -23,6 +23,7 @@
 #include "keys/key_table.h"
 #include "record/recording.h"
 #include "search/find_service.h"
+#include "state/app_state.h"
 #include "view/clip_history.h"
 
 namespace quelt::win {
@@ -85,6 +86,8 @@ class CQueltApp : public WinApp {
   FindService& Find() { return find_; }
   // Operation recording and playback.
   Recording& GetRecording() { return recording_; }
+  // The state file's record: histories, tools, rules and the popup menu.
+  AppState& State() { return state_; }
   // The tag jumps and the tag window.
   TagJumps& Tags() { return tagJumps_; }
   // The key assignments ("<exe>.key"), read at start-up.
@@ -114,6 +117,7 @@ class CQueltApp : public WinApp {
   IniFile ini_;
   AppSettings settings_;
   CabinetSettings cabinet_;
+  AppState state_{files_, host_};
   FindService find_{settings_};
   Recording recording_{host_, files_};
   TagJumps tagJumps_{*this};

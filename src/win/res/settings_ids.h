@@ -88,3 +88,13 @@
 #define IDC_RUL_LINEBACK 359
 #define IDC_RUL_RULERCURSOR 360
 #define IDC_RUL_RULERBACK 361
+
+// "ﾏｳｽ" (dialog 1543): the popup menu's items and the commands to add.
+#define IDD_SETTINGS_MOUSE 1543
+#define IDC_MOUSE_COMMANDS 330
+#define IDC_MOUSE_ADD 331
+#define IDC_MOUSE_DELETE 332
+#define IDC_MOUSE_ITEMS 333
+#define IDC_MOUSE_UP 334
+#define IDC_MOUSE_DOWN 335
+#define IDC_MOUSE_DEFAULTS 336

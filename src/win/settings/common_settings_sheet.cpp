@@ -59,7 +59,7 @@ namespace {
 // Shows the sheet; true when the user confirmed it.
 bool AskCommonSettings(HWND owner, CommonSettingsSheet& sheet) {
   PROPSHEETPAGEW pages[] = {EditSettingsPage(sheet), DisplaySettingsPage(sheet), FolderSettingsPage(sheet),
-                            ScrollSettingsPage(sheet), RulerSettingsPage(sheet)};
+                            ScrollSettingsPage(sheet), RulerSettingsPage(sheet), MouseSettingsPage(sheet)};
   return RunPropertySheet(owner, IDS_COMMON_SETTINGS_TITLE, pages);
 }
 
@@ -73,14 +73,15 @@ bool ShowCommonSettings(HWND owner) {
   std::string data;
   std::optional<CommonSettingsSheet> played;
   if (CabinetRecorder().TakePlaybackData(kCmdCommonSettingsBar, data)) {
-    played = DecodeCommonSettingsRecord(data, before);
+    played = DecodeCommonSettingsRecord(data, before, app->State().Data().popupMenu);
     if (!played) return false;
   }
-  CommonSettingsSheet sheet = played ? *played : CommonSettingsSheet::FromSettings(before);
+  PopupMenuItems& popup = app->State().Data().popupMenu;
+  CommonSettingsSheet sheet = played ? *played : CommonSettingsSheet::FromSettings(before, popup);
   if (!played && !AskCommonSettings(owner ? owner : app->MainHwnd(), sheet)) return false;
   // Every page was checked when it was confirmed; a played record can still
   // be refused by a page whose rule depends on the other settings.
-  if (!ApplyCommonSettingsChoice(sheet, app->Settings())) return false;
+  if (!ApplyCommonSettingsChoice(sheet, app->Settings(), &popup)) return false;
   CabinetRecorder().RecordOperation(kCmdCommonSettingsBar, EncodeCommonSettingsRecord(sheet));
   // A second start reads "MultiInstance" before this instance ends.
   if (app->Settings().multiInstance != before.multiInstance) app->OnMultiInstanceChanged();

@@ -387,6 +387,7 @@ LRESULT CNorbEV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONUP: OnLButtonUp(x, y); return 0;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(x, y, wp); return 0;
     case WM_MBUTTONDOWN: OnMButtonDown(x, y); return 0;
+    case WM_CONTEXTMENU: OnContextMenu(lp); return 0;
     case WM_MOUSEWHEEL: OnMouseWheel(static_cast<short>(HIWORD(wp))); return 0;
     case WM_TIMER:
       if (wp == kDropScrollTimer) {

@@ -35,6 +35,7 @@ struct InputPlan;
 struct AppSettings;
 class Host;
 struct BoxRect;
+class PopupMenuItems;
 class OperationRecorder;
 }  // namespace quelt
 
@@ -271,6 +272,9 @@ class CNorbEV {
   // The cursor shape over the text, margins, selection and links.
   bool OnSetCursor();
   void OnLButtonDblClk(int x, int y, WPARAM keys);
+  // The right button, Shift+F10 or the menu key: the popup menu, at the
+  // pointer or (from the keyboard) at the caret.
+  void OnContextMenu(LPARAM screenPoint);
   void OnMouseWheel(int delta);
   void OnMButtonDown(int x, int y);
   void OnTimer(UINT_PTR id);
@@ -330,6 +334,7 @@ class CNorbEV {
   FindService& find_;
   OperationRecorder& recorder_;
   TagJumps& tags_;
+  const PopupMenuItems& popupItems_;
   // While a recorded navigation key plays: its Shift and Ctrl, else -1.
   int playbackModifiers_ = -1;
   // The selection a search made.

@@ -11,6 +11,7 @@
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
 #include "view/norb_view.h"
+#include "view/text_popup_menu.h"
 #include "record/operation_recorder.h"
 #include "view/selection_ranges.h"
 #include "framework/win_text.h"
@@ -336,6 +337,21 @@ void CNorbEV::OnLButtonDblClk(int x, int y, WPARAM wp) {
   const WordSpan word = WordAt(*layout_, p);
   const TextOffset from = word.start, to = std::max(word.end, word.start);
   SetSelection(from, to);
+}
+
+void CNorbEV::OnContextMenu(LPARAM screenPoint) {
+  POINT pt{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+  if (screenPoint == static_cast<LPARAM>(-1)) {
+    // From the keyboard: below the caret.
+    POINT caret{};
+    GetCaretPos(&caret);
+    pt = {caret.x, caret.y + Grid().lineHeight};
+    ClientToScreen(hwnd_, &pt);
+  }
+  // The frame owns the menu: a child window as owner leaves the menu's
+  // keyboard with the child under some systems.
+  HWND frame = GetAncestor(hwnd_, GA_ROOT);
+  ShowTextPopupMenu(frame, frame, pt, popupItems_);
 }
 
 void CNorbEV::OnMouseWheel(int delta) {

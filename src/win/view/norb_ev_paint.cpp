@@ -68,7 +68,8 @@ CNorbEV::CNorbEV(CNorbDoc& doc, View* owner, CQueltApp& app)
       host_(app.GetHost()),
       find_(app.Find()),
       recorder_(app.GetRecording().Recorder()),
-      tags_(app.Tags()) {}
+      tags_(app.Tags()),
+      popupItems_(app.State().Data().popupMenu) {}
 
 CNorbEV::~CNorbEV() {
   if (hwnd_) {

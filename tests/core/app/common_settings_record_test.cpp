@@ -63,6 +63,28 @@ TEST_F(CommonSettingsRecordTest, PagesNotOpenedAreNotRecordedNorApplied) {
   EXPECT_EQ(other.mailerPath, "kept");
 }
 
+TEST_F(CommonSettingsRecordTest, TheMousePageKeepsThePopupItems) {
+  CommonSettingsChoice c = CommonSettingsChoice::FromSettings(s);
+  c.mouseOpened = true;
+  ASSERT_EQ(c.popup.Delete(0), PopupEdit::kDone);
+  ASSERT_EQ(c.popup.Add(kPopupSeparator), PopupEdit::kDone);
+  const std::string data = EncodeCommonSettingsRecord(c);
+  const auto back = DecodeCommonSettingsRecord(data, s);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->popup, c.popup);
+  PopupMenuItems popup;
+  ASSERT_TRUE(ApplyCommonSettingsChoice(*back, s, &popup));
+  EXPECT_EQ(popup, c.popup);
+  // An item that is no command, or a 31st item, is refused.
+  std::string unknown = data;
+  unknown.replace(unknown.size() - 4, 4, std::string("\x05\0\0\0", 4));
+  EXPECT_FALSE(DecodeCommonSettingsRecord(unknown, s));
+  std::string tooMany = data.substr(0, 4);
+  AppendLe32(tooMany, 31);
+  for (int i = 0; i < 31; ++i) AppendLe32(tooMany, static_cast<std::uint32_t>(kPopupSeparator));
+  EXPECT_FALSE(DecodeCommonSettingsRecord(tooMany, s));
+}
+
 TEST_F(CommonSettingsRecordTest, DamagedDataIsRefused) {
   CommonSettingsChoice c = CommonSettingsChoice::FromSettings(s);
   c.editOpened = c.rulerOpened = true;
@@ -72,7 +94,7 @@ TEST_F(CommonSettingsRecordTest, DamagedDataIsRefused) {
   EXPECT_FALSE(DecodeCommonSettingsRecord(good.substr(0, good.size() - 1), s));  // a colour cut short
   EXPECT_FALSE(DecodeCommonSettingsRecord(good + "x", s));                       // bytes left over
   std::string unknownPage = good;
-  unknownPage[0] = static_cast<char>(unknownPage[0] | 0x20);
+  unknownPage[0] = static_cast<char>(unknownPage[0] | 0x40);
   EXPECT_FALSE(DecodeCommonSettingsRecord(unknownPage, s));
   std::string unknownBox = good;
   unknownBox[4 + 2] = 0x02;  // bit 17 of the edit page's 17 boxes

@@ -1,0 +1,60 @@
+#include "view/text_popup_menu.h"
+
+#include <string>
+
+#include "app/popup_menu_items.h"
+#include "framework/win_app.h"
+#include "framework/win_text.h"
+#include "keys/bindable_commands.h"
+
+namespace quelt::win {
+namespace {
+
+std::string CommandName(CommandId id) {
+  for (const BindableCommand& c : BindableCommands()) {
+    if (c.id == id) return c.name;
+  }
+  return {};
+}
+
+}  // namespace
+
+void ShowTextPopupMenu(HWND owner, HWND frame, POINT screen, const PopupMenuItems& items) {
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return;
+  WinApp* app = WinApp::Instance();
+  bool separatorDue = false;
+  int shown = 0;
+  for (const std::int32_t item : items.items()) {
+    if (item == kPopupSeparator) {
+      // No separator at the top, at the bottom or twice in a row.
+      separatorDue = shown > 0;
+      continue;
+    }
+    const auto id = static_cast<UINT>(item);
+    const std::string name = CommandName(static_cast<CommandId>(id));
+    if (name.empty()) continue;
+    CommandState state;
+    if (app) app->RouteUpdate(id, state);
+    std::wstring text = Utf8ToWide(name);
+    if (state.text) text = *state.text;
+    const std::wstring key = app ? app->MenuKeyText(id) : std::wstring();
+    if (!key.empty()) text += L"\t" + key;
+    if (separatorDue) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    separatorDue = false;
+    UINT flags = MF_STRING;
+    if (!state.enabled) flags |= MF_GRAYED;
+    if (state.checked) flags |= MF_CHECKED;
+    AppendMenuW(menu, flags, id, text.c_str());
+    ++shown;
+  }
+  if (shown > 0) {
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                       screen.x, screen.y, 0, owner, nullptr));
+    if (chosen != 0) SendMessageW(frame, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+  }
+  DestroyMenu(menu);
+}
+
+}  // namespace quelt::win
