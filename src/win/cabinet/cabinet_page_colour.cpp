@@ -2,15 +2,16 @@
 // opening the colour chooser.
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <array>
 #include <memory>
 
+#include "app/quelt_app.h"
 #include "cabinet/cabinet_dialog_util.h"
 #include "cabinet/cabinet_service.h"
 #include "cabinet/cabinet_sheet.h"
 #include "res/cabinet_ids.h"
+#include "settings/colour_chooser.h"
 
 namespace quelt::win {
 namespace {
@@ -46,9 +47,6 @@ struct ColourState {
   std::array<COLORREF, kSlotCount> colours{};
 };
 
-// The chooser's sixteen custom colours, kept for the rest of the run.
-COLORREF g_customColours[16] = {};
-
 std::uint32_t& SlotValue(CabinetSettings& s, const ColourSlot& slot) {
   return slot.word >= 0 ? s.block[slot.word] : s.*slot.field;
 }
@@ -69,31 +67,10 @@ void Init(HWND page) {
   SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(state.release()));
 }
 
-void Draw(const DRAWITEMSTRUCT& di, COLORREF colour) {
-  RECT rc = di.rcItem;
-  DrawEdge(di.hDC, &rc, (di.itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-  InflateRect(&rc, -2, -2);
-  HBRUSH brush = CreateSolidBrush(colour);
-  FillRect(di.hDC, &rc, brush);
-  DeleteObject(brush);
-  FrameRect(di.hDC, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  if (di.itemState & ODS_FOCUS) {
-    InflateRect(&rc, 1, 1);
-    DrawFocusRect(di.hDC, &rc);
-  }
-}
-
 void Choose(HWND page, int index) {
   ColourState* state = StateOf(page);
   if (!state) return;
-  CHOOSECOLORW cc{};
-  cc.lStructSize = sizeof cc;
-  cc.hwndOwner = page;
-  cc.rgbResult = state->colours[index];
-  cc.lpCustColors = g_customColours;
-  cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&cc)) return;
-  state->colours[index] = cc.rgbResult & kRgbMask;
+  if (!ChooseColour(page, state->colours[index], CQueltApp::Get()->State().Data().customColours)) return;
   InvalidateRect(GetDlgItem(page, kSlots[index].id), nullptr, TRUE);
 }
 
@@ -118,7 +95,7 @@ INT_PTR CALLBACK ColourProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
       const int index = SlotIndex(static_cast<int>(di->CtlID));
       ColourState* state = StateOf(page);
       if (index < 0 || !state) return FALSE;
-      Draw(*di, state->colours[index]);
+      DrawColourSwatch(*di, state->colours[index]);
       return TRUE;
     }
     case WM_COMMAND:

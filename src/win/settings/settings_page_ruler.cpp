@@ -3,9 +3,10 @@
 // chooser.
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
 
+#include "app/quelt_app.h"
 #include "res/settings_ids.h"
+#include "settings/colour_chooser.h"
 #include "settings/settings_pages.h"
 
 namespace quelt::win {
@@ -28,9 +29,6 @@ constexpr Swatch kSwatches[] = {
     {IDC_RUL_LINEBACK, &V::lineBackColorref},
 };
 
-// The chooser's sixteen custom colours, kept for the rest of the run.
-COLORREF g_customColours[16] = {};
-
 const Swatch* SwatchOf(int id) {
   for (const Swatch& s : kSwatches) {
     if (s.id == id) return &s;
@@ -38,29 +36,10 @@ const Swatch* SwatchOf(int id) {
   return nullptr;
 }
 
-void DrawSwatch(const DRAWITEMSTRUCT& di, COLORREF colour) {
-  RECT rc = di.rcItem;
-  DrawEdge(di.hDC, &rc, (di.itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-  InflateRect(&rc, -2, -2);
-  HBRUSH brush = CreateSolidBrush(colour);
-  FillRect(di.hDC, &rc, brush);
-  DeleteObject(brush);
-  FrameRect(di.hDC, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  if (di.itemState & ODS_FOCUS) {
-    InflateRect(&rc, 1, 1);
-    DrawFocusRect(di.hDC, &rc);
-  }
-}
-
 void Choose(HWND page, V& v, const Swatch& swatch) {
-  CHOOSECOLORW cc{};
-  cc.lStructSize = sizeof cc;
-  cc.hwndOwner = page;
-  cc.rgbResult = v.*swatch.colour & 0x00FFFFFF;
-  cc.lpCustColors = g_customColours;
-  cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&cc)) return;
-  v.*swatch.colour = cc.rgbResult & 0x00FFFFFF;
+  COLORREF colour = v.*swatch.colour & 0x00FFFFFF;
+  if (!ChooseColour(page, colour, CQueltApp::Get()->State().Data().customColours)) return;
+  v.*swatch.colour = colour;
   InvalidateRect(GetDlgItem(page, swatch.id), nullptr, TRUE);
 }
 
@@ -86,7 +65,7 @@ INT_PTR CALLBACK RulerProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
       const Swatch* swatch = SwatchOf(static_cast<int>(di->CtlID));
       CommonSettingsSheet* sheet = SheetOf(page);
       if (!swatch || !sheet) return FALSE;
-      DrawSwatch(*di, sheet->ruler.*swatch->colour & 0x00FFFFFF);
+      DrawColourSwatch(*di, sheet->ruler.*swatch->colour & 0x00FFFFFF);
       return TRUE;
     }
     case WM_COMMAND:
