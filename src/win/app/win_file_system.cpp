@@ -30,29 +30,12 @@ bool WriteAll(HANDLE h, const std::string& data) {
 }  // namespace
 
 bool WinFileSystem::ReadFile(const std::string& path, std::string& out, std::uint64_t maxBytes) {
-  // Shared for reading only: no other program writes the file while it is read.
-  FileHandle h(CreateFileW(SjisToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!h) return false;
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(h.Get(), &size)) return false;
-  const std::uint64_t want = std::min<std::uint64_t>(static_cast<std::uint64_t>(size.QuadPart), maxBytes);
-  if (want > 0x7FFFFFFF) return false;
-  out.resize(static_cast<std::size_t>(want));
-  std::size_t done = 0;
-  while (done < out.size()) {
-    DWORD got = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size() - done, 1u << 20));
-    if (!::ReadFile(h.Get(), out.data() + done, chunk, &got, nullptr)) return false;
-    if (got == 0) break;  // the file shrank meanwhile
-    done += got;
-  }
-  out.resize(done);
-  return true;
+  return ReadRange(path, 0, maxBytes, out);
 }
 
 bool WinFileSystem::ReadRange(const std::string& path, std::uint64_t offset, std::uint64_t maxBytes,
                               std::string& out) {
+  // Shared for reading only: no other program writes the file while it is read.
   FileHandle h(CreateFileW(SjisToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h) return false;
