@@ -150,6 +150,7 @@ bool CQueltApp::InitInstance() {
   recording_.SetExeFolder(paths_.exeFolder);
   recording_.SetKeys(keys_.get());
   state_.Load(paths_.stateFile);
+  globalSearch_.Load(state_.Data());
   OSVERSIONINFOW version{sizeof version};
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
@@ -437,6 +438,7 @@ void CQueltApp::OnCommonSettingsChanged(const AppSettings& before) {
 int CQueltApp::ExitInstance() {
   automationServer_.Stop();
   if (!startupAborted_) {
+    globalSearch_.Store(state_.Data());
     state_.Save();
     SaveSettingsFile();
     if (!paths_.tempFile.empty()) files_.RemoveFile(paths_.tempFile);
@@ -467,6 +469,7 @@ void CQueltApp::UpdateRecentMenus() {
 bool CQueltApp::OnCommand(UINT id) {
   if (recording_.OnCommand(id, MainHwnd())) return true;
   if (tagJumps_.OnCommand(id)) return true;
+  if (globalSearch_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
     ShowCustomiseSheet(MainHwnd(), context);
@@ -503,6 +506,7 @@ bool CQueltApp::OnCommand(UINT id) {
 bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (recording_.OnUpdateCommand(id, state)) return true;
   if (tagJumps_.OnUpdateCommand(id, state)) return true;
+  if (globalSearch_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {

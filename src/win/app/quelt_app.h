@@ -19,6 +19,7 @@
 #include "automation/auto_int_factory.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_app.h"
+#include "global_search/global_search_service.h"
 #include "global_search/tag_jumps.h"
 #include "keys/key_table.h"
 #include "record/recording.h"
@@ -121,6 +122,7 @@ class CQueltApp : public WinApp {
   FindService find_{settings_};
   Recording recording_{host_, files_};
   TagJumps tagJumps_{*this};
+  GlobalSearchService globalSearch_{*this};
   std::unique_ptr<KeyTable> keys_;
   CommandLine commandLine_;
   ClipHistory clips_;

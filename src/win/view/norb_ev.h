@@ -179,6 +179,9 @@ class CNorbEV {
   // Deletes the selection, if any (automation `DeleteString`).
   void DeleteSelectedText();
   void PasteText(const std::string& clip, bool asSelection);
+  // Appends text at the end without an undo record (the result lines of
+  // the global search); the caret stays where it is.
+  bool AppendText(std::string_view text);
 
   // ---- OLE drop target (norb_ev_drop.cpp) ----
   bool DropAllowed();

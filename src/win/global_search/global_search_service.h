@@ -1,0 +1,50 @@
+// `GlobalSearchService`: the global search command (32784) in the program.
+// It keeps the two histories and the dialog's options for the run (the
+// state file carries them between runs), shows the dialog or takes the
+// played-back record, runs the engine's search with the progress window
+// and writes the result lines into a new untitled document.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/command.h"
+#include "global_search/global_search.h"
+#include "global_search/search_history.h"
+
+namespace quelt {
+struct StateFileData;
+}
+
+namespace quelt::win {
+
+class CQueltApp;
+
+class GlobalSearchService {
+ public:
+  explicit GlobalSearchService(CQueltApp& app) : app_(app) {}
+  GlobalSearchService(const GlobalSearchService&) = delete;
+  GlobalSearchService& operator=(const GlobalSearchService&) = delete;
+
+  // The histories and options as the state file read them, and back.
+  void Load(const StateFileData& state);
+  void Store(StateFileData& state) const;
+
+  bool OnCommand(UINT id);
+  bool OnUpdateCommand(UINT id, CommandState& state);
+
+ private:
+  void Search();
+  // The request with the settings the dialog does not show.
+  GlobalSearchRequest RequestFromSettings() const;
+  void StoreOptions(const GlobalSearchRequest& request);
+
+  CQueltApp& app_;
+  GlobalSearchHistory texts_{kSearchHistoryLength};
+  GlobalSearchHistory masks_{kMaskHistoryLength};
+  // The dialog's check boxes as the last search left them.
+  bool matchCase_ = false, regex_ = false, distinguishWidth_ = true, subfolders_ = true;
+  std::string folder_;  // the dialog's folder of the last search
+  bool running_ = false;
+};
+
+}  // namespace quelt::win
