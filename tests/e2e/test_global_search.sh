@@ -110,6 +110,62 @@ expect_eq "a search that finds nothing reports" "found" "$(answer_report)"
 sleep 0.5
 expect_eq "and leaves no result document" "$before" "$(probe titles | wc -l)"
 
+# A search file list written here: "::srcs" searches its mask only.
+python3 - "$E2E_APP/quelt.LST" "$(winpath "$tree")\\sub\\*.c" <<'PY'
+import struct, sys
+mask = sys.argv[2].encode("cp932")
+open(sys.argv[1], "wb").write(struct.pack("<II", 1, 1) + b"srcs\0" + mask + b"\0")
+PY
+python3 - "$E2E_WORK/list.mac" "$(winpath "$tree")" <<'PY'
+import struct, sys
+data = struct.pack("<8I", 0, 0, 0, 0, 1, 1, 0, 0) + b"needle\0::srcs\0" + sys.argv[2].encode("cp932") + b"\0"
+record = struct.pack("<III", 512, 5, len(data)) + data
+open(sys.argv[1], "wb").write(struct.pack("<IIII", 17, len(record), 1, 200) + b"\0" + record)
+PY
+vbs "o.PlayOperation \"$(winpath "$E2E_WORK/list.mac")\"" >/dev/null &
+player=$!
+expect_eq "the list search reports" "found" "$(answer_report)"
+wait "$player"
+vbs "o.FileSaveAs \"$(winpath "$E2E_WORK/list_results.txt")\"" >/dev/null
+for _ in $(seq 1 40); do [ -s "$E2E_WORK/list_results.txt" ] && break; sleep 0.25; done
+expect_eq "a list searches its masks only" "$(grep 'b.c(' <<<"$expected")" "$(tr -d '\r' <"$E2E_WORK/list_results.txt")"
+
+# "検索ﾌｧｲﾙﾘｽﾄ" of a document with a file: a new list with that file.
+vbs "o.FileOpen \"$(winpath "$tree/a.txt")\"" >/dev/null
+sleep 0.5
+(probe command 33034 >/dev/null &)
+check "the search file list dialog opens" wait_window "検索ﾌｧｲﾙﾘｽﾄ" 20
+focus "検索ﾌｧｲﾙﾘｽﾄ"
+xdotool key alt+a
+check "the new list asks for its name" wait_window "新規ﾘｽﾄ" 10
+focus "新規ﾘｽﾄ"
+xdotool type --delay 40 "mine"
+xdotool key Return
+sleep 0.5
+focus "検索ﾌｧｲﾙﾘｽﾄ"
+xdotool key alt+f
+sleep 0.3
+xdotool key alt+l   # back to the names, then OK
+sleep 0.2
+xdotool key Return
+for _ in $(seq 1 40); do probe popups | grep -q "検索ﾌｧｲﾙﾘｽﾄ" || break; sleep 0.25; done
+sleep 2   # the file reaches the disk
+expect_eq "the lists file holds the new list with the document's file" \
+  "srcs:$(winpath "$tree")\\sub\\*.c|mine:$(winpath "$tree")\\a.txt" \
+  "$(python3 - "$E2E_APP/quelt.LST" <<'PY'
+import struct, sys
+b = open(sys.argv[1], "rb").read()
+n, = struct.unpack_from("<I", b, 0); p = 4; out = []
+for _ in range(n):
+    m, = struct.unpack_from("<I", b, p); p += 4
+    texts = []
+    for _ in range(m + 1):
+        e = b.index(b"\0", p); texts.append(b[p:e].decode("cp932")); p = e + 1
+    out.append(texts[0] + ":" + ",".join(texts[1:]))
+print("|".join(out))
+PY
+)"
+
 run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30
 e2e_finish

@@ -89,6 +89,8 @@ class CQueltApp : public WinApp {
   Recording& GetRecording() { return recording_; }
   // The state file's record: histories, tools, rules and the popup menu.
   AppState& State() { return state_; }
+  // The global search and its search file lists.
+  GlobalSearchService& GlobalSearch() { return globalSearch_; }
   // The tag jumps and the tag window.
   TagJumps& Tags() { return tagJumps_; }
   // The key assignments ("<exe>.key"), read at start-up.

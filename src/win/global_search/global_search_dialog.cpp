@@ -4,6 +4,7 @@
 
 #include "cabinet/cabinet_dialog_util.h"
 #include "framework/win_text.h"
+#include "global_search/mask_text.h"
 #include "res/global_search_ids.h"
 #include "text/file_dialog_util.h"
 
@@ -64,7 +65,15 @@ bool Read(HWND dlg, DialogState& state) {
   return true;
 }
 
-UINT_PTR CALLBACK Hook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
+// "...": the search file lists, starting at the list the mask names.
+void ChooseList(HWND dlg, DialogState& state) {
+  if (!state.histories->chooseList) return;
+  const std::string mask = GetItemSjis(dlg, IDC_GS_MASK);
+  std::string name = IsListMask(mask) ? std::string(ListNameOf(mask)) : std::string();
+  if (state.histories->chooseList(GetParent(dlg), name) && !name.empty()) SetItemSjis(dlg, IDC_GS_MASK, "::" + name);
+}
+
+UINT_PTR CALLBACK Hook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrW(dlg, GWLP_USERDATA));
   switch (msg) {
     case WM_INITDIALOG: {
@@ -73,6 +82,12 @@ UINT_PTR CALLBACK Hook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
       Init(dlg, *state);
       return TRUE;
     }
+    case WM_COMMAND:
+      if (state && LOWORD(wp) == IDC_GS_LISTS && HIWORD(wp) == BN_CLICKED) {
+        ChooseList(dlg, *state);
+        return 1;
+      }
+      return 0;
     case WM_NOTIFY:
       if (state && reinterpret_cast<const NMHDR*>(lp)->code == CDN_INITDONE) {
         SetFocus(GetDlgItem(dlg, IDC_GS_TEXT));

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,13 @@
 
 namespace quelt::win {
 
-// The histories shown in the two combo boxes, newest first.
+// The histories shown in the two combo boxes, newest first, and the
+// search file list dialog of the "..." button: it gets the list name of a
+// "::name" mask and gives the chosen list's name (true after OK).
 struct GlobalSearchHistories {
   const std::vector<std::string>* texts = nullptr;
   const std::vector<std::string>* masks = nullptr;
+  std::function<bool(HWND owner, std::string& listName)> chooseList;
 };
 
 // Shows the dialog with request's values; true (request takes the text,

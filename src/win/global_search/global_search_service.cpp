@@ -12,6 +12,7 @@
 #include "global_search/global_search_dialog.h"
 #include "global_search/global_search_record.h"
 #include "global_search/mask_text.h"
+#include "global_search/search_list_dialog.h"
 #include "global_search/search_progress.h"
 #include "state/state_file.h"
 #include "view/norb_doc.h"
@@ -135,6 +136,12 @@ void GlobalSearchService::StoreOptions(const GlobalSearchRequest& r) {
   folder_ = r.currentFolder;
 }
 
+bool GlobalSearchService::ShowSearchLists(HWND owner, const std::string& documentPath, std::string& listName) {
+  SearchListDialogContext context{&app_.Files(), &app_.GetHost(), SearchFileListsPath(app_.Paths().exePath),
+                                  documentPath};
+  return RunSearchListDialog(owner, context, listName);
+}
+
 void GlobalSearchService::Search() {
   Host& host = app_.GetHost();
   {
@@ -153,8 +160,10 @@ void GlobalSearchService::Search() {
       return;
     }
     request = *r;
-  } else if (!RunGlobalSearchDialog(app_.MainHwnd(), request, {&texts_.Entries(), &masks_.Entries()})) {
-    return;
+  } else {
+    GlobalSearchHistories shown{&texts_.Entries(), &masks_.Entries(),
+                                [this](HWND owner, std::string& name) { return ShowSearchLists(owner, {}, name); }};
+    if (!RunGlobalSearchDialog(app_.MainHwnd(), request, shown)) return;
   }
   const std::optional<std::string> joined = JoinMaskText(request.maskText, request.currentFolder);
   if (!joined) {

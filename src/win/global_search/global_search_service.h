@@ -31,6 +31,9 @@ class GlobalSearchService {
 
   bool OnCommand(UINT id);
   bool OnUpdateCommand(UINT id, CommandState& state);
+  // "検索ﾌｧｲﾙﾘｽﾄ" over owner; documentPath is what "ﾌｧｲﾙ追加" adds (empty:
+  // hidden). True after OK, with listName the selected list's name.
+  bool ShowSearchLists(HWND owner, const std::string& documentPath, std::string& listName);
 
  private:
   void Search();
