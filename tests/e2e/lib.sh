@@ -19,6 +19,8 @@
 #   expect_eq WHAT WANT GOT
 #   probe ARGS...        runs tests/win's probe.exe (built beside quelt.exe)
 #                        against the running editor, output without CRs
+#   vbs LINES...         runs VBScript lines with o = the automation object
+#   focus TITLE          activates the top-level window whose title holds TITLE
 #   e2e_finish           kills what is left, prints "N passed, N failed"
 set -u
 
@@ -117,6 +119,18 @@ probe() {
   timeout 300 wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'
   rc=${PIPESTATUS[0]}
   return "$rc"
+}
+
+vbs() {
+  { printf 'Set o = CreateObject("QUELT.AUTOINT")\r\n'; printf '%s\r\n' "$@"; } >"$E2E_WORK/step.vbs"
+  run_vbs "$E2E_WORK/step.vbs"
+}
+
+focus() {
+  local win
+  win=$(xdotool search --name "$1" | head -1)
+  [ -n "$win" ] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
+  sleep 0.5
 }
 
 screenshot() { import -window root "$1" 2>/dev/null; }

@@ -5,10 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin drag_edit
 
-vbs() {
-  { printf 'Set o = CreateObject("QUELT.AUTOINT")\r\n'; printf '%s\r\n' "$@"; } >"$E2E_WORK/step.vbs"
-  run_vbs "$E2E_WORK/step.vbs"
-}
 text_of() { tr -d '\r\n' <"$1"; }
 # Screen point of the caret after SetCaretPos column, 0: "x y" at mid height.
 point_at() {

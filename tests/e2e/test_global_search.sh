@@ -8,16 +8,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin global_search
 
-vbs() {
-  { printf 'Set o = CreateObject("QUELT.AUTOINT")\r\n'; printf '%s\r\n' "$@"; } >"$E2E_WORK/step.vbs"
-  run_vbs "$E2E_WORK/step.vbs"
-}
-focus() {
-  local win
-  win=$(xdotool search --name "$1" | head -1)
-  [ -n "$win" ] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
-  sleep 0.5
-}
 # Waits for the closing report, answers it and echoes "found".
 answer_report() {
   for _ in $(seq 1 120); do

@@ -5,16 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin popup_menu
 
-vbs() {
-  { printf 'Set o = CreateObject("QUELT.AUTOINT")\r\n'; printf '%s\r\n' "$@"; } >"$E2E_WORK/step.vbs"
-  run_vbs "$E2E_WORK/step.vbs"
-}
-focus() {
-  local win
-  win=$(xdotool search --name "$1" | head -1)
-  [ -n "$win" ] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
-  sleep 0.5
-}
 text_of() {
   for _ in $(seq 1 20); do [ -s "$1" ] || [ -f "$1.done" ] && break; sleep 0.25; done
   tr -d '\r' <"$1" | tr '\n' '|'

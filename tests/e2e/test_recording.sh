@@ -7,16 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin recording
 
-vbs() {
-  { printf 'Set o = CreateObject("QUELT.AUTOINT")\r\n'; printf '%s\r\n' "$@"; } >"$E2E_WORK/step.vbs"
-  run_vbs "$E2E_WORK/step.vbs"
-}
-focus() {
-  local win
-  win=$(xdotool search --name "$1" | head -1)
-  [ -n "$win" ] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
-  sleep 0.5
-}
 text_of() { tr -d '\r' <"$1" | tr '\n' '|'; }
 
 # A key file binding F7 to select all (32803), and an operation file that

@@ -7,10 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin tag_jumps
 
-vbs() {
-  { printf 'Set o = CreateObject("QUELT.AUTOINT")\r\n'; printf '%s\r\n' "$@"; } >"$E2E_WORK/step.vbs"
-  run_vbs "$E2E_WORK/step.vbs"
-}
 active() { probe titles | sed -n 's/^A //p'; }
 # The caret's line, 1-based (the automation object counts from 0).
 line_pos() { echo $(( $(vbs 'WScript.Echo o.GetLinePos') + 1 )); }
