@@ -20,6 +20,14 @@ std::uint32_t BlockCut(const std::string& block) {
   return static_cast<std::uint32_t>(i > 0 ? i : block.size());
 }
 
+namespace {
+
+// Files up to this size are read in one go and their blocks taken from
+// memory: one read per file instead of one per block.
+constexpr std::uint64_t kReadWholeBytes = kMaxConvertBytes;
+
+}  // namespace
+
 bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision, bool crlfEqualSjis) {
   fs_ = &fs;
   path_ = path;
@@ -27,19 +35,29 @@ bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision,
   text_.clear();
   next_ = 0;
   atEnd_ = false;
-  if (codeDecision == 1 || codeDecision < 0 || codeDecision > 3) {
-    std::string probe;
-    return fs.ReadRange(path, 0, 0, probe);
+  // text_ holds the whole file when it fits (checked by reading one byte
+  // more); otherwise it is left empty and blocks are read from the file.
+  FileInfo info;
+  bool whole = false;
+  if (fs.GetInfo(path, info) && info.size > kReadWholeBytes) {
+    if (!fs.ReadRange(path, 0, 0, text_)) return false;
+  } else {
+    if (!fs.ReadRange(path, 0, kReadWholeBytes + 1, text_)) return false;
+    whole = text_.size() <= kReadWholeBytes;
   }
+  if (!whole) text_.clear();
+  if (codeDecision == 1 || codeDecision < 0 || codeDecision > 3) return true;
   std::string sample;
-  if (!fs.ReadRange(path, 0, kDetectSampleBytes, sample)) return false;
+  if (whole) {
+    sample.assign(text_, 0, std::min<std::size_t>(text_.size(), kDetectSampleBytes));
+  } else if (!fs.ReadRange(path, 0, kDetectSampleBytes, sample)) {
+    return false;
+  }
   const Detection d = Detect(reinterpret_cast<const std::uint8_t*>(sample.data()), sample.size(), crlfEqualSjis);
   const CharCodeId code = codeDecision == 2 ? CharCodeId::kJis : codeDecision == 3 ? CharCodeId::kEuc : d.code;
   if (code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf) return true;
-  std::string whole;
-  if (!fs.ReadFile(path, whole, kMaxConvertBytes + 1)) return false;
-  if (whole.size() > kMaxConvertBytes) return true;  // too large to convert: searched as it is
-  ConvertResult r = ToInternal(reinterpret_cast<const std::uint8_t*>(whole.data()), whole.size(), code, d.selector);
+  if (!whole || text_.size() > kMaxConvertBytes) return true;  // too large to convert: searched as it is
+  ConvertResult r = ToInternal(reinterpret_cast<const std::uint8_t*>(text_.data()), text_.size(), code, d.selector);
   if (r.status == ConvertStatus::kOk) {
     text_ = std::move(r.bytes);
     converted_ = true;
@@ -48,7 +66,8 @@ bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision,
 }
 
 bool FileBlocks::ReadAt(std::uint64_t offset, std::uint64_t n, std::string& out) {
-  if (!converted_) return fs_->ReadRange(path_, offset, n, out);
+  // An empty text_ of a file not converted: the file is read.
+  if (!converted_ && text_.empty()) return fs_->ReadRange(path_, offset, n, out);
   if (offset >= text_.size()) {
     out.clear();
   } else {
@@ -75,7 +94,7 @@ bool FileBlocks::Next(std::string& block) {
 }
 
 bool FileBlocks::Whole(std::string& out, std::uint64_t maxBytes) {
-  if (converted_) {
+  if (converted_ || (!text_.empty() && text_.size() <= maxBytes)) {
     out = text_;
     return true;
   }
