@@ -1,4 +1,6 @@
-// A searched file read block by block. A block holds at most 30,720 bytes;
+// A searched file taken block by block: a file of up to 2 MB is read once
+// and its blocks cut from memory, a larger one is read a block at a time.
+// A block holds at most 30,720 bytes;
 // a full block is cut after its last CR LF (or, without one, before a
 // double-byte character it would split) and the next block starts there.
 // Files in JIS or EUC, or with other line ends, are first converted to
