@@ -18,8 +18,9 @@ std::uint32_t CountCrLf(const std::uint8_t* p, std::size_t n) {
   while (n > 0) {
     const std::size_t run = n < 255 ? n : 255;
     std::uint8_t sum = 0;
+    const std::uint8_t* before = p - 1;
     for (std::size_t i = 0; i < run; ++i) {
-      sum = static_cast<std::uint8_t>(sum + ((p[i] == kLf) & (p[i - 1] == kCr)));
+      sum = static_cast<std::uint8_t>(sum + ((p[i] == kLf) & (before[i] == kCr)));
     }
     pairs += sum;
     p += run;
