@@ -5,10 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin popup_menu
 
-text_of() {
-  for _ in $(seq 1 20); do [ -s "$1" ] || [ -f "$1.done" ] && break; sleep 0.25; done
-  tr -d '\r' <"$1" | tr '\n' '|'
-}
 # Saves the document, and waits for the file to change.
 save_and_read() {
   local before

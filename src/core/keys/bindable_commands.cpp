@@ -42,10 +42,13 @@ const std::vector<BindableCommand>& BindableCommands() {
   return list;
 }
 
-bool IsBindableCommand(CommandId id) {
+const BindableCommand* FindBindableCommand(CommandId id) {
   const auto& list = BindableCommands();
-  return std::any_of(list.begin(), list.end(), [id](const BindableCommand& c) { return c.id == id; });
+  const auto it = std::find_if(list.begin(), list.end(), [id](const BindableCommand& c) { return c.id == id; });
+  return it == list.end() ? nullptr : &*it;
 }
+
+bool IsBindableCommand(CommandId id) { return FindBindableCommand(id) != nullptr; }
 
 std::string MenuTextWithKey(std::string_view itemText, std::string_view keyText) {
   std::string text = CutAtTab(itemText);

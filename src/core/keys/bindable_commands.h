@@ -28,6 +28,8 @@ CommandId UserToolCommand(int number);
 // menu, with the 50 user tools after the tools menu's own items.
 const std::vector<BindableCommand>& BindableCommands();
 bool IsBindableCommand(CommandId id);
+// The bindable command with that id, or null.
+const BindableCommand* FindBindableCommand(CommandId id);
 
 // A menu item's text with the key text of its binding: cut at its tab, then
 // a tab and the key text; just cut when keyText is empty.

@@ -20,6 +20,7 @@
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
 #include "framework/property_sheet.h"
+#include "settings/colour_chooser.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
 #include "text/file_commands.h"
@@ -150,6 +151,7 @@ bool CQueltApp::InitInstance() {
   recording_.SetExeFolder(paths_.exeFolder);
   recording_.SetKeys(keys_.get());
   state_.Load(paths_.stateFile);
+  SetCustomColours(&state_.Data().customColours);
   globalSearch_.Load(state_.Data());
   OSVERSIONINFOW version{sizeof version};
 #pragma GCC diagnostic push

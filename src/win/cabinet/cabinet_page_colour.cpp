@@ -6,7 +6,6 @@
 #include <array>
 #include <memory>
 
-#include "app/quelt_app.h"
 #include "cabinet/cabinet_dialog_util.h"
 #include "cabinet/cabinet_service.h"
 #include "cabinet/cabinet_sheet.h"
@@ -70,7 +69,7 @@ void Init(HWND page) {
 void Choose(HWND page, int index) {
   ColourState* state = StateOf(page);
   if (!state) return;
-  if (!ChooseColour(page, state->colours[index], CQueltApp::Get()->State().Data().customColours)) return;
+  if (!ChooseColour(page, state->colours[index])) return;
   InvalidateRect(GetDlgItem(page, kSlots[index].id), nullptr, TRUE);
 }
 

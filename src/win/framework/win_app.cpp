@@ -1,5 +1,7 @@
 #include "framework/win_app.h"
 
+#include <algorithm>
+
 #include "base/path.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
@@ -114,6 +116,11 @@ bool WinApp::SaveAllModified() {
     if (!doc->SaveModified()) return false;
   }
   return true;
+}
+
+bool WinApp::IsOpen(const Document* doc) const {
+  const std::vector<Document*> docs = AllDocuments();
+  return doc && std::find(docs.begin(), docs.end(), doc) != docs.end();
 }
 
 bool WinApp::CloseAllDocuments() {

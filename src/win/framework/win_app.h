@@ -49,6 +49,8 @@ class WinApp : public CommandTarget {
   void AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
   const std::vector<std::unique_ptr<DocTemplate>>& Templates() const { return templates_; }
   std::vector<Document*> AllDocuments() const;
+  // Whether doc is one of the open documents (a remembered one may be gone).
+  bool IsOpen(const Document* doc) const;
 
   // Runs a command along the route; false when nobody handled it.
   bool RouteCommand(UINT id);

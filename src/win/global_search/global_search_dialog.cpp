@@ -13,7 +13,7 @@ namespace {
 
 struct DialogState {
   GlobalSearchRequest* request = nullptr;
-  const GlobalSearchHistories* histories = nullptr;
+  const GlobalSearchDialogContext* context = nullptr;
 };
 
 struct OptionBox {
@@ -40,8 +40,8 @@ void FillHistory(HWND dlg, int id, const std::vector<std::string>* entries, cons
 
 void Init(HWND dlg, DialogState& state) {
   const GlobalSearchRequest& r = *state.request;
-  FillHistory(dlg, IDC_GS_TEXT, state.histories->texts, r.text);
-  FillHistory(dlg, IDC_GS_MASK, state.histories->masks, r.maskText);
+  FillHistory(dlg, IDC_GS_TEXT, state.context->texts, r.text);
+  FillHistory(dlg, IDC_GS_MASK, state.context->masks, r.maskText);
   for (const OptionBox& o : kOptions) CheckItem(dlg, o.id, r.*o.field);
   FillList(GetDlgItem(dlg, IDC_GS_CODE), {"自動", "ｼﾌﾄJIS", "JIS", "EUC"}, r.codeDecision);
 }
@@ -67,10 +67,10 @@ bool Read(HWND dlg, DialogState& state) {
 
 // "...": the search file lists, starting at the list the mask names.
 void ChooseList(HWND dlg, DialogState& state) {
-  if (!state.histories->chooseList) return;
+  if (!state.context->chooseList) return;
   const std::string mask = GetItemSjis(dlg, IDC_GS_MASK);
   std::string name = IsListMask(mask) ? std::string(ListNameOf(mask)) : std::string();
-  if (state.histories->chooseList(GetParent(dlg), name) && !name.empty()) SetItemSjis(dlg, IDC_GS_MASK, "::" + name);
+  if (state.context->chooseList(GetParent(dlg), name) && !name.empty()) SetItemSjis(dlg, IDC_GS_MASK, "::" + name);
 }
 
 UINT_PTR CALLBACK Hook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
@@ -109,9 +109,9 @@ UINT_PTR CALLBACK Hook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-bool RunGlobalSearchDialog(HWND owner, GlobalSearchRequest& request, const GlobalSearchHistories& histories) {
+bool RunGlobalSearchDialog(HWND owner, GlobalSearchRequest& request, const GlobalSearchDialogContext& context) {
   GlobalSearchRequest working = request;
-  DialogState state{&working, &histories};
+  DialogState state{&working, &context};
   wchar_t file[MAX_PATH] = L"a.a";
   static const wchar_t kFilter[] = L"(All Files *.*)\0*.*\0";
   std::wstring folder = SjisToWide(request.currentFolder);

@@ -14,10 +14,11 @@
 
 namespace quelt::win {
 
-// The histories shown in the two combo boxes, newest first, and the
-// search file list dialog of the "..." button: it gets the list name of a
-// "::name" mask and gives the chosen list's name (true after OK).
-struct GlobalSearchHistories {
+// What the dialog shows besides the request: the histories of the two combo
+// boxes, newest first, and the search file list dialog of the "..." button,
+// which gets the list name of a "::name" mask and gives the chosen list's
+// name (true after OK).
+struct GlobalSearchDialogContext {
   const std::vector<std::string>* texts = nullptr;
   const std::vector<std::string>* masks = nullptr;
   std::function<bool(HWND owner, std::string& listName)> chooseList;
@@ -26,6 +27,6 @@ struct GlobalSearchHistories {
 // Shows the dialog with request's values; true (request takes the text,
 // mask text, folder and options) when the user confirmed with a text and
 // a mask.
-bool RunGlobalSearchDialog(HWND owner, GlobalSearchRequest& request, const GlobalSearchHistories& histories);
+bool RunGlobalSearchDialog(HWND owner, GlobalSearchRequest& request, const GlobalSearchDialogContext& context);
 
 }  // namespace quelt::win

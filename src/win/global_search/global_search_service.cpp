@@ -1,6 +1,5 @@
 #include "global_search/global_search_service.h"
 
-#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -27,13 +26,6 @@ constexpr std::size_t kSearchMemoryProbe = 1u << 20;
 // Result lines are gathered and appended to the document at most this often.
 constexpr DWORD kAppendIntervalMs = 200;
 
-CNorbEV* FirstEditWindow(Document* doc) {
-  for (View* v : doc->Views()) {
-    if (auto* view = dynamic_cast<CNorbView*>(v); view && view->EditWindow()) return view->EditWindow();
-  }
-  return nullptr;
-}
-
 // Gathers the result lines, hands them to the result document in batches
 // and shows the progress.
 class ResultSink : public GlobalSearchSink {
@@ -52,10 +44,7 @@ class ResultSink : public GlobalSearchSink {
     pending_.clear();
     lastAppend_ = GetTickCount();
   }
-  bool DocumentOpen() const {
-    const std::vector<Document*> docs = app_.AllDocuments();
-    return std::find(docs.begin(), docs.end(), &doc_) != docs.end();
-  }
+  bool DocumentOpen() const { return app_.IsOpen(&doc_); }
 
  private:
   CQueltApp& app_;
@@ -86,6 +75,13 @@ void GlobalSearchService::Store(StateFileData& state) const {
 }
 
 bool GlobalSearchService::OnCommand(UINT id) {
+  if (id == kCmdRegisterSearchList) {
+    // "検索ﾌｧｲﾙﾘｽﾄ" of the active document: its file can be added.
+    const Document* doc = app_.ActiveDocument();
+    std::string name;
+    if (doc && !doc->PathName().empty()) ShowSearchLists(app_.MainHwnd(), doc->PathName(), name);
+    return true;
+  }
   if (id != kCmdGlobalSearch) return false;
   if (running_) {
     app_.GetHost().Beep();
@@ -98,6 +94,11 @@ bool GlobalSearchService::OnCommand(UINT id) {
 }
 
 bool GlobalSearchService::OnUpdateCommand(UINT id, CommandState& state) {
+  if (id == kCmdRegisterSearchList) {
+    const Document* doc = app_.ActiveDocument();
+    state.enabled = doc && !doc->PathName().empty();
+    return true;
+  }
   if (id != kCmdGlobalSearch) return false;
   state.enabled = !running_;
   return true;
@@ -161,7 +162,7 @@ void GlobalSearchService::Search() {
     }
     request = *r;
   } else {
-    GlobalSearchHistories shown{&texts_.Entries(), &masks_.Entries(),
+    GlobalSearchDialogContext shown{&texts_.Entries(), &masks_.Entries(),
                                 [this](HWND owner, std::string& name) { return ShowSearchLists(owner, {}, name); }};
     if (!RunGlobalSearchDialog(app_.MainHwnd(), request, shown)) return;
   }
@@ -180,7 +181,8 @@ void GlobalSearchService::Search() {
     LoadSearchFileLists(app_.Files(), SearchFileListsPath(app_.Paths().exePath), host, lists);
   }
   Document* doc = app_.NewTextDocument();
-  CNorbEV* results = doc ? FirstEditWindow(doc) : nullptr;
+  CNorbView* view = FirstTextView(doc);
+  CNorbEV* results = view ? view->EditWindow() : nullptr;
   if (!results) return;
   GlobalSearchRequest run = request;
   run.maskText = *joined;

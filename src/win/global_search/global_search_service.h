@@ -1,4 +1,5 @@
-// `GlobalSearchService`: the global search command (32784) in the program.
+// `GlobalSearchService`: the global search command (32784) and the search
+// file lists of the active document (33034) in the program.
 // It keeps the two histories and the dialog's options for the run (the
 // state file carries them between runs), shows the dialog or takes the
 // played-back record, runs the engine's search with the progress window

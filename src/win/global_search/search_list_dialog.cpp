@@ -1,6 +1,7 @@
 #include "global_search/search_list_dialog.h"
 
 #include "cabinet/cabinet_dialog_util.h"
+#include "framework/text_dialog.h"
 #include "framework/win_text.h"
 #include "global_search/search_file_list_editor.h"
 #include "res/global_search_ids.h"
@@ -47,28 +48,6 @@ void Answer(HWND dlg, ListDialogState& s, ListEdit r) {
   }
 }
 
-INT_PTR CALLBACK NameProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrW(dlg, DWLP_USER, lp);
-      SendDlgItemMessageW(dlg, IDC_SFL_NAME, EM_LIMITTEXT, 80, 0);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wp) == IDOK) {
-        *reinterpret_cast<std::string*>(GetWindowLongPtrW(dlg, DWLP_USER)) = GetItemSjis(dlg, IDC_SFL_NAME);
-        EndDialog(dlg, IDOK);
-        return TRUE;
-      }
-      if (LOWORD(wp) == IDCANCEL) {
-        EndDialog(dlg, IDCANCEL);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
-}
-
 void OnCommand(HWND dlg, ListDialogState& s, int id, int code) {
   SearchFileListEditor& e = *s.editor;
   switch (id) {
@@ -86,10 +65,7 @@ void OnCommand(HWND dlg, ListDialogState& s, int id, int code) {
       return;
     case IDC_SFL_NEW: {
       std::string name;
-      if (DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SEARCH_LIST_NAME), dlg, NameProc,
-                          reinterpret_cast<LPARAM>(&name)) != IDOK) {
-        return;
-      }
+      if (!AskDialogText(dlg, IDD_SEARCH_LIST_NAME, IDC_SFL_NAME, 80, name)) return;
       const ListEdit r = e.AddList(name);
       Answer(dlg, s, r);
       ShowNames(dlg, s);

@@ -1,7 +1,5 @@
 #include "global_search/tag_jumps.h"
 
-#include <algorithm>
-
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
 #include "global_search/tag_jump.h"
@@ -18,20 +16,10 @@ void ActivateView(CQueltApp& app, CNorbView& view) {
   SendMessageW(app.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(GetParent(view.Hwnd())), 0);
 }
 
-CNorbView* FirstTextView(Document* doc) {
-  for (View* v : doc->Views()) {
-    if (auto* view = dynamic_cast<CNorbView*>(v)) return view;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 CNorbView* TagJumps::RememberedView() const {
-  if (!remembered_) return nullptr;
-  const std::vector<Document*> docs = app_.AllDocuments();
-  if (std::find(docs.begin(), docs.end(), remembered_) == docs.end()) return nullptr;
-  return FirstTextView(remembered_);
+  return app_.IsOpen(remembered_) ? FirstTextView(remembered_) : nullptr;
 }
 
 void TagJumps::Jump(UINT id, CNorbView* active) {

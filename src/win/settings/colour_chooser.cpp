@@ -3,8 +3,17 @@
 #include <commdlg.h>
 
 namespace quelt::win {
+namespace {
 
-bool ChooseColour(HWND owner, COLORREF& colour, CustomColours& custom) {
+CustomColours* g_customColours = nullptr;
+
+}  // namespace
+
+void SetCustomColours(CustomColours* colours) { g_customColours = colours; }
+
+bool ChooseColour(HWND owner, COLORREF& colour) {
+  static CustomColours fallback = DefaultCustomColours();
+  CustomColours& custom = g_customColours ? *g_customColours : fallback;
   COLORREF customs[kCustomColourCount];
   for (std::size_t i = 0; i < kCustomColourCount; ++i) customs[i] = custom[i];
   CHOOSECOLORW cc{};

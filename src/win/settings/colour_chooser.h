@@ -9,9 +9,13 @@
 
 namespace quelt::win {
 
+// The chooser's sixteen custom colours: the state file's, set at start-up
+// (until then the chooser starts from white ones of its own).
+void SetCustomColours(CustomColours* colours);
+
 // Shows the chooser over owner starting at colour; true (colour set, low 24
 // bits) when the user confirmed. The custom colours take what the user set.
-bool ChooseColour(HWND owner, COLORREF& colour, CustomColours& custom);
+bool ChooseColour(HWND owner, COLORREF& colour);
 
 // Draws an owner-drawn swatch button filled with colour.
 void DrawColourSwatch(const DRAWITEMSTRUCT& di, COLORREF colour);

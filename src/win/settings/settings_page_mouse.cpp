@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/command_table.h"
-#include "app/quelt_app.h"
 #include "framework/win_text.h"
 #include "keys/bindable_commands.h"
 #include "res/settings_ids.h"
@@ -18,10 +17,8 @@ constexpr wchar_t kSeparatorName[] = L"(ｾﾊﾟﾚｰﾀ)";
 
 std::wstring ItemName(std::int32_t item) {
   if (item == kPopupSeparator) return kSeparatorName;
-  for (const BindableCommand& c : BindableCommands()) {
-    if (c.id == static_cast<CommandId>(item)) return Utf8ToWide(MenuTextWithoutMnemonic(c.name));
-  }
-  return L"?";
+  const BindableCommand* command = FindBindableCommand(static_cast<CommandId>(item));
+  return command ? Utf8ToWide(MenuTextWithoutMnemonic(command->name)) : L"?";
 }
 
 int Selected(HWND page, int list) {
@@ -88,7 +85,7 @@ void OnButton(HWND page, CommonSettingsSheet& sheet, int id) {
       return;
   }
   if (r != PopupEdit::kDone) {
-    CQueltApp::Get()->GetHost().Beep();
+    CabinetBeep();
     return;
   }
   ShowItems(page, popup, select);

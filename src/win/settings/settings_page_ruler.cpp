@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/quelt_app.h"
 #include "res/settings_ids.h"
 #include "settings/colour_chooser.h"
 #include "settings/settings_pages.h"
@@ -38,7 +37,7 @@ const Swatch* SwatchOf(int id) {
 
 void Choose(HWND page, V& v, const Swatch& swatch) {
   COLORREF colour = v.*swatch.colour & 0x00FFFFFF;
-  if (!ChooseColour(page, colour, CQueltApp::Get()->State().Data().customColours)) return;
+  if (!ChooseColour(page, colour)) return;
   v.*swatch.colour = colour;
   InvalidateRect(GetDlgItem(page, swatch.id), nullptr, TRUE);
 }

@@ -70,24 +70,8 @@ bool CNorbDoc::OnSaveDocument(const std::string& path) { return SaveTextDocument
 
 bool CNorbDoc::SaveModified() { return SaveModifiedTextDocument(*this); }
 
-bool CNorbDoc::OnCommand(UINT id) {
-  if (id == kCmdRegisterSearchList) {
-    // "検索ﾌｧｲﾙﾘｽﾄ": the lists, with this document's file to add.
-    if (PathName().empty()) return true;
-    CQueltApp* app = CQueltApp::Get();
-    std::string name;
-    app->GlobalSearch().ShowSearchLists(app->MainHwnd(), PathName(), name);
-    return true;
-  }
-  return OnTextFileCommand(*this, id);
-}
+bool CNorbDoc::OnCommand(UINT id) { return OnTextFileCommand(*this, id); }
 
-bool CNorbDoc::OnUpdateCommand(UINT id, CommandState& state) {
-  if (id == kCmdRegisterSearchList) {
-    state.enabled = !PathName().empty();
-    return true;
-  }
-  return OnUpdateTextFileCommand(*this, id, state);
-}
+bool CNorbDoc::OnUpdateCommand(UINT id, CommandState& state) { return OnUpdateTextFileCommand(*this, id, state); }
 
 }  // namespace quelt::win

@@ -7,7 +7,6 @@
 
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
-#include "base/messages.h"
 #include "view/edit_command_rules.h"
 #include "framework/win_text.h"
 #include "view/clipboard_text.h"
@@ -157,22 +156,6 @@ void CNorbEV::PasteText(const std::string& clip, bool asSelection) {
   ApplyInputPlan(session, PlanInput(InputSource::kPasted, selection_.active,
                                     settings_.deleteSelectionAtInput != 0, false));
   Finish(Paste(session, Place(), clip, asSelection));
-}
-
-bool CNorbEV::AppendText(std::string_view text) {
-  TextStore& store = doc_.Store();
-  const TextOffset at = store.Length();
-  const Capacity c = store.Insert(at, text);
-  if (c == Capacity::kOutOfMemory || c == Capacity::kOverLimit) {
-    host_.ShowMessage(kMsgOutOfMemory);
-    return false;
-  }
-  TextChange change;
-  change.from = at;
-  change.inserted = store.Length() - at;
-  change.any = change.inserted > 0;
-  ApplyChange(change);
-  return true;
 }
 
 }  // namespace quelt::win

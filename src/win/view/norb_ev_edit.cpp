@@ -18,6 +18,8 @@
 #include "view/edit_ops.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+#include "view/norb_view.h"
+#include "global_search/tag_jumps.h"
 #include "record/operation_recorder.h"
 #include "record/recorded_commands.h"
 #include "view/selection_ranges.h"
@@ -79,6 +81,22 @@ void CNorbEV::ApplyChange(const TextChange& change) {
     InvalidateLines(r.firstLine, std::max(r.firstLine, r.changedEnd));
   }
   doc_.UpdateAllViews(owner_, kHintTextEdited);
+}
+
+bool CNorbEV::AppendText(std::string_view text) {
+  TextStore& store = doc_.Store();
+  const TextOffset at = store.Length();
+  const Capacity c = store.Insert(at, text);
+  if (c == Capacity::kOutOfMemory || c == Capacity::kOverLimit) {
+    host_.ShowMessage(kMsgOutOfMemory);
+    return false;
+  }
+  TextChange change;
+  change.from = at;
+  change.inserted = store.Length() - at;
+  change.any = change.inserted > 0;
+  ApplyChange(change);
+  return true;
 }
 
 void CNorbEV::FinishEdit(const EditOutcome& outcome, const TextRange* selection, bool moveToNextLine) {
@@ -208,6 +226,15 @@ void CNorbEV::RecordCommand(UINT id) {
 }
 
 bool CNorbEV::RunCommand(UINT id) {
+  if (id == kCmdTagJumpCurrent || id == kCmdTagJumpNext || id == kCmdTagJumpPrev || id == kCmdTagWindow) {
+    RecordCommand(id);
+    if (id == kCmdTagWindow) {
+      tags_.ShowTagWindow();
+    } else {
+      tags_.Jump(id, dynamic_cast<CNorbView*>(owner_));
+    }
+    return true;
+  }
   // Only what this window carried out is recorded as its command.
   if (!OnEditCommand(id)) return false;
   RecordCommand(id);

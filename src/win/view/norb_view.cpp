@@ -119,16 +119,6 @@ bool CNorbView::OnCommand(UINT id) {
     Doc()->Store().SetOverwritePermit(!Doc()->Store().OverwritePermit());
     return true;
   }
-  if (id == kCmdTagJumpCurrent || id == kCmdTagJumpNext || id == kCmdTagJumpPrev || id == kCmdTagWindow) {
-    if (edit_) edit_->RecordCommand(id);
-    TagJumps& tags = CQueltApp::Get()->Tags();
-    if (id == kCmdTagWindow) {
-      tags.ShowTagWindow();
-    } else {
-      tags.Jump(id, this);
-    }
-    return true;
-  }
   return edit_ && edit_->RunCommand(id);
 }
 
@@ -147,6 +137,14 @@ bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {
 
 bool CNorbView::JumpTo(int line, int column) {
   return edit_ && line >= 0 && edit_->JumpTo(static_cast<std::uint32_t>(line), column);
+}
+
+CNorbView* FirstTextView(const Document* doc) {
+  if (!doc) return nullptr;
+  for (View* v : doc->Views()) {
+    if (auto* view = dynamic_cast<CNorbView*>(v)) return view;
+  }
+  return nullptr;
 }
 
 }  // namespace quelt::win

@@ -37,4 +37,7 @@ class CNorbView : public View, public CabinetPositionSource {
   std::unique_ptr<CNorbEV> edit_;
 };
 
+// The first text view of a document, or null.
+CNorbView* FirstTextView(const Document* doc);
+
 }  // namespace quelt::win

@@ -8,17 +8,6 @@
 #include "keys/bindable_commands.h"
 
 namespace quelt::win {
-namespace {
-
-std::string CommandName(CommandId id) {
-  for (const BindableCommand& c : BindableCommands()) {
-    if (c.id == id) return c.name;
-  }
-  return {};
-}
-
-}  // namespace
-
 void ShowTextPopupMenu(HWND owner, HWND frame, POINT screen, const PopupMenuItems& items) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return;
@@ -32,11 +21,11 @@ void ShowTextPopupMenu(HWND owner, HWND frame, POINT screen, const PopupMenuItem
       continue;
     }
     const auto id = static_cast<UINT>(item);
-    const std::string name = CommandName(static_cast<CommandId>(id));
-    if (name.empty()) continue;
+    const BindableCommand* command = FindBindableCommand(static_cast<CommandId>(id));
+    if (!command) continue;
     CommandState state;
     if (app) app->RouteUpdate(id, state);
-    std::wstring text = Utf8ToWide(name);
+    std::wstring text = Utf8ToWide(command->name);
     if (state.text) text = *state.text;
     const std::wstring key = app ? app->MenuKeyText(id) : std::wstring();
     if (!key.empty()) text += L"\t" + key;
