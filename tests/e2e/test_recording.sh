@@ -33,19 +33,28 @@ sleep 0.3
 
 # 1. Record: "abc", Enter, Up, End, "X". The recording pane counts the
 # records.
-pane() { probe pane 9 | sed 's/ *$//'; }
-expect_eq "the recording pane is empty while idle" "" "$(pane)"
+# The pane follows on the next idle moment: waits up to 5 s for want.
+pane() {
+  local want=${1-} now
+  for _ in $(seq 1 20); do
+    now=$(probe pane 9 | sed 's/ *$//')
+    [ "$now" == "$want" ] && break
+    sleep 0.25
+  done
+  echo "$now"
+}
+expect_eq "the recording pane is empty while idle" "" "$(pane "")"
 probe command 32808 >/dev/null
 sleep 0.3
-expect_eq "the recording pane shows the count" "記録中 0" "$(pane)"
+expect_eq "the recording pane shows the count" "記録中 0" "$(pane "記録中 0")"
 xdotool type --delay 60 "abc"
 xdotool key Return Up End
 xdotool type --delay 60 "X"
 sleep 0.3
-expect_eq "every key is a record" "記録中 7" "$(pane)"
+expect_eq "every key is a record" "記録中 7" "$(pane "記録中 7")"
 probe command 32808 >/dev/null
 sleep 0.3
-expect_eq "the recording pane empties when recording ends" "" "$(pane)"
+expect_eq "the recording pane empties when recording ends" "" "$(pane "")"
 vbs 'o.FileSave' >/dev/null
 sleep 0.3
 expect_eq "the keys were typed" "abcX|" "$(text_of "$E2E_WORK/rec.txt")"
