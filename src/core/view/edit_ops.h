@@ -110,6 +110,12 @@ EditResult MoveText(EditSession& s, TextRange source, TextOffset dropAt);
 
 // ---- Lines (edit_text_ops.cpp) ----
 
+// Replaces the selection, whose text is before, with after as one deletion
+// and one insertion, so one undo step restores it; the selection then
+// covers after. Nothing happens when the two are equal.
+EditResult ReplaceSelection(EditSession& s, TextRange selection, const std::string& before,
+                            const std::string& after);
+
 // Indent: a tab (or tab-width spaces) at the start of every logical line the
 // selection touches, one insertion each. The selection then covers the
 // whole lines.

@@ -100,6 +100,8 @@ class ColumnWalk {
   std::size_t next_ = 0;
 };
 
+}  // namespace
+
 EditResult ReplaceSelection(EditSession& s, TextRange sel, const std::string& before,
                             const std::string& after) {
   EditResult r;
@@ -112,8 +114,6 @@ EditResult ReplaceSelection(EditSession& s, TextRange sel, const std::string& be
   }
   return r;
 }
-
-}  // namespace
 
 EditResult IndentBlock(EditSession& s, TextRange sel) {
   TextStore& store = s.Store();

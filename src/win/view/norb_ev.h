@@ -312,6 +312,10 @@ class CNorbEV {
   bool OnClipboardCommand(UINT id);
   void PasteFromHistory(UINT id);
   void InsertStringCommand();
+  // The character conversions, split and join lines (norb_ev_convert.cpp).
+  void ConversionCommand(UINT id);
+  // The free conversion dialog and its run (norb_ev_free_conversion.cpp).
+  void FreeConversionCommand();
   void RegisterDropTarget();
   void RevokeDropTarget();
   void OnDropScrollTimer();

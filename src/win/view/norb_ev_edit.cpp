@@ -318,6 +318,21 @@ bool CNorbEV::OnEditCommand(UINT id) {
     case kCmdPasteHistoryPrev:
       PasteFromHistory(id);
       return true;
+    case kCmdInvertCase:
+    case kCmdUpperCase:
+    case kCmdLowerCase:
+    case kCmdCapitalize:
+    case kCmdHalfToFull:
+    case kCmdFullToHalf:
+    case kCmdHiraganaToKatakana:
+    case kCmdKatakanaToHiragana:
+    case kCmdSplitLines:
+    case kCmdJoinLines:
+      ConversionCommand(id);
+      return true;
+    case kCmdFreeConversion:
+      FreeConversionCommand();
+      return true;
     case kCmdInsertString:
       InsertStringCommand();
       return true;
