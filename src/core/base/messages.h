@@ -34,6 +34,8 @@ enum MessageId : int {
   kMsgOpeningCabinet = 61102,        // status text while a cabinet reopens its files
   kMsgUndoBufferOverflow = 61300,    // question: the removed text does not fit the undo buffer
   kMsgDeleteDocument = 61200,        // question: delete the document and its file %1
+  kMsgSourceTooLarge = 59471,       // the free conversion's source or output is too large
+  kMsgSelectionTooLarge = 59493,    // "行の連結" over 30,720 selected bytes
   kMsgReplacedCount = 59414,         // %1 = how many replacements were made
   kMsgCancelReplace = 59415,         // question: stop replacing
   kMsgAttributeSameExtension = 61400,  // the text file's extension is the attribute extension
