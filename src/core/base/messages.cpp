@@ -102,7 +102,6 @@ constexpr Entry kMessages[] = {
     {kMsgGlobalSearchReport, "検索したファイルの数： %1\n\n見つかった個数        ： %2",
      "Files searched: %1\n\nMatches found: %2"},
     {kMsgGlobalSearchTitle, "ｸﾞﾛｰﾊﾞﾙ検索", "Find In Files"},
-    {kMsgConversionSourceTooLarge, "変換元のサイズが大き過ぎます。", "The text to convert is too large."},
 };
 
 std::atomic<bool> g_english{false};

@@ -24,7 +24,6 @@ enum MessageId : int {
   kMsgOverMaxCount = 59405,
   kMsgTooManyAreaComments = 59406,
   kMsgCommonSettingsTitle = 59455,   // "共通設定"
-  kMsgConversionSourceTooLarge = 59471,  // the free conversion's source or output is over its limit
   kMsgDocumentTooLargeToConvert = 61000,
   kMsgSupportLibraryMissing = 61001,
   kMsgSaveChanges = 61216,           // save-modified question, %1 = title
