@@ -39,7 +39,20 @@ bool EditCommandEnabled(CommandId id, const EditCommandContext& c, bool& known) 
     case kCmdIndent:
     case kCmdUnindent:
     case kCmdTabToSpace:
-    case kCmdSpaceToTab: return c.editable && c.streamSelection;
+    case kCmdSpaceToTab:
+    case kCmdInvertCase:
+    case kCmdUpperCase:
+    case kCmdLowerCase:
+    case kCmdCapitalize:
+    case kCmdHalfToFull:
+    case kCmdFullToHalf:
+    case kCmdHiraganaToKatakana:
+    case kCmdKatakanaToHiragana:
+    case kCmdSplitLines:
+    case kCmdJoinLines: return c.editable && c.streamSelection;
+    // The free conversion works on the whole text without a selection, and
+    // can write into a new document: its dialog is always there.
+    case kCmdFreeConversion: return true;
     case kCmdAlignLeft:
     case kCmdAlignCentre:
     case kCmdAlignRight:

@@ -110,11 +110,14 @@ EditResult MoveText(EditSession& s, TextRange source, TextOffset dropAt);
 
 // ---- Lines (edit_text_ops.cpp) ----
 
-// Replaces the selection, whose text is before, with after as one deletion
-// and one insertion, so one undo step restores it; the selection then
-// covers after. Nothing happens when the two are equal.
+// Replaces the selection, whose text is before, with after; the selection
+// then covers after. Nothing happens when the two are equal. By default the
+// removal and the insertion are recorded as a pair that one undo step
+// restores (the conversions); kTwoSteps records a plain deletion and
+// insertion, undone one at a time (the tab and space conversions).
+enum class ReplaceUndo { kOneStep, kTwoSteps };
 EditResult ReplaceSelection(EditSession& s, TextRange selection, const std::string& before,
-                            const std::string& after);
+                            const std::string& after, ReplaceUndo undo = ReplaceUndo::kOneStep);
 
 // Indent: a tab (or tab-width spaces) at the start of every logical line the
 // selection touches, one insertion each. The selection then covers the

@@ -103,10 +103,12 @@ class ColumnWalk {
 }  // namespace
 
 EditResult ReplaceSelection(EditSession& s, TextRange sel, const std::string& before,
-                            const std::string& after) {
+                            const std::string& after, ReplaceUndo undo) {
   EditResult r;
   if (after == before) return r;
-  Add(r, s.History().Replace(sel.start, static_cast<std::uint32_t>(before.size()), after));
+  const auto n = static_cast<std::uint32_t>(before.size());
+  Add(r, undo == ReplaceUndo::kOneStep ? s.History().Rewrite(sel.start, n, after)
+                                       : s.History().Replace(sel.start, n, after));
   if (r.Done()) {
     r.hasSelection = true;
     r.selection = {sel.start, static_cast<TextOffset>(sel.start + after.size())};
@@ -264,7 +266,7 @@ EditResult TabsToSpaces(EditSession& s, TextRange sel, int startColumn,
       ++i;
     }
   }
-  return ReplaceSelection(s, sel, text, out);
+  return ReplaceSelection(s, sel, text, out, ReplaceUndo::kTwoSteps);
 }
 
 EditResult SpacesToTabs(EditSession& s, TextRange sel, int startColumn,
@@ -308,7 +310,7 @@ EditResult SpacesToTabs(EditSession& s, TextRange sel, int startColumn,
       ++i;
     }
   }
-  return ReplaceSelection(s, sel, text, out);
+  return ReplaceSelection(s, sel, text, out, ReplaceUndo::kTwoSteps);
 }
 
 }  // namespace quelt
