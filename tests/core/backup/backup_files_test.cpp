@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "backup/backup_files.h"
+#include "base/memory_file_system.h"
+#include "fake_host.h"
+
+namespace quelt {
+namespace {
+
+class BackupFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs.CreateFolder("C:\\doc");
+    options.makeBackup = true;
+    options.backupFolder = "C:\\bak\\";
+    options.mirrorFolder = "C:\\mir\\";
+  }
+  // One save of memo.txt with text: its backup and mirror copies.
+  void Save(const std::string& text) {
+    WriteSaveCopies(fs, host, options, cursor, text, "C:\\doc\\memo.txt");
+  }
+  std::string At(const std::string& path) const {
+    const std::string* c = fs.Content(path);
+    return c ? *c : "<none>";
+  }
+
+  MemoryFileSystem fs;
+  test::FakeHost host;
+  BackupOptions options;
+  int cursor = kNoBackupYet;
+};
+
+TEST_F(BackupFilesTest, OneGenerationIsAlwaysNumberOne) {
+  Save("a");
+  Save("b");
+  EXPECT_EQ(At("C:\\bak\\memo.$01"), "b");
+  EXPECT_FALSE(fs.Exists("C:\\bak\\memo.$02"));
+  EXPECT_EQ(host.beeps, 0);
+}
+
+TEST_F(BackupFilesTest, GenerationsWrapAtTheCount) {
+  options.generationCount = 3;
+  for (const char* t : {"1", "2", "3", "4"}) Save(t);
+  EXPECT_EQ(At("C:\\bak\\memo.$01"), "4");
+  EXPECT_EQ(At("C:\\bak\\memo.$02"), "2");
+  EXPECT_EQ(At("C:\\bak\\memo.$03"), "3");
+  EXPECT_EQ(cursor, 1);
+}
+
+TEST_F(BackupFilesTest, ReopenedDocumentsGoOnAfterTheNewestGeneration) {
+  options.generationCount = 3;
+  fs.CreateFolder("C:\\bak");
+  fs.WriteFile("C:\\bak\\memo.$01", "old1");
+  fs.WriteFile("C:\\bak\\memo.$02", "old2");
+  fs.SetModified("C:\\bak\\memo.$01", {2026, 5, 2, 10, 0, 0});
+  fs.SetModified("C:\\bak\\memo.$02", {2026, 5, 1, 10, 0, 0});
+  int c = kNoBackupYet;
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\memo.txt"), "C:\\bak\\memo.$02");
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\memo.txt"), "C:\\bak\\memo.$03");
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\memo.txt"), "C:\\bak\\memo.$01");
+
+  // Equal times keep the lower number; the newest being the last one
+  // starts over at 01; times before 1970-01-01 01:00 do not count.
+  fs.SetModified("C:\\bak\\memo.$02", {2026, 5, 2, 10, 0, 0});
+  c = kNoBackupYet;
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\memo.txt"), "C:\\bak\\memo.$02");
+  fs.WriteFile("C:\\bak\\memo.$03", "old3");
+  fs.SetModified("C:\\bak\\memo.$03", {2026, 6, 1, 0, 0, 0});
+  c = kNoBackupYet;
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\memo.txt"), "C:\\bak\\memo.$01");
+  fs.SetModified("C:\\bak\\memo.$03", {1970, 1, 1, 1, 0, 0});
+  c = kNoBackupYet;
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\memo.txt"), "C:\\bak\\memo.$02");
+}
+
+TEST_F(BackupFilesTest, NoPathNoCountOrEmptySaveWriteNothing) {
+  int c = kNoBackupYet;
+  EXPECT_EQ(BackupName(fs, options, c, ""), "");
+  options.generationCount = 0;
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\memo.txt"), "");
+  options.generationCount = 1;
+  options.makeMirror = true;
+  Save("");
+  EXPECT_FALSE(fs.Exists("C:\\bak\\memo.$01"));
+  EXPECT_FALSE(fs.Exists("C:\\mir\\doc\\memo.txt"));
+  EXPECT_EQ(MirrorName(options, ""), "");
+}
+
+TEST_F(BackupFilesTest, NamesKeepEverythingBeforeTheLastDot) {
+  int c = kNoBackupYet;
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\a.b.txt"), "C:\\bak\\a.b.$01");
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\README"), "C:\\bak\\README.$01");
+  EXPECT_EQ(BackupName(fs, options, c, "C:\\doc\\.profile"), "C:\\bak\\.profile.$01");
+}
+
+TEST_F(BackupFilesTest, MirrorNamesWithAndWithoutSimpleMirror) {
+  options.makeMirror = true;
+  EXPECT_EQ(MirrorName(options, "C:\\doc\\a.txt"), "C:\\mir\\doc\\a.txt");
+  EXPECT_EQ(MirrorName(options, "\\\\server\\share\\a.txt"), "C:\\mir\\server\\share\\a.txt");
+  options.simpleMirror = true;
+  EXPECT_EQ(MirrorName(options, "C:\\doc\\a.txt"), "C:\\mir\\a.txt");
+  options.makeMirror = false;
+  EXPECT_EQ(MirrorName(options, "C:\\doc\\a.txt"), "");
+}
+
+TEST_F(BackupFilesTest, BackupThenMirrorWithMissingFoldersCreated) {
+  options.makeMirror = true;
+  options.backupFolder = "C:\\deep\\er\\bak\\";
+  Save("text");
+  EXPECT_EQ(At("C:\\deep\\er\\bak\\memo.$01"), "text");
+  EXPECT_EQ(At("C:\\mir\\doc\\memo.txt"), "text");
+  EXPECT_EQ(host.beeps, 0);
+}
+
+TEST_F(BackupFilesTest, FailuresOnlyBeep) {
+  options.makeMirror = true;
+  fs.FailWritesAfter(0);
+  Save("text");
+  EXPECT_EQ(host.beeps, 2);  // the backup and the mirror
+  fs.FailWritesAfter(-1);
+  // A file where the backup folder should be.
+  fs.WriteFile("C:\\file", "x");
+  options.backupFolder = "C:\\file\\bak\\";
+  options.makeMirror = false;
+  Save("text");
+  EXPECT_EQ(host.beeps, 3);
+}
+
+}  // namespace
+}  // namespace quelt
