@@ -222,7 +222,8 @@ void CNorbEV::TabKey(bool shift) {
 }
 
 void CNorbEV::RecordCommand(UINT id) {
-  if (id != kCmdJump && FindRecordedCommand(id) >= 0) recorder_.Record(kOpViewCommand, id);
+  // The free conversion records itself with its rules as a dialog command.
+  if (id != kCmdJump && id != kCmdFreeConversion && FindRecordedCommand(id) >= 0) recorder_.Record(kOpViewCommand, id);
 }
 
 bool CNorbEV::RunCommand(UINT id) {
