@@ -36,6 +36,11 @@ enum MessageId : int {
   kMsgDeleteDocument = 61200,        // question: delete the document and its file %1
   kMsgSourceTooLarge = 59471,       // the free conversion's source or output is too large
   kMsgSelectionTooLarge = 59493,    // "行の連結" over 30,720 selected bytes
+  kMsgCipherTooLarge = 61500,       // "ﾃﾞｰﾀが大き過ぎて暗号化保存できません。"
+  kMsgCipherNeedsSjisCrLf = 61501,  // a cipher save other than Shift-JIS with CR LF
+  kMsgCipherKeyTooShort = 61502,    // a key of 1-5 characters
+  kMsgFolderMissingCreate = 61503,  // question: %1 does not exist, create it
+  kMsgCipherKeyMissing = 61504,     // cipher saving checked without a key
   kMsgReplacedCount = 59414,         // %1 = how many replacements were made
   kMsgCancelReplace = 59415,         // question: stop replacing
   kMsgAttributeSameExtension = 61400,  // the text file's extension is the attribute extension

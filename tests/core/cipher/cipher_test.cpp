@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "base/memory_file_system.h"
+#include "base/messages.h"
+#include "cipher/cipher.h"
+#include "fake_host.h"
+#include "text/char_code.h"
+#include "text/text_store.h"
+
+namespace quelt {
+namespace {
+
+TEST(Cipher, EncipheredTextIsTwiceAsLongWithSmallLowNibbles) {
+  std::string out;
+  ASSERT_TRUE(Encipher("abcdef", std::string("\x00\xFF\r\n\x82\xA0xyz", 9), out));
+  ASSERT_EQ(out.size(), 18u);
+  for (std::size_t i = 1; i < out.size(); i += 2) EXPECT_LE(static_cast<std::uint8_t>(out[i]) & 0x0F, 9) << i;
+  // The first byte: ('\0' + 'a') * 2 = 0xC2, then ('a' & 0xF0) + 0 + 48.
+  EXPECT_EQ(static_cast<std::uint8_t>(out[0]), 0xC2);
+  EXPECT_EQ(static_cast<std::uint8_t>(out[1]), 0x60 + 48);
+  std::string back;
+  ASSERT_TRUE(Decipher("abcdef", out, back));
+  EXPECT_EQ(back, std::string("\x00\xFF\r\n\x82\xA0xyz", 9));
+  EXPECT_FALSE(Encipher("", "abc", out));
+  EXPECT_FALSE(Encipher("abcdef", "", out));
+}
+
+TEST(Cipher, WrongKeysOddLengthsAndForeignBytesFail) {
+  std::string cipher, out = "stale";
+  ASSERT_TRUE(Encipher("secret1", "Hello, world. A longer text to find a bad pair.", cipher));
+  EXPECT_FALSE(Decipher("Secret2", cipher, out));
+  EXPECT_TRUE(out.empty());
+  EXPECT_FALSE(Decipher("secret1", cipher.substr(0, cipher.size() - 1), out));
+  EXPECT_FALSE(Decipher("secret1", "", out));
+  EXPECT_FALSE(Decipher("", cipher, out));
+  // Plain text is no enciphered data: 'H' 'e' is 0x548 after the mask,
+  // which is even, but 0x548 / 2 - 's' lies past 255.
+  EXPECT_FALSE(Decipher("secret1", "Hello, world", out));
+}
+
+TEST(Cipher, KeysThatOnlyTheRangeTestWouldMissFailAtTheirFirstPair) {
+  // 'S' is 's' - 0x20: the arithmetic alone gives every byte back 0x20
+  // higher, but the key's upper bits in the second byte differ.
+  std::string cipher, out;
+  ASSERT_TRUE(Encipher("s", "abc", cipher));
+  EXPECT_FALSE(Decipher("S", cipher, out));
+  std::string tampered = cipher;
+  tampered[1] = static_cast<char>(tampered[1] ^ 0x10);
+  EXPECT_FALSE(Decipher("s", tampered, out));
+  ASSERT_TRUE(Decipher("s", cipher, out));
+  EXPECT_EQ(out, "abc");
+}
+
+TEST(Cipher, RandomTextsAndKeysComeBack) {
+  std::mt19937 rng(42);
+  const std::string alnum = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  for (int round = 0; round < 300; ++round) {
+    std::string key(6 + rng() % 27, ' ');
+    for (char& c : key) c = alnum[rng() % alnum.size()];
+    std::string plain(1 + rng() % 500, ' ');
+    for (char& c : plain) c = static_cast<char>(rng() & 0xFF);
+    std::string cipher, back;
+    ASSERT_TRUE(Encipher(key, plain, cipher));
+    ASSERT_EQ(cipher.size(), 2 * plain.size());
+    ASSERT_TRUE(Decipher(key, cipher, back));
+    ASSERT_EQ(back, plain);
+  }
+}
+
+TEST(Cipher, FolderTestIgnoresCaseAndTakesSubfolders) {
+  CipherConfig c{true, "C:\\Work\\Cipher\\", "abcdef"};
+  EXPECT_TRUE(InCipherFolder(c, "C:\\Work\\Cipher\\a.txt"));
+  EXPECT_TRUE(InCipherFolder(c, "c:\\work\\CIPHER\\sub\\deeper\\a.txt"));
+  EXPECT_FALSE(InCipherFolder(c, "C:\\Work\\CipherX\\a.txt"));
+  EXPECT_FALSE(InCipherFolder(c, "C:\\Work\\a.txt"));
+  EXPECT_FALSE(InCipherFolder(c, "D:\\Work\\Cipher\\a.txt"));
+  c.folder = "C:\\Work\\Cipher";  // a folder stored without its backslash
+  EXPECT_FALSE(InCipherFolder(c, "C:\\Work\\CipherX\\a.txt"));
+  EXPECT_TRUE(InCipherFolder(c, "C:\\Work\\Cipher\\a.txt"));
+  c.doCipher = false;
+  EXPECT_FALSE(InCipherFolder(c, "C:\\Work\\Cipher\\a.txt"));
+}
+
+class CipherSaveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(store.Create());
+    fs.CreateFolder("C:\\Cipher");
+  }
+  CipherSaveResult Save(const std::string& path, bool quiet = false) {
+    return CipherSave(fs, host, config, store, path, quiet);
+  }
+  MemoryFileSystem fs;
+  test::FakeHost host;
+  CipherConfig config{true, "C:\\Cipher\\", "abcdef"};
+  TextStore store;
+};
+
+TEST_F(CipherSaveTest, SavesEncipheredOnlyInTheFolder) {
+  store.Load("text\r\n", DocumentKind::kText);
+  EXPECT_EQ(Save("C:\\Other\\a.txt"), CipherSaveResult::kNotCipher);
+  EXPECT_EQ(Save("C:\\Cipher\\a.txt", true), CipherSaveResult::kWritten);
+  EXPECT_FALSE(fs.Exists("C:\\Cipher\\a.txt"));  // quiet writes nothing
+  EXPECT_EQ(Save("C:\\Cipher\\a.txt"), CipherSaveResult::kWritten);
+  std::string plain;
+  ASSERT_TRUE(Decipher("abcdef", *fs.Content("C:\\Cipher\\a.txt"), plain));
+  EXPECT_EQ(plain, "text\r\n");
+}
+
+TEST_F(CipherSaveTest, RefusalsLeaveTheFileAndSayWhy) {
+  fs.WriteFile("C:\\Cipher\\a.txt", "old");
+  store.Load("", DocumentKind::kText);
+  EXPECT_EQ(Save("C:\\Cipher\\a.txt"), CipherSaveResult::kRefused);
+  EXPECT_TRUE(host.messages.empty());
+  store.Load("x\r\n", DocumentKind::kText);
+  store.SetLineEnd(static_cast<int>(LineEndId::kLf));
+  EXPECT_EQ(Save("C:\\Cipher\\a.txt", true), CipherSaveResult::kRefused);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(Save("C:\\Cipher\\a.txt"), CipherSaveResult::kRefused);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], kMsgCipherNeedsSjisCrLf);
+  store.SetLineEnd(static_cast<int>(LineEndId::kCrLf));
+  config.key.clear();
+  EXPECT_EQ(Save("C:\\Cipher\\a.txt"), CipherSaveResult::kRefused);
+  EXPECT_EQ(host.beeps, 1);
+  EXPECT_EQ(*fs.Content("C:\\Cipher\\a.txt"), "old");
+}
+
+TEST_F(CipherSaveTest, SizeLimit) {
+  store.Load(std::string(kMaxCipherSaveBytes - 1, 'a'), DocumentKind::kText);
+  EXPECT_EQ(Save("C:\\Cipher\\big.txt"), CipherSaveResult::kWritten);
+  EXPECT_EQ(fs.Content("C:\\Cipher\\big.txt")->size(), 2 * (kMaxCipherSaveBytes - 1));
+  store.Load(std::string(kMaxCipherSaveBytes, 'a'), DocumentKind::kText);
+  EXPECT_EQ(Save("C:\\Cipher\\big2.txt"), CipherSaveResult::kRefused);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], kMsgCipherTooLarge);
+  EXPECT_FALSE(fs.Exists("C:\\Cipher\\big2.txt"));
+}
+
+TEST_F(CipherSaveTest, OpeningDeciphersAfterThePassword) {
+  std::string cipher;
+  ASSERT_TRUE(Encipher("abcdef", "plain\r\n", cipher));
+  fs.WriteFile("C:\\Cipher\\a.txt", cipher);
+  int asked = 0;
+  auto yes = [&asked] { ++asked; return true; };
+  EXPECT_TRUE(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\tmp.TM1", yes));
+  EXPECT_EQ(*fs.Content("C:\\tmp.TM1"), "plain\r\n");
+  EXPECT_EQ(asked, 1);
+  // A refused password, a wrong key (beep) and a file outside the folder.
+  EXPECT_FALSE(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\t2", [] { return false; }));
+  EXPECT_FALSE(fs.Exists("C:\\t2"));
+  config.key = "zzzzzz";
+  EXPECT_FALSE(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\t2", yes));
+  EXPECT_EQ(host.beeps, 1);
+  EXPECT_EQ(asked, 1);  // a wrong key never asks for the password
+  fs.WriteFile("C:\\b.txt", cipher);
+  EXPECT_FALSE(DecipherForOpening(fs, host, config, "C:\\b.txt", "C:\\t2", yes));
+  // Too large to decipher.
+  fs.WriteFile("C:\\Cipher\\huge.txt", std::string(kMaxCipherFileBytes + 2, '0'));
+  EXPECT_FALSE(DecipherForOpening(fs, host, config, "C:\\Cipher\\huge.txt", "C:\\t2", yes));
+  EXPECT_EQ(host.beeps, 1);
+}
+
+}  // namespace
+}  // namespace quelt
