@@ -5,7 +5,12 @@
 
 #include "base/file_system.h"
 #include "base/host.h"
+#include "base/messages.h"
 #include "base/path.h"
+#include "app/settings.h"
+#include "cipher/cipher.h"
+#include "text/char_code.h"
+#include "text/text_store.h"
 
 namespace quelt {
 namespace {
@@ -32,6 +37,17 @@ void WriteCopy(FileSystem& fs, Host& host, const std::string& file, const std::s
 }
 
 }  // namespace
+
+BackupOptions BackupOptionsOf(const AppSettings& s) {
+  BackupOptions o;
+  o.makeBackup = s.makeBackupFile != 0;
+  o.backupFolder = s.backupFileFPath;
+  o.generationCount = s.backupFileGenerationCount;
+  o.makeMirror = s.makeMirrorFile != 0;
+  o.mirrorFolder = s.mirrorFileFPath;
+  o.simpleMirror = s.simpleMirror != 0;
+  return o;
+}
 
 bool CountsAsBackupTime(const FileTime& time) {
   const FileTime epoch{1970, 1, 1, 1, 0, 0};
@@ -90,6 +106,31 @@ void WriteSaveCopies(FileSystem& fs, Host& host, const BackupOptions& options, i
   WriteBackupCopy(fs, host, options, cursor, bytes, path);
   const std::string mirror = MirrorName(options, path);
   if (!mirror.empty()) WriteCopy(fs, host, mirror, bytes);
+}
+
+void WriteBackupOnly(FileSystem& fs, Host& host, const BackupOptions& options, const CipherConfig& cipher,
+                     TextStore& store, const std::string& path) {
+  if (!options.makeBackup || path.empty() || InCipherFolder(cipher, path)) return;
+  std::string bytes = store.Text();
+  const auto code = static_cast<CharCodeId>(store.CharCode());
+  const auto lineEnd = static_cast<LineEndId>(store.LineEnd());
+  const bool plain = store.Kind() == DocumentKind::kBinary ||
+                     (code == CharCodeId::kShiftJis && lineEnd == LineEndId::kCrLf);
+  if (!plain && !bytes.empty()) {
+    if (bytes.size() > kMaxConvertBytes) {
+      host.ShowMessage(kMsgDocumentTooLargeToConvert);
+      return;
+    }
+    ConvertResult converted = FromInternal(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), code, lineEnd);
+    if (converted.status != ConvertStatus::kOk) {
+      host.ShowMessage(kMsgOutOfMemory);
+      return;
+    }
+    bytes = std::move(converted.bytes);
+  }
+  int cursor = store.BackupGeneration();
+  WriteBackupCopy(fs, host, options, cursor, bytes, path);
+  store.SetBackupGeneration(cursor);
 }
 
 }  // namespace quelt

@@ -10,6 +10,9 @@ namespace quelt {
 
 class FileSystem;
 class Host;
+class TextStore;
+struct AppSettings;
+struct CipherConfig;
 struct FileTime;
 
 struct BackupOptions {
@@ -20,6 +23,9 @@ struct BackupOptions {
   std::string mirrorFolder;   // "MirrorFileFPath", ending in "\"
   bool simpleMirror = false;  // "SimpleMirror": by file name only
 };
+
+// The options as the settings hold them.
+BackupOptions BackupOptionsOf(const AppSettings& settings);
 
 // The generation cursor of a document before its first backup since it
 // was opened.
@@ -50,5 +56,13 @@ void WriteSaveCopies(FileSystem& fs, Host& host, const BackupOptions& options, i
 // The backup copy alone (automatic saving that keeps the document's file).
 void WriteBackupCopy(FileSystem& fs, Host& host, const BackupOptions& options, int& cursor,
                      const std::string& bytes, const std::string& path);
+
+// Backup only (automatic saving that leaves the document's file alone):
+// the backup copy of what a save would write, the converted bytes for a
+// document that is not Shift-JIS with CR LF. Nothing for a file of the
+// cipher folder; a text too large to convert shows the size message. The
+// store's generation cursor advances.
+void WriteBackupOnly(FileSystem& fs, Host& host, const BackupOptions& options, const CipherConfig& cipher,
+                     TextStore& store, const std::string& path);
 
 }  // namespace quelt

@@ -42,7 +42,16 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
   const DocumentKind kind = store.Kind();
 
   std::string text;
-  if (kind == DocumentKind::kText && !ctx.tempFile.empty()) {
+  bool deciphered = false;
+  if (ctx.cipher && !ctx.tempFile.empty() &&
+      DecipherForOpening(ctx.fs, ctx.host, *ctx.cipher, path, ctx.tempFile, ctx.askPassword)) {
+    // The work file holds the plain text only as long as it is read.
+    deciphered = ctx.fs.ReadFile(ctx.tempFile, text, static_cast<std::uint64_t>(kMaxLoadSize) + 1);
+    ctx.fs.RemoveFile(ctx.tempFile);
+  }
+  if (deciphered) {
+    outcome.converted = true;
+  } else if (kind == DocumentKind::kText && !ctx.tempFile.empty()) {
     Detection d = DetectFile(ctx.fs, path, ctx.crlfEqualSjis);
     if (forcedCode == CharCodeId::kShiftJis || forcedCode == CharCodeId::kJis || forcedCode == CharCodeId::kEuc)
       d.code = forcedCode;
@@ -66,6 +75,7 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
     return outcome;
   }
   if (r.truncated) ctx.host.ShowMessage(kMsgTooManyChars);
+  store.SetOpenedFromCipher(deciphered);
   outcome.ok = true;
   outcome.hint = r.hint;
   return outcome;
@@ -73,6 +83,20 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
 
 SaveOutcome SaveTextFile(const FileContext& ctx, const std::string& path, TextStore& store) {
   SaveOutcome outcome;
+  if (ctx.cipher) {
+    switch (CipherSave(ctx.fs, ctx.host, *ctx.cipher, store, path, false)) {
+      case CipherSaveResult::kRefused:
+        return outcome;
+      case CipherSaveResult::kWritten:
+        store.SetOpenedFromCipher(true);
+        outcome.ok = true;
+        outcome.written = true;
+        outcome.enciphered = true;
+        return outcome;
+      case CipherSaveResult::kNotCipher:
+        break;
+    }
+  }
   const auto code = static_cast<CharCodeId>(store.CharCode());
   const auto lineEnd = static_cast<LineEndId>(store.LineEnd());
   std::string text = store.Text();

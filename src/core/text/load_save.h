@@ -9,6 +9,7 @@
 
 #include "base/file_system.h"
 #include "base/host.h"
+#include "cipher/cipher.h"
 #include "text/char_code.h"
 #include "text/text_store.h"
 
@@ -21,6 +22,10 @@ struct FileContext {
   // read without conversion.
   std::string tempFile;
   bool crlfEqualSjis = false;  // the "CrlfEqualSjis" setting
+  // Cipher saving: files of the cipher folder are deciphered when opened
+  // (after askPassword agrees) and enciphered when saved. Null: none.
+  const CipherConfig* cipher = nullptr;
+  std::function<bool()> askPassword;
 };
 
 // Code and line end of a file from its first kDetectSampleBytes bytes;
@@ -38,13 +43,17 @@ struct OpenOutcome {
 // and a file that is not Shift-JIS with CR LF is converted through the
 // temporary file; a file over kMaxConvertBytes, or any failure on the way,
 // reads the file itself as Shift-JIS with CR LF. Binary kind reads the bytes
-// unchanged. The store's code and line end are set. Failures are reported
+// unchanged. A file of the cipher folder that deciphers is read from the
+// work file, which is removed again, and the store remembers it came from a
+// cipher file. The store's code and line end are set. Failures are reported
 // (open failed, out of memory) and leave the store empty.
 OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCodeId forcedCode, TextStore& store);
 
 struct SaveOutcome {
   bool ok = false;
   bool written = false;  // the file on disk now holds `bytes`
+  // Written enciphered: no backup, mirror copy or attribute file follows.
+  bool enciphered = false;
   std::string bytes;     // what was written, for the backup and mirror copies
 };
 
@@ -52,7 +61,9 @@ struct SaveOutcome {
 // Shift-JIS with CR LF unchanged). Everything is converted before anything
 // is written, and the old file is replaced only once the new content is
 // complete on disk: a refused or failed save leaves it as it was. Failures
-// are reported; on success the opened-from-cipher flag is cleared.
+// are reported; on success the opened-from-cipher flag is cleared. A
+// document of the cipher folder is written enciphered instead (the flag is
+// then set), or refused.
 SaveOutcome SaveTextFile(const FileContext& ctx, const std::string& path, TextStore& store);
 
 // True when the Save command must ask for a name: the document has no path,

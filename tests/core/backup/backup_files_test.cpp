@@ -2,7 +2,10 @@
 
 #include "backup/backup_files.h"
 #include "base/memory_file_system.h"
+#include "cipher/cipher.h"
 #include "fake_host.h"
+#include "text/char_code.h"
+#include "text/text_store.h"
 
 namespace quelt {
 namespace {
@@ -124,6 +127,37 @@ TEST_F(BackupFilesTest, FailuresOnlyBeep) {
   options.makeMirror = false;
   Save("text");
   EXPECT_EQ(host.beeps, 3);
+}
+
+}  // namespace
+}  // namespace quelt
+
+namespace quelt {
+namespace {
+
+TEST(BackupOnly, WritesWhatASaveWouldWriteExceptInTheCipherFolder) {
+  MemoryFileSystem fs;
+  test::FakeHost host;
+  TextStore store;
+  ASSERT_TRUE(store.Create());
+  store.Load("a\r\nb", DocumentKind::kText);
+  store.SetLineEnd(static_cast<int>(LineEndId::kLf));
+  BackupOptions options;
+  options.makeBackup = true;
+  options.backupFolder = "C:\\bak\\";
+  options.generationCount = 2;
+  CipherConfig cipher{true, "C:\\Cipher\\", "abcdef"};
+  WriteBackupOnly(fs, host, options, cipher, store, "C:\\doc\\m.txt");
+  ASSERT_NE(fs.Content("C:\\bak\\m.$01"), nullptr);
+  EXPECT_EQ(*fs.Content("C:\\bak\\m.$01"), "a\nb");  // converted as the save would
+  EXPECT_EQ(store.BackupGeneration(), 1);
+  WriteBackupOnly(fs, host, options, cipher, store, "C:\\Cipher\\m.txt");
+  EXPECT_FALSE(fs.Exists("C:\\bak\\m.$02"));
+  EXPECT_FALSE(fs.Exists("C:\\doc\\m.txt"));  // the document's file is never written
+  options.makeBackup = false;
+  WriteBackupOnly(fs, host, options, cipher, store, "C:\\doc\\m.txt");
+  EXPECT_FALSE(fs.Exists("C:\\bak\\m.$02"));
+  EXPECT_EQ(host.beeps, 0);
 }
 
 }  // namespace

@@ -165,3 +165,44 @@ TEST_F(CipherSaveTest, OpeningDeciphersAfterThePassword) {
 
 }  // namespace
 }  // namespace quelt
+
+#include "text/load_save.h"
+
+namespace quelt {
+namespace {
+
+TEST_F(CipherSaveTest, DocumentsOfTheFolderOpenAndSaveThroughTheCipher) {
+  std::string cipher;
+  ASSERT_TRUE(Encipher("abcdef", "memo\r\n", cipher));
+  fs.WriteFile("C:\\Cipher\\m.txt", cipher);
+  FileContext ctx{fs, host, "C:\\q.TM1"};
+  ctx.cipher = &config;
+  ctx.askPassword = [] { return true; };
+  ASSERT_TRUE(OpenTextFile(ctx, "C:\\Cipher\\m.txt", CharCodeId::kAuto, store).ok);
+  EXPECT_EQ(store.Text(), "memo\r\n");
+  EXPECT_TRUE(store.OpenedFromCipher());
+  EXPECT_FALSE(fs.Exists("C:\\q.TM1"));  // the plain text does not stay on disk
+
+  store.Load("changed\r\n", DocumentKind::kText);
+  const SaveOutcome saved = SaveTextFile(ctx, "C:\\Cipher\\m.txt", store);
+  ASSERT_TRUE(saved.ok);
+  EXPECT_TRUE(saved.enciphered);
+  EXPECT_TRUE(saved.bytes.empty());  // nothing for a backup or mirror copy
+  EXPECT_TRUE(store.OpenedFromCipher());
+  std::string plain;
+  ASSERT_TRUE(Decipher("abcdef", *fs.Content("C:\\Cipher\\m.txt"), plain));
+  EXPECT_EQ(plain, "changed\r\n");
+
+  // A plain save elsewhere clears the flag; a wrong key opens the raw bytes.
+  ASSERT_TRUE(SaveTextFile(ctx, "C:\\plain.txt", store).ok);
+  EXPECT_FALSE(store.OpenedFromCipher());
+  config.key = "zzzzzz";
+  ASSERT_TRUE(OpenTextFile(ctx, "C:\\Cipher\\m.txt", CharCodeId::kAuto, store).ok);
+  // The enciphered bytes themselves, read as any other file.
+  EXPECT_EQ(store.Text().substr(0, 8), fs.Content("C:\\Cipher\\m.txt")->substr(0, 8));
+  EXPECT_FALSE(store.OpenedFromCipher());
+  EXPECT_EQ(host.beeps, 1);
+}
+
+}  // namespace
+}  // namespace quelt
