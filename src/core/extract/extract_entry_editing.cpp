@@ -55,8 +55,13 @@ std::optional<int> RemoveEntry(std::vector<ExtractEntry>& list, int selected) {
 }
 
 std::string EntryRowText(const ExtractEntry& entry, bool withLineCount) {
-  std::string row = entry.text + "\t" + std::to_string(entry.position);
-  if (withLineCount) row += "\t" + std::to_string(entry.lineCount);
+  std::string row = entry.text;
+  row += '\t';
+  row += std::to_string(entry.position);
+  if (withLineCount) {
+    row += '\t';
+    row += std::to_string(entry.lineCount);
+  }
   return row;
 }
 

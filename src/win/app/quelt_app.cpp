@@ -472,6 +472,7 @@ bool CQueltApp::OnCommand(UINT id) {
   if (recording_.OnCommand(id, MainHwnd())) return true;
   if (tagJumps_.OnCommand(id)) return true;
   if (globalSearch_.OnCommand(id)) return true;
+  if (extract_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
     ShowCustomiseSheet(MainHwnd(), context);
@@ -509,6 +510,7 @@ bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (recording_.OnUpdateCommand(id, state)) return true;
   if (tagJumps_.OnUpdateCommand(id, state)) return true;
   if (globalSearch_.OnUpdateCommand(id, state)) return true;
+  if (extract_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {
