@@ -129,8 +129,11 @@ CommonSettingsChoice CommonSettingsChoice::FromSettings(const AppSettings& s, co
   return c;
 }
 
-bool ApplyCommonSettingsChoice(const CommonSettingsChoice& c, AppSettings& settings, PopupMenuItems* popup) {
+bool ApplyCommonSettingsChoice(const CommonSettingsChoice& c, AppSettings& settings, PopupMenuItems* popup,
+                               CipherSecrets* secrets) {
   AppSettings s = settings;
+  CipherSecrets keptSecrets = secrets ? *secrets : CipherSecrets{};
+  if (c.securityOpened && c.security.Apply(s, keptSecrets) != nullptr) return false;
   if (c.editOpened && c.edit.Apply(s) != nullptr) return false;
   if (c.displayOpened && c.display.Apply(s) != nullptr) return false;
   if (c.foldersOpened && c.folders.Apply(s) >= 0) return false;
@@ -138,6 +141,7 @@ bool ApplyCommonSettingsChoice(const CommonSettingsChoice& c, AppSettings& setti
   if (c.rulerOpened) c.ruler.Apply(s);
   settings = std::move(s);
   if (c.mouseOpened && popup) *popup = c.popup;
+  if (c.securityOpened && secrets) *secrets = std::move(keptSecrets);
   return true;
 }
 

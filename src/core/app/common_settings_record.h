@@ -9,6 +9,7 @@
 
 #include "app/common_settings_pages.h"
 #include "app/popup_menu_items.h"
+#include "app/security_page.h"
 
 namespace quelt {
 
@@ -19,8 +20,13 @@ struct CommonSettingsChoice {
   ScrollPageValues scroll;
   RulerPageValues ruler;
   PopupMenuItems popup;  // the mouse page: the text view's popup menu
+  // The security page. It is never recorded: an operation file would carry
+  // the cipher key and the password, and playing it would ask questions
+  // about folders. A played sheet leaves these settings alone.
+  SecurityPageValues security;
   bool editOpened = false, displayOpened = false, foldersOpened = false;
   bool scrollOpened = false, rulerOpened = false, mouseOpened = false;
+  bool securityOpened = false;
 
   static CommonSettingsChoice FromSettings(const AppSettings& settings, const PopupMenuItems& popup = {});
 };
@@ -28,7 +34,7 @@ struct CommonSettingsChoice {
 // Applies the pages that were opened, all or none: false (settings and
 // popup unchanged) when a page refuses one of its fields.
 bool ApplyCommonSettingsChoice(const CommonSettingsChoice& choice, AppSettings& settings,
-                               PopupMenuItems* popup = nullptr);
+                               PopupMenuItems* popup = nullptr, CipherSecrets* secrets = nullptr);
 
 // The recorded data: a word with a bit for each opened page (edit 1,
 // display 2, folders 4, scroll 8, ruler 16, mouse 32), then for each opened

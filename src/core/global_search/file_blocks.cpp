@@ -28,13 +28,24 @@ constexpr std::uint64_t kReadWholeBytes = kMaxConvertBytes;
 
 }  // namespace
 
-bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision, bool crlfEqualSjis) {
+bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision, bool crlfEqualSjis,
+                      const CipherConfig* cipher, const std::function<bool()>* askPassword) {
   fs_ = &fs;
   path_ = path;
   converted_ = false;
   text_.clear();
   next_ = 0;
   atEnd_ = false;
+  if (cipher && InCipherFolder(*cipher, path)) {
+    FileInfo info;
+    std::string raw, plain;
+    if (fs.GetInfo(path, info) && info.size <= kMaxCipherFileBytes && fs.ReadFile(path, raw, kMaxCipherFileBytes) &&
+        Decipher(cipher->key, raw, plain) && (!askPassword || !*askPassword || (*askPassword)())) {
+      text_ = std::move(plain);
+      converted_ = true;
+      return true;
+    }
+  }
   // text_ holds the whole file when it fits (checked by reading one byte
   // more); otherwise it is left empty and blocks are read from the file.
   FileInfo info;

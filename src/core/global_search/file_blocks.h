@@ -8,9 +8,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/file_system.h"
+#include "cipher/cipher.h"
 
 namespace quelt {
 
@@ -21,7 +23,10 @@ class FileBlocks {
   // codeDecision: 1 the file as it is; 0 detected, 2 JIS, 3 EUC, converted
   // when needed and possible (files over 2 MB are searched as they are).
   // False when the file cannot be read.
-  bool Open(FileSystem& fs, const std::string& path, int codeDecision, bool crlfEqualSjis);
+  // A file of the cipher folder that deciphers with the key is searched as
+  // its plain text (after askPassword agrees), never written to disk.
+  bool Open(FileSystem& fs, const std::string& path, int codeDecision, bool crlfEqualSjis,
+            const CipherConfig* cipher = nullptr, const std::function<bool()>* askPassword = nullptr);
 
   // The next block into block; false at the end of the file or when a read
   // fails.

@@ -43,7 +43,8 @@ FileSearch::FileSearch(FileSystem& fs, const GlobalSearchRequest& request, const
 
 bool FileSearch::Search(const std::string& path) {
   FileBlocks blocks;
-  if (!blocks.Open(fs_, path, request_.codeDecision, request_.crlfEqualSjis)) return true;
+  if (!blocks.Open(fs_, path, request_.codeDecision, request_.crlfEqualSjis, &request_.cipher, &request_.askPassword))
+    return true;
   ++outcome_.files;
   const std::string name = FileNameOf(path);
   std::uint32_t foundHere = 0;

@@ -6,10 +6,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "base/file_system.h"
+#include "cipher/cipher.h"
 #include "global_search/search_file_lists.h"
 
 namespace quelt {
@@ -34,6 +36,10 @@ struct GlobalSearchRequest {
   bool pickUpAllFiles = true;     // "PickUpAllFiles"
   bool crlfEqualSjis = false;     // the detection setting that takes CR LF files for Shift-JIS
   int subDirBufKB = 60;           // "SubDirBufSizeKB", 10-500 (held to that range)
+  // Files of the cipher folder are deciphered (in memory) and searched as
+  // plain text once askPassword agrees; otherwise their bytes are searched.
+  CipherConfig cipher;
+  std::function<bool()> askPassword;
 };
 
 class GlobalSearchSink {

@@ -1,6 +1,8 @@
 // What automatic saving does with one document.
 #pragma once
 
+#include <string_view>
+
 namespace quelt {
 
 enum class AutoSaveStep { kSkip, kSaveFile, kBackupOnly };
@@ -10,6 +12,7 @@ struct AutoSaveDocState {
   bool empty = false;     // the text has no bytes
   bool untitled = false;  // no path yet
   bool modified = false;
+  bool onFloppyDrive = false;  // the path lies on drive A:
 };
 
 struct AutoSaveOptions {
@@ -17,7 +20,12 @@ struct AutoSaveOptions {
   bool viewMode = false;      // "ViewMode"
   bool originalFile = true;   // "AutoSaveOriginalFile"
   bool makeBackup = false;    // "MakeBackupFile"
+  bool cancelForFloppy = false;  // "AutoSaveCancelForFD": leave documents on drive A: alone
 };
+
+// True for a path on drive A: ("a:" or "A:\..."), where a saving pass
+// would wait for a diskette.
+bool IsOnFloppyDrive(std::string_view path);
 
 // Protected, empty, untitled and unchanged documents are left alone, and
 // nothing is saved in browse mode; otherwise the document's own file is

@@ -18,6 +18,7 @@
 #include "app/win_host.h"
 #include "automation/auto_int_factory.h"
 #include "cabinet/cabinet_settings.h"
+#include "cipher/cipher_service.h"
 #include "extract/extract_service.h"
 #include "framework/win_app.h"
 #include "global_search/global_search_service.h"
@@ -90,6 +91,8 @@ class CQueltApp : public WinApp {
   Recording& GetRecording() { return recording_; }
   // The state file's record: histories, tools, rules and the popup menu.
   AppState& State() { return state_; }
+  // Cipher saving: the folder, the key and the password of this run.
+  CipherService& Cipher() { return cipher_; }
   // The global search and its search file lists.
   GlobalSearchService& GlobalSearch() { return globalSearch_; }
   // The tag jumps and the tag window.
@@ -122,6 +125,7 @@ class CQueltApp : public WinApp {
   AppSettings settings_;
   CabinetSettings cabinet_;
   AppState state_{files_, host_};
+  CipherService cipher_{settings_, state_.Data().cipher};
   FindService find_{settings_};
   Recording recording_{host_, files_};
   TagJumps tagJumps_{*this};

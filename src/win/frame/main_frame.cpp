@@ -40,6 +40,8 @@ bool CMainFrame::EnterResidentMode() {
   wcsncpy(nid.szTip, L"Quelt", 63);
   if (!Shell_NotifyIconW(NIM_ADD, &nid)) return false;
   trayIconShown_ = true;
+  // Whoever brings the window back types the password again.
+  CQueltApp::Get()->Cipher().ForgetPassword();
   ShowWindow(hwnd_, SW_HIDE);
   return true;
 }
@@ -56,6 +58,7 @@ void CMainFrame::RemoveTrayIcon() {
 
 void CMainFrame::OnTrayNotify(WPARAM id, LPARAM mouseMsg) {
   if (id != ID_TRAY_ICON || mouseMsg != WM_LBUTTONDOWN) return;
+  if (!CQueltApp::Get()->Cipher().AskPassword(nullptr, true)) return;
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   RemoveTrayIcon();

@@ -186,6 +186,8 @@ void GlobalSearchService::Search() {
   if (!results) return;
   GlobalSearchRequest run = request;
   run.maskText = *joined;
+  run.cipher = app_.Cipher().Config();
+  run.askPassword = [this] { return app_.Cipher().AskPassword(app_.MainHwnd(), false); };
   GlobalSearchOutcome outcome;
   {
     SearchProgress progress(app_.MainHwnd());

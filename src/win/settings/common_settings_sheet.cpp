@@ -59,7 +59,8 @@ namespace {
 // Shows the sheet; true when the user confirmed it.
 bool AskCommonSettings(HWND owner, CommonSettingsSheet& sheet) {
   PROPSHEETPAGEW pages[] = {EditSettingsPage(sheet), DisplaySettingsPage(sheet), FolderSettingsPage(sheet),
-                            ScrollSettingsPage(sheet), RulerSettingsPage(sheet), MouseSettingsPage(sheet)};
+                            ScrollSettingsPage(sheet), RulerSettingsPage(sheet), MouseSettingsPage(sheet),
+                            SecuritySettingsPage(sheet)};
   return RunPropertySheet(owner, IDS_COMMON_SETTINGS_TITLE, pages);
 }
 
@@ -77,11 +78,20 @@ bool ShowCommonSettings(HWND owner) {
     if (!played) return false;
   }
   PopupMenuItems& popup = app->State().Data().popupMenu;
+  CipherSecrets& secrets = app->State().Data().cipher;
   CommonSettingsSheet sheet = played ? *played : CommonSettingsSheet::FromSettings(before, popup);
+  sheet.security = SecurityPageValues::FromSettings(before, secrets);
+  const std::string passwordBefore = secrets.password;
   if (!played && !AskCommonSettings(owner ? owner : app->MainHwnd(), sheet)) return false;
   // Every page was checked when it was confirmed; a played record can still
   // be refused by a page whose rule depends on the other settings.
-  if (!ApplyCommonSettingsChoice(sheet, app->Settings(), &popup)) return false;
+  if (!ApplyCommonSettingsChoice(sheet, app->Settings(), &popup, &secrets)) return false;
+  if (sheet.securityOpened) {
+    // The key and the password live in the state file: it is written now,
+    // not only at exit.
+    app->State().Save();
+    if (secrets.password != passwordBefore) app->Cipher().OnPasswordChanged();
+  }
   CabinetRecorder().RecordOperation(kCmdCommonSettingsBar, EncodeCommonSettingsRecord(sheet));
   // A second start reads "MultiInstance" before this instance ends.
   if (app->Settings().multiInstance != before.multiInstance) app->OnMultiInstanceChanged();

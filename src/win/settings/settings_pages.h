@@ -25,6 +25,7 @@ PROPSHEETPAGEW FolderSettingsPage(CommonSettingsSheet& sheet);
 PROPSHEETPAGEW ScrollSettingsPage(CommonSettingsSheet& sheet);
 PROPSHEETPAGEW RulerSettingsPage(CommonSettingsSheet& sheet);
 PROPSHEETPAGEW MouseSettingsPage(CommonSettingsSheet& sheet);
+PROPSHEETPAGEW SecuritySettingsPage(CommonSettingsSheet& sheet);
 
 // The sheet entry of a page dialog; its WM_INITDIALOG gets the sheet.
 PROPSHEETPAGEW MakeSettingsPage(int dialogId, DLGPROC proc, CommonSettingsSheet& sheet);

@@ -1,6 +1,7 @@
 #include "text/auto_save.h"
 
 #include "app/quelt_app.h"
+#include "backup/backup_files.h"
 #include "text/auto_save_rule.h"
 #include "text/file_commands.h"
 #include "view/norb_doc.h"
@@ -10,19 +11,21 @@ namespace quelt::win {
 void AutoSaveTextDocuments() {
   CQueltApp* app = CQueltApp::Get();
   const AppSettings& s = app->Settings();
-  const AutoSaveOptions options{s.autoSave != 0, s.viewMode != 0, s.autoSaveOriginalFile != 0, s.makeBackupFile != 0};
+  const AutoSaveOptions options{s.autoSave != 0, s.viewMode != 0, s.autoSaveOriginalFile != 0, s.makeBackupFile != 0,
+                                s.autoSaveCancelForFD != 0};
   for (Document* d : app->AllDocuments()) {
     auto* doc = dynamic_cast<CNorbDoc*>(d);
     if (!doc) continue;
     const AutoSaveDocState state{doc->Store().WriteProtect(), doc->Store().Length() == 0, doc->PathName().empty(),
-                                 doc->IsModified()};
+                                 doc->IsModified(), IsOnFloppyDrive(doc->PathName())};
     switch (AutoSaveStepFor(state, options)) {
       case AutoSaveStep::kSaveFile:
         SaveTextDocument(*doc, doc->PathName());
         break;
       case AutoSaveStep::kBackupOnly:
-        // Backup copies are written by the backup files' writer; until it
-        // is there, a pass without the original file saves nothing.
+        WriteBackupOnly(app->Files(), app->GetHost(), BackupOptionsOf(s), app->Cipher().Config(), doc->Store(),
+                        doc->PathName());
+        break;
       case AutoSaveStep::kSkip:
         break;
     }

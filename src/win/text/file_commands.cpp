@@ -1,5 +1,6 @@
 #include "text/file_commands.h"
 
+#include "backup/backup_files.h"
 #include "cabinet/cabinet_recorder.h"
 #include "text/open_record.h"
 
@@ -30,7 +31,13 @@ CharCodeId g_forcedCode = CharCodeId::kAuto;
 
 FileContext Context() {
   CQueltApp* app = CQueltApp::Get();
-  return FileContext{app->Files(), app->GetHost(), app->Paths().tempFile, app->Settings().crlfEqualSjis != 0};
+  FileContext ctx{app->Files(), app->GetHost(), app->Paths().tempFile, app->Settings().crlfEqualSjis != 0};
+  ctx.cipher = &app->Cipher().Config();
+  ctx.askPassword = [] {
+    CQueltApp* a = CQueltApp::Get();
+    return a->Cipher().AskPassword(a->MainHwnd(), false);
+  };
+  return ctx;
 }
 
 // Close All's view of a text document.
@@ -144,7 +151,7 @@ void FileOpenCommand() {
                                     EncodeOpenDialogChoice(OpenDialogChoice{chosen.paths, chosen.kind, chosen.code, chosen.readOnly}));
   for (const std::string& path : chosen.paths) {
     const OpenKindId kind =
-        chosen.kind == OpenKindId::kAuto ? DecideOpenKindOfFile(app->Files(), path, false) : chosen.kind;
+        chosen.kind == OpenKindId::kAuto ? DecideOpenKindOfFile(app->Files(), path, InCipherFolder(app->Cipher().Config(), path)) : chosen.kind;
     const OpenPlan plan = PlanOpen(kind, chosen.code, chosen.paths.size());
     if (plan.action == OpenAction::kSkip) continue;
     if (plan.action == OpenAction::kCabinet) {
@@ -163,16 +170,25 @@ bool OpenTextDocument(CNorbDoc& doc, const std::string& path) {
   doc.Marks().Clear();
   const OpenOutcome r = OpenTextFile(Context(), path, TakeForcedOpenCode(), doc.Store());
   if (!r.ok) return false;
-  ReadDocumentMarks(doc, path);
+  // A deciphered document has no attribute file: none is written beside a
+  // cipher file.
+  if (!doc.Store().OpenedFromCipher()) ReadDocumentMarks(doc, path);
   if (r.hint != kHintNone) doc.UpdateAllViews(nullptr, r.hint);
   return true;
 }
 
 SaveOutcome SaveTextDocument(CNorbDoc& doc, const std::string& path) {
+  CQueltApp* app = CQueltApp::Get();
   SaveOutcome r = SaveTextFile(Context(), path, doc.Store());
+  // An enciphered save leaves no backup, mirror copy or attribute file.
   // A failed attribute file fails the save: the document stays modified,
   // and Save As takes away the text file it has just made (DoSave).
-  if (r.ok && !WriteDocumentMarks(doc, path)) r.ok = false;
+  if (r.ok && !r.enciphered) {
+    int cursor = doc.Store().BackupGeneration();
+    WriteSaveCopies(app->Files(), app->GetHost(), BackupOptionsOf(app->Settings()), cursor, r.bytes, path);
+    doc.Store().SetBackupGeneration(cursor);
+    if (!WriteDocumentMarks(doc, path)) r.ok = false;
+  }
   if (r.ok) {
     doc.SetModified(false);
     ShowDocumentCodeStatus(&doc);

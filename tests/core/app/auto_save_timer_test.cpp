@@ -89,5 +89,15 @@ TEST(AutoSaveRuleTest, WithoutTheOriginalFileOnlyABackupIsWrittenAndOnlyWhenBack
   EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(ready, {true, false, false, false}));
 }
 
+TEST(AutoSaveRuleTest, AutoSaveCancelForFDLeavesDriveAAlone) {
+  AutoSaveDocState floppy{false, false, false, true, IsOnFloppyDrive("A:\\memo.txt")};
+  EXPECT_TRUE(floppy.onFloppyDrive);
+  EXPECT_TRUE(IsOnFloppyDrive("a:"));
+  EXPECT_FALSE(IsOnFloppyDrive("C:\\a:\\x"));
+  EXPECT_FALSE(IsOnFloppyDrive("B:\\memo.txt"));
+  EXPECT_EQ(AutoSaveStep::kSkip, AutoSaveStepFor(floppy, {true, false, true, false, true}));
+  EXPECT_EQ(AutoSaveStep::kSaveFile, AutoSaveStepFor(floppy, {true, false, true, false, false}));
+}
+
 }  // namespace
 }  // namespace quelt

@@ -210,3 +210,35 @@ TEST(GlobalSearchReport, CountsInDecimal) {
 
 }  // namespace
 }  // namespace quelt
+
+#include "cipher/cipher.h"
+
+namespace quelt {
+namespace {
+
+TEST_F(GlobalSearchTest, FilesOfTheCipherFolderAreSearchedDeciphered) {
+  fs.CreateFolder("C:\\src\\sec");
+  std::string cipher;
+  ASSERT_TRUE(Encipher("abcdef", "secret foo\r\n", cipher));
+  fs.WriteFile("C:\\src\\sec\\a.txt", cipher);
+  fs.WriteFile("C:\\src\\b.txt", "plain foo\r\n");
+  GlobalSearchRequest r = Request("foo", "C:\\src\\*.txt");
+  r.subfolders = true;
+  EXPECT_EQ(Run(r).found, 1u);  // without cipher saving the bytes are searched
+  r.cipher = CipherConfig{true, "C:\\src\\sec\\", "abcdef"};
+  int asked = 0;
+  r.askPassword = [&asked] { return ++asked > 0; };
+  sink.lines.clear();
+  EXPECT_EQ(Run(r).found, 2u);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(sink.lines.back(), "C:\\src\\sec\\a.txt(1): secret foo\r\n");
+  // A refused password or a wrong key searches the bytes as they are.
+  r.askPassword = [] { return false; };
+  EXPECT_EQ(Run(r).found, 1u);
+  r.askPassword = nullptr;
+  r.cipher.key = "zzzzzz";
+  EXPECT_EQ(Run(r).found, 1u);
+}
+
+}  // namespace
+}  // namespace quelt

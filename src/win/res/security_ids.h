@@ -1,0 +1,35 @@
+// Resource ids of the security page and the cipher dialogs.
+#pragma once
+
+#define IDD_SETTINGS_SECURITY 1559
+#define IDC_SEC_AUTOSAVE 1901
+#define IDC_SEC_INTERVAL 1902
+#define IDC_SEC_BACKUP_ONLY 1903
+#define IDC_SEC_BACKUP 1904
+#define IDC_SEC_BACKUP_FOLDER 1905
+#define IDC_SEC_BACKUP_BROWSE 1906
+#define IDC_SEC_GENERATIONS 1907
+#define IDC_SEC_MIRROR 1908
+#define IDC_SEC_MIRROR_FOLDER 1909
+#define IDC_SEC_MIRROR_BROWSE 1910
+#define IDC_SEC_CIPHER 1911
+#define IDC_SEC_CIPHER_FOLDER 1912
+#define IDC_SEC_CIPHER_BROWSE 1913
+#define IDC_SEC_PASSWORD 1914
+#define IDC_SEC_KEY 1915
+#define IDC_SEC_INTERVAL_LABEL 1916
+#define IDC_SEC_GENERATIONS_LABEL 1917
+
+// The password prompt, and the dialogs that change the key and the password.
+#define IDD_PASSWORD_PROMPT 1930
+#define IDC_PROMPT_TEXT 1931
+#define IDC_PROMPT_PASSWORD 1932
+#define IDD_CIPHER_KEY 1940
+#define IDD_CIPHER_PASSWORD 1941
+#define IDC_SECRET_CURRENT_LABEL 1942
+#define IDC_SECRET_CURRENT 1943
+#define IDC_SECRET_NEW 1944
+#define IDC_SECRET_REPEAT 1945
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
