@@ -121,5 +121,21 @@ vbs 'o.FileClose' >/dev/null
 vbs "o.FileOpen \"$(winpath "$secret")\"" "o.FileSaveAs \"$(winpath "$E2E_WORK/docs/out2.txt")\"" >/dev/null
 sleep 1
 expect_eq "the second open asks nothing" "top plain|" "$(text_of "$E2E_WORK/docs/out2.txt")"
+
+# 4. The security page: mirror copies switched off there stay off after
+# the restart's settings file is written.
+(probe command 32881 >/dev/null &)
+check "the sheet opens" wait_window "共通設定" 20
+focus "共通設定"
+sheet=$(xdotool search --onlyvisible --name '共通設定' | head -1)
+# The seventh tab, "ｾｷｭﾘﾃｨ".
+xdotool mousemove --window "$sheet" 356 14 click 1; sleep 0.5
+screenshot "$E2E_WORK/security_page.png"
+xdotool key alt+m; sleep 0.2
+xdotool key Return
+sleep 1
 vbs 'o.Exit' >/dev/null
+wait_gone "$QUELT_PID" 30
+expect_eq "the security page switched the mirror copies off" "0" "$(settings_value MakeMirrorFile)"
+expect_eq "the cipher folder stays" "$(winpath "$E2E_WORK/cipher")\\" "$(settings_value CipherFPath)"
 e2e_finish
