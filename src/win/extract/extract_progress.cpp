@@ -7,6 +7,9 @@ namespace {
 
 // The messages are looked at this often; a line costs far less.
 constexpr DWORD kPumpIntervalMs = 50;
+// The window shows only for a run that lasts longer than this, so that a
+// short one does not flash it.
+constexpr DWORD kShowDelayMs = 300;
 
 }  // namespace
 
@@ -17,7 +20,7 @@ ExtractProgress::ExtractProgress(HWND owner, bool withWindow) : owner_(owner) {
   }
   // The run keeps the program to itself, as a modal dialog would.
   if (owner_) EnableWindow(owner_, FALSE);
-  lastPump_ = GetTickCount();
+  start_ = lastPump_ = GetTickCount();
   Pump();
 }
 
@@ -44,6 +47,10 @@ bool ExtractProgress::KeepGoing() {
   const DWORD now = GetTickCount();
   if (now - lastPump_ >= kPumpIntervalMs) {
     lastPump_ = now;
+    if (dialog_ && !shown_ && now - start_ >= kShowDelayMs) {
+      ShowWindow(dialog_, SW_SHOW);
+      shown_ = true;
+    }
     Pump();
   }
   return !stopped_;

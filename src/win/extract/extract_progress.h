@@ -11,7 +11,8 @@ namespace quelt::win {
 
 class ExtractProgress {
  public:
-  // withWindow: show "行の抽出" with "中断".
+  // withWindow: show "行の抽出" with "中断" once the run has lasted a
+  // moment.
   ExtractProgress(HWND owner, bool withWindow);
   ~ExtractProgress();
   ExtractProgress(const ExtractProgress&) = delete;
@@ -28,6 +29,8 @@ class ExtractProgress {
   HWND owner_;
   HWND dialog_ = nullptr;
   bool stopped_ = false;
+  bool shown_ = false;
+  DWORD start_ = 0;
   DWORD lastPump_ = 0;
 };
 
