@@ -166,7 +166,8 @@ class CNorbEV {
   // be played back, then carried out.
   bool RunCommand(UINT id);
   // Records a command of the table of recordable commands (not the jump,
-  // which records the number typed).
+  // which records the number typed, nor the free conversion, which records
+  // its rules).
   void RecordCommand(UINT id);
 
   // ---- Playback of recorded operations (norb_ev_playback.cpp) ----
