@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "framework/stop_window.h"
+
 namespace quelt::win {
 
 class ExtractProgress {
@@ -23,12 +25,7 @@ class ExtractProgress {
   bool KeepGoing();
 
  private:
-  static INT_PTR CALLBACK Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
-  void Pump();
-
-  HWND owner_;
-  HWND dialog_ = nullptr;
-  bool stopped_ = false;
+  StopWindow window_;
   bool shown_ = false;
   DWORD start_ = 0;
   DWORD lastPump_ = 0;

@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+#include "framework/stop_window.h"
+
 namespace quelt::win {
 
 class SearchProgress {
@@ -22,11 +24,7 @@ class SearchProgress {
   bool Update(std::string_view fileName, std::uint32_t found);
 
  private:
-  static INT_PTR CALLBACK Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
-
-  HWND owner_;
-  HWND dialog_ = nullptr;
-  bool stopped_ = false;
+  StopWindow window_;
   DWORD lastShown_ = 0;
 };
 
