@@ -148,6 +148,13 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"states") return probe::PrintWindowStates(frame);
+  if (command == L"bvrows") {
+    // The rows a binary view shows, one a line.
+    HWND view = probe::FindChildOfClass(frame, L"QueltNorbBV");
+    if (!view) return 2;
+    std::printf("%s", probe::Utf8(probe::WindowText(view)).c_str());
+    return 0;
+  }
   if (command == L"findbox" && argc == 3) {
     // The tool bar's search-text box, the first combo box of the frame.
     HWND box = probe::FindChildOfClass(frame, L"ComboBox");

@@ -41,14 +41,18 @@ std::uint64_t BinaryRowCount(std::uint64_t size) {
 }
 
 BinaryRowText FormatBinaryRow(std::string_view data, std::uint64_t row) {
-  BinaryRowText r;
-  char address[16];
-  std::snprintf(address, sizeof address, "%08X", static_cast<unsigned>(row * kBinaryBytesPerRow));
-  r.address = address;
   const std::uint64_t start = row * kBinaryBytesPerRow;
-  if (start >= data.size()) return r;
-  const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(kBinaryBytesPerRow, data.size() - start));
-  const auto s = static_cast<std::size_t>(start);
+  if (start >= data.size()) return FormatBinaryRowIn({}, 0, start);
+  return FormatBinaryRowIn(data, static_cast<std::size_t>(start), start);
+}
+
+BinaryRowText FormatBinaryRowIn(std::string_view data, std::size_t s, std::uint64_t address) {
+  BinaryRowText r;
+  char text[16];
+  std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(address));
+  r.address = text;
+  if (s >= data.size()) return r;
+  const std::size_t n = std::min<std::size_t>(kBinaryBytesPerRow, data.size() - s);
   for (std::size_t j = 0; j < n; ++j) {
     if (j > 0) r.hex += j == 8 ? "  " : " ";
     const std::uint8_t b = At(data, s + j);
@@ -74,6 +78,16 @@ BinaryRowText FormatBinaryRow(std::string_view data, std::uint64_t row) {
   }
   if (j == n) r.text += ' ';  // one blank follows the row's bytes
   return r;
+}
+
+std::string BinaryRowLine(const BinaryRowText& row) {
+  std::string line = row.address;
+  line.resize(kBinaryHexColumn, ' ');
+  line += row.hex;
+  if (row.text.empty()) return line;
+  line.resize(kBinaryTextColumn, ' ');
+  line += row.text;
+  return line;
 }
 
 BinaryColumnHit BinaryByteOfColumn(int column) {

@@ -34,6 +34,18 @@ bool IsTrailByteAt(std::string_view data, std::size_t p);
 
 // Row `row` of data (an empty text has row 0 with its address only).
 BinaryRowText FormatBinaryRow(std::string_view data, std::uint64_t row);
+// The same for a window that holds part of the text: the row starts at
+// rowStart of window and at address in the text. The window should reach
+// some bytes before the row (the lead-byte run that decides its first cell)
+// and one byte past it, or to the text's end.
+BinaryRowText FormatBinaryRowIn(std::string_view window, std::size_t rowStart, std::uint64_t address);
+// The bytes before a row a window needs for that: runs of lead-byte values
+// longer than this are taken as ending there.
+constexpr std::size_t kBinaryLookBehind = 256;
+
+// The row as one line laid out in its columns: the offset, the hexadecimal
+// part from column 10 and the text part from column 60.
+std::string BinaryRowLine(const BinaryRowText& row);
 
 // The rows a text of size bytes has (at least 1).
 std::uint64_t BinaryRowCount(std::uint64_t size);

@@ -346,7 +346,7 @@ bool CQueltApp::PreTranslateMessage(MSG& msg) {
                  msg.message == WM_RBUTTONDOWN || msg.message == WM_MOUSEWHEEL)) {
     wchar_t cls[32] = L"";
     GetClassNameW(msg.hwnd, cls, 32);
-    if (wcscmp(cls, CNorbEV::kWindowClass) == 0) frame_->OnUserInput();
+    if (wcscmp(cls, CNorbEV::kWindowClass) == 0 || wcscmp(cls, CNorbBV::kWindowClass) == 0) frame_->OnUserInput();
   }
   return WinApp::PreTranslateMessage(msg);
 }

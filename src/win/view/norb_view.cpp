@@ -16,6 +16,7 @@ CNorbView::CNorbView() = default;
 
 CNorbView::~CNorbView() {
   edit_.reset();
+  binary_.reset();
   if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
 }
 
@@ -43,13 +44,13 @@ LRESULT CALLBACK CNorbView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<CNorbView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self && self->edit_) {
+  if (HWND child = self ? self->ChildHwnd() : nullptr) {
     switch (msg) {
       case WM_SIZE:
-        MoveWindow(self->edit_->Hwnd(), 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+        MoveWindow(child, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
         return 0;
       case WM_SETFOCUS:
-        SetFocus(self->edit_->Hwnd());
+        SetFocus(child);
         return 0;
       default:
         break;
@@ -61,14 +62,24 @@ LRESULT CALLBACK CNorbView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void CNorbView::OnInitialUpdate() {
   CNorbDoc* doc = Doc();
   if (!doc || !hwnd_) return;
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  if (doc->Store().Kind() == DocumentKind::kBinary) {
+    binary_ = std::make_unique<CNorbBV>(*doc, this);
+    if (!binary_->Create(hwnd_)) {
+      binary_.reset();
+      return;
+    }
+    MoveWindow(binary_->Hwnd(), 0, 0, rc.right, rc.bottom, TRUE);
+    if (GetFocus() == hwnd_) SetFocus(binary_->Hwnd());
+    return;
+  }
   if (doc->Views().size() == 1) doc->TakeCabinetLineWidth();
   edit_ = std::make_unique<CNorbEV>(*doc, this);
   if (!edit_->Create(hwnd_)) {
     edit_.reset();
     return;
   }
-  RECT rc;
-  GetClientRect(hwnd_, &rc);
   MoveWindow(edit_->Hwnd(), 0, 0, rc.right, rc.bottom, TRUE);
   if (GetFocus() == hwnd_) SetFocus(edit_->Hwnd());
   // A document reopened from the cabinet goes back to its positions.
@@ -86,8 +97,18 @@ CabinetPositions CNorbView::CurrentCabinetPositions() const {
   return p;
 }
 
+HWND CNorbView::ChildHwnd() const {
+  if (edit_) return edit_->Hwnd();
+  return binary_ ? binary_->Hwnd() : nullptr;
+}
+
 void CNorbView::OnUpdate(View* sender, int hint) {
-  if (!edit_ || sender == this) return;
+  if (sender == this) return;
+  if (binary_) {
+    binary_->OnTextChanged();
+    return;
+  }
+  if (!edit_) return;
   switch (hint) {
     case kHintTextLoaded:
     case kHintBinaryLoaded:
@@ -104,7 +125,7 @@ void CNorbView::OnUpdate(View* sender, int hint) {
 }
 
 void CNorbView::OnActivate(bool active) {
-  if (active && edit_) SetFocus(edit_->Hwnd());
+  if (HWND child = ChildHwnd(); active && child) SetFocus(child);
 }
 
 bool CNorbView::OnCommand(UINT id) {
@@ -119,6 +140,7 @@ bool CNorbView::OnCommand(UINT id) {
     Doc()->Store().SetOverwritePermit(!Doc()->Store().OverwritePermit());
     return true;
   }
+  if (binary_) return binary_->OnCommand(id);
   return edit_ && edit_->RunCommand(id);
 }
 
@@ -132,6 +154,7 @@ bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {
     state.enabled = CQueltApp::Get()->Settings().viewMode != 0;
     return true;
   }
+  if (binary_) return binary_->OnUpdateCommand(id, state);
   return edit_ && edit_->OnUpdateEditCommand(id, state);
 }
 

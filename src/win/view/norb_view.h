@@ -1,12 +1,13 @@
 // `CNorbView`: the window on a text document. It holds the edit window
-// `CNorbEV` filling its client area (the binary view takes its place for
-// documents opened in binary kind) and forwards commands to it.
+// `CNorbEV` filling its client area (the binary view `CNorbBV` takes its
+// place for documents opened in binary kind) and forwards commands to it.
 #pragma once
 
 #include <memory>
 
 #include "cabinet/cabinet_service.h"
 #include "framework/view.h"
+#include "view/norb_bv.h"
 #include "view/norb_ev.h"
 
 namespace quelt::win {
@@ -24,7 +25,10 @@ class CNorbView : public View, public CabinetPositionSource {
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CommandState& state) override;
   CNorbDoc* Doc() const;
+  // The edit window; null for a document of binary kind, which the binary
+  // view shows instead.
   CNorbEV* EditWindow() const { return edit_.get(); }
+  CNorbBV* BinaryWindow() const { return binary_.get(); }
 
   // Moves the caret to a 0-based display line and column; false (nothing
   // moved) for a line past the end.
@@ -34,7 +38,11 @@ class CNorbView : public View, public CabinetPositionSource {
 
  private:
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  // The child that fills the view.
+  HWND ChildHwnd() const;
+
   std::unique_ptr<CNorbEV> edit_;
+  std::unique_ptr<CNorbBV> binary_;
 };
 
 // The first text view of a document, or null.

@@ -24,6 +24,10 @@ TEST(BinaryRows, RowLayoutAndControlBytes) {
   EXPECT_EQ(BinaryRowCount(16), 1u);
   EXPECT_EQ(BinaryRowCount(17), 2u);
   EXPECT_EQ(FormatBinaryRow(std::string(0x1000, 'a'), 0xFF).address, "00000FF0");
+  const std::string line = BinaryRowLine(r1);
+  EXPECT_EQ(line.substr(0, 15), "00000010  0A 5A");
+  EXPECT_EQ(line.find(".Z "), static_cast<std::size_t>(kBinaryTextColumn));
+  EXPECT_EQ(BinaryRowLine(empty), "00000000  ");
 }
 
 TEST(BinaryRows, LeadByteAtARowsEndDrawsTheWholeCharacter) {

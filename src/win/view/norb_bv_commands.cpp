@@ -1,0 +1,173 @@
+// The commands of the binary view: undo and redo, the clipboard, the jump
+// to a byte offset, the find box's byte patterns and select all.
+#include <algorithm>
+#include <string>
+
+#include "app/command_ids.h"
+#include "app/quelt_app.h"
+#include "binary/binary_rows.h"
+#include "res/binary_ids.h"
+#include "search/jump_dialog.h"
+#include "view/norb_bv.h"
+#include "view/norb_doc.h"
+#include "view/norb_ev.h"
+
+namespace quelt::win {
+namespace {
+
+INT_PTR CALLBACK NoteProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
+  if (msg == WM_INITDIALOG) return TRUE;
+  if (msg == WM_COMMAND && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
+    EndDialog(dlg, IDOK);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+bool CNorbBV::OnCommand(UINT id) {
+  UndoHistory& history = doc_.History();
+  const bool viewMode = CQueltApp::Get()->Settings().viewMode != 0;
+  switch (id) {
+    case kCmdEditUndo:
+    case kCmdEditRedo: {
+      const EditOutcome o = id == kCmdEditUndo ? history.Undo(viewMode) : history.Redo(viewMode);
+      caret_.selecting = false;
+      caret_.secondDigit = false;
+      if (o.Done()) caret_.offset = std::min(o.caret, doc_.Store().Length());
+      Edited(o);
+      return true;
+    }
+    case kCmdEditCopy: Copy(false); return true;
+    case kCmdEditCut: Copy(true); return true;
+    case kCmdEditPaste: Paste(); return true;
+    case kCmdSelectAll:
+      caret_.selecting = true;
+      caret_.anchor = 0;
+      caret_.offset = doc_.Store().Length();
+      Redraw();
+      MakeCaretVisible();
+      return true;
+    case kCmdJump: Jump(); return true;
+    case kCmdEditFind:
+    case kCmdEditReplace:
+      // The text find dialog has no byte patterns: the find box is the way.
+      DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_BINARY_FIND_NOTE),
+                      hwnd_, NoteProc, 0);
+      RestoreFocusLater();
+      return true;
+    case kCmdFindBoxEnter:
+    case kCmdFindNext: FindBox(true); return true;
+    case kCmdFindPrev: FindBox(false); return true;
+    default: return false;
+  }
+}
+
+bool CNorbBV::OnUpdateCommand(UINT id, CommandState& state) {
+  const bool editable = doc_.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+  switch (id) {
+    case kCmdEditUndo: state.enabled = doc_.History().CanUndo(); return true;
+    case kCmdEditRedo: state.enabled = doc_.History().CanRedo(); return true;
+    case kCmdEditCopy: state.enabled = caret_.HasSelection(); return true;
+    case kCmdEditCut: state.enabled = editable && caret_.HasSelection(); return true;
+    case kCmdEditPaste:
+      state.enabled = editable && (IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT));
+      return true;
+    case kCmdSelectAll: state.enabled = doc_.Store().Length() > 0; return true;
+    case kCmdJump:
+    case kCmdEditFind:
+    case kCmdEditReplace:
+    case kCmdFindBoxEnter:
+    case kCmdFindNext:
+    case kCmdFindPrev: state.enabled = true; return true;
+    default: return false;
+  }
+}
+
+void CNorbBV::Copy(bool cut) {
+  if (!caret_.HasSelection()) return;
+  if (cut && !Editable()) return;
+  TextStore& store = doc_.Store();
+  const TextOffset from = caret_.SelectionStart();
+  std::string bytes(caret_.SelectionEnd() - from, '\0');
+  store.CopyOut(from, static_cast<std::uint32_t>(bytes.size()), reinterpret_cast<std::uint8_t*>(bytes.data()));
+  // The clipboard holds text: a zero byte ends what other programs read.
+  if (SetClipboardSjis(hwnd_, bytes) == ClipboardWrite::kOutOfMemory) {
+    CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
+    return;
+  }
+  if (!cut) return;
+  EditOutcome o;
+  DeleteBinary(doc_.History(), caret_, &o);
+  Edited(o);
+}
+
+void CNorbBV::Paste() {
+  if (!Editable()) return;
+  std::string bytes;
+  if (!GetClipboardSjis(hwnd_, bytes) || bytes.empty()) return;
+  UndoHistory& history = doc_.History();
+  EditOutcome o;
+  if (caret_.HasSelection()) {
+    const TextOffset from = caret_.SelectionStart();
+    o = history.Delete(from, caret_.SelectionEnd() - from);
+    if (o.Done()) caret_.offset = from;
+  }
+  caret_.selecting = false;
+  const EditOutcome inserted = history.Insert(caret_.offset, bytes);
+  if (inserted.Done()) {
+    caret_.offset += static_cast<TextOffset>(bytes.size());
+    o = inserted;
+  }
+  Edited(o);
+}
+
+void CNorbBV::Jump() {
+  std::string text;
+  const bool asked = AskJumpLine(hwnd_, text);
+  RestoreFocusLater();
+  if (!asked) return;
+  std::uint32_t offset = 0;
+  if (!ParseByteOffset(text, offset) || offset > doc_.Store().Length()) {
+    CQueltApp::Get()->GetHost().Beep();
+    return;
+  }
+  caret_.selecting = false;
+  caret_.secondDigit = false;
+  caret_.offset = offset;
+  Redraw();
+  MakeCaretVisible();
+}
+
+void CNorbBV::FindBox(bool down) {
+  const std::string typed = CQueltApp::Get()->Find().FindBoxText();
+  std::string pattern = typed;
+  // In the hexadecimal part the box holds a byte pattern.
+  if (!caret_.textPart && !ParseHexPattern(typed, pattern)) {
+    CQueltApp::Get()->GetHost().Beep();
+    return;
+  }
+  if (pattern.empty()) return;
+  const std::string data = doc_.Store().Text();
+  std::size_t at = std::string::npos;
+  if (down) {
+    const std::size_t from = caret_.HasSelection() ? caret_.SelectionStart() + 1 : caret_.offset;
+    at = data.find(pattern, from);
+  } else {
+    const TextOffset before = caret_.HasSelection() ? caret_.SelectionStart() : caret_.offset;
+    if (before > 0) at = data.rfind(pattern, before - 1);
+  }
+  if (at == std::string::npos) {
+    CQueltApp::Get()->GetHost().Beep();
+    return;
+  }
+  caret_.selecting = true;
+  caret_.anchor = static_cast<TextOffset>(at);
+  caret_.offset = static_cast<TextOffset>(at + pattern.size());
+  caret_.secondDigit = false;
+  Redraw();
+  MakeCaretVisible();
+}
+
+}  // namespace quelt::win
