@@ -93,5 +93,19 @@ expect_eq "the jump went to byte 16" "00000010  79 7A 00 01 02" "$(row2_when "00
 xdotool key ctrl+z
 expect_eq "undo restores it" "00000010  78 79 7A 00 01 02" "$(row2_when "00000010  78 79 7A 00 01 02")"
 screenshot "$E2E_WORK/binary_view.png"
+
+# The find command explains the find box; the properties open too.
+popup_gone() {
+  for _ in $(seq 1 20); do probe popups | grep -q "$1" || return 0; sleep 0.25; done
+  return 1
+}
+for dialog in "57636 文字列の検索" "33030 ﾌﾟﾛﾊﾟﾃｨ"; do
+  set -- $dialog
+  (probe command "$1" >/dev/null &)
+  check "the dialog $2 opens" wait_window "$2" 20
+  focus "$2"
+  xdotool key Return
+  check "the dialog $2 closes" popup_gone "$2"
+done
 vbs 'o.Exit' >/dev/null
 e2e_finish

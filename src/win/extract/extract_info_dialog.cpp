@@ -1,5 +1,6 @@
 #include "extract/extract_info_dialog.h"
 
+#include "framework/info_dialog.h"
 #include "res/extract_ids.h"
 
 namespace quelt::win {
@@ -17,30 +18,13 @@ void ShowStep(HWND dlg, const ExtractStepCounts& c, int firstId) {
   }
 }
 
-INT_PTR CALLBACK InfoProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_INITDIALOG: {
-      const auto* outcome = reinterpret_cast<const ExtractOutcome*>(lp);
-      ShowStep(dlg, outcome->step1, IDC_EXTI_STEP1_SOURCE);
-      ShowStep(dlg, outcome->step2, IDC_EXTI_STEP2_SOURCE);
-      return TRUE;
-    }
-    case WM_COMMAND:
-      if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
-        EndDialog(dlg, LOWORD(wp));
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
-}
-
 }  // namespace
 
 void ShowExtractInformation(HWND owner, const ExtractOutcome& outcome) {
-  DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_EXTRACT_INFO), owner, InfoProc,
-                  reinterpret_cast<LPARAM>(&outcome));
+  ShowInfoDialog(owner, IDD_EXTRACT_INFO, [&outcome](HWND dlg) {
+    ShowStep(dlg, outcome.step1, IDC_EXTI_STEP1_SOURCE);
+    ShowStep(dlg, outcome.step2, IDC_EXTI_STEP2_SOURCE);
+  });
 }
 
 }  // namespace quelt::win

@@ -6,6 +6,7 @@
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
 #include "binary/binary_rows.h"
+#include "framework/info_dialog.h"
 #include "res/binary_ids.h"
 #include "search/jump_dialog.h"
 #include "view/norb_bv.h"
@@ -13,18 +14,6 @@
 #include "view/norb_ev.h"
 
 namespace quelt::win {
-namespace {
-
-INT_PTR CALLBACK NoteProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
-  if (msg == WM_INITDIALOG) return TRUE;
-  if (msg == WM_COMMAND && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
-    EndDialog(dlg, IDOK);
-    return TRUE;
-  }
-  return FALSE;
-}
-
-}  // namespace
 
 bool CNorbBV::OnCommand(UINT id) {
   UndoHistory& history = doc_.History();
@@ -53,8 +42,7 @@ bool CNorbBV::OnCommand(UINT id) {
     case kCmdEditFind:
     case kCmdEditReplace:
       // The text find dialog has no byte patterns: the find box is the way.
-      DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_BINARY_FIND_NOTE),
-                      hwnd_, NoteProc, 0);
+      ShowInfoDialog(hwnd_, IDD_BINARY_FIND_NOTE);
       RestoreFocusLater();
       return true;
     case kCmdFindBoxEnter:
