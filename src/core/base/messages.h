@@ -41,6 +41,8 @@ enum MessageId : int {
   kMsgCipherKeyTooShort = 61502,    // a key of 1-5 characters
   kMsgFolderMissingCreate = 61503,  // question: %1 does not exist, create it
   kMsgCipherKeyMissing = 61504,     // cipher saving checked without a key
+  kMsgPaperTooSmall = 59417,        // nothing fits the page
+  kMsgTooManyPrintLines = 59418,    // over 100,000 printed lines
   kMsgReplacedCount = 59414,         // %1 = how many replacements were made
   kMsgCancelReplace = 59415,         // question: stop replacing
   kMsgAttributeSameExtension = 61400,  // the text file's extension is the attribute extension
