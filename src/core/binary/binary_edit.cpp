@@ -106,6 +106,34 @@ void BackspaceBinary(UndoHistory& history, BinaryCaret& caret, EditOutcome* out)
   DeleteBinary(history, caret, out);
 }
 
+void PasteBinary(UndoHistory& history, BinaryCaret& caret, std::string_view bytes, EditOutcome* out) {
+  if (bytes.empty()) return;
+  DeleteSelection(history, caret, out);
+  const EditOutcome o = history.Insert(caret.offset, bytes);
+  if (o.Done()) {
+    Report(out, o);
+    caret.offset += static_cast<TextOffset>(bytes.size());
+  }
+  caret.secondDigit = false;
+}
+
+bool FindBinary(std::string_view data, std::string_view pattern, BinaryCaret& caret, bool down) {
+  if (pattern.empty()) return false;
+  std::size_t at = std::string_view::npos;
+  if (down) {
+    at = data.find(pattern, caret.HasSelection() ? caret.SelectionStart() + 1 : caret.offset);
+  } else {
+    const TextOffset before = caret.HasSelection() ? caret.SelectionStart() : caret.offset;
+    if (before > 0) at = data.rfind(pattern, before - 1);
+  }
+  if (at == std::string_view::npos) return false;
+  caret.selecting = true;
+  caret.anchor = static_cast<TextOffset>(at);
+  caret.offset = static_cast<TextOffset>(at + pattern.size());
+  caret.secondDigit = false;
+  return true;
+}
+
 void MoveBinaryCaret(BinaryCaret& caret, BinaryKey key, bool shift, bool ctrl, TextOffset length, int pageRows) {
   if (shift && !caret.selecting) {
     caret.selecting = true;

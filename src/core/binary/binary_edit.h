@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "text/undo_history.h"
 
@@ -39,6 +40,15 @@ void TypeBinaryTextByte(UndoHistory& history, BinaryCaret& caret, std::uint8_t b
 void DeleteBinary(UndoHistory& history, BinaryCaret& caret, EditOutcome* outcome = nullptr);
 // Backspace: without a selection one byte left first, then as Delete.
 void BackspaceBinary(UndoHistory& history, BinaryCaret& caret, EditOutcome* outcome = nullptr);
+
+// Paste: the bytes replace the selection, or go in at the caret, which
+// then stands after them.
+void PasteBinary(UndoHistory& history, BinaryCaret& caret, std::string_view bytes, EditOutcome* outcome = nullptr);
+
+// The find box: the next occurrence of pattern after the selection's start
+// (or from the caret), or the last one before it; the caret's selection
+// then covers it. False when there is none.
+bool FindBinary(std::string_view data, std::string_view pattern, BinaryCaret& caret, bool down);
 
 enum class BinaryKey { kLeft, kRight, kUp, kDown, kHome, kEnd, kPageUp, kPageDown };
 // Moves the caret: a byte, a row (16 bytes), the row's start or end (with

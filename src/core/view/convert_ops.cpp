@@ -37,6 +37,24 @@ EditResult Covering(EditResult r, TextOffset start, TextOffset end) {
 
 }  // namespace
 
+std::optional<CharConversion> CharConversionOfCommand(CommandId id) {
+  switch (id) {
+    case kCmdInvertCase: return CharConversion::kInvertCase;
+    case kCmdUpperCase: return CharConversion::kUpperCase;
+    case kCmdLowerCase: return CharConversion::kLowerCase;
+    case kCmdCapitalize: return CharConversion::kCapitalize;
+    case kCmdHalfToFull: return CharConversion::kHalfToFull;
+    case kCmdFullToHalf: return CharConversion::kFullToHalf;
+    case kCmdHiraganaToKatakana: return CharConversion::kHiraganaToKatakana;
+    case kCmdKatakanaToHiragana: return CharConversion::kKatakanaToHiragana;
+    default: return std::nullopt;
+  }
+}
+
+bool IsSelectionConversionCommand(CommandId id) {
+  return CharConversionOfCommand(id).has_value() || id == kCmdSplitLines || id == kCmdJoinLines;
+}
+
 EditResult ConvertSelection(EditSession& s, TextRange sel, CharConversion kind) {
   if (sel.Length() == 0) return {};
   if (!s.Allowed()) return EditResult::Refused();

@@ -5,12 +5,20 @@
 // selection to show; the window passes what it knows of the layout.
 #pragma once
 
+#include <optional>
 #include <span>
 
+#include "app/command_ids.h"
 #include "convert/char_conversion.h"
 #include "view/edit_ops.h"
 
 namespace quelt {
+
+// The character conversion a command carries out (32816-32822, 32825).
+std::optional<CharConversion> CharConversionOfCommand(CommandId id);
+// The commands that rewrite a stream selection: the character conversions,
+// split lines (32823) and join lines (32824).
+bool IsSelectionConversionCommand(CommandId id);
 
 // The largest selection "行の連結" takes with JoinLinesTightly on.
 constexpr std::uint32_t kMaxTightJoinBytes = 30720;

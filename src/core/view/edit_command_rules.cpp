@@ -1,5 +1,7 @@
 #include "view/edit_command_rules.h"
 
+#include "view/convert_ops.h"
+
 namespace quelt {
 
 InputPlan PlanInput(InputSource source, bool hasSelection, bool deleteSelectionAtInput,
@@ -24,6 +26,7 @@ DropEffect ChooseDropEffect(bool ctrlHeld, bool copyAllowed, bool moveAllowed) {
 
 bool EditCommandEnabled(CommandId id, const EditCommandContext& c, bool& known) {
   known = true;
+  if (IsSelectionConversionCommand(id)) return c.editable && c.streamSelection;
   switch (id) {
     // Undo and redo follow their buffers; in browse mode or under write
     // protection the step itself is refused with a beep.
@@ -39,17 +42,7 @@ bool EditCommandEnabled(CommandId id, const EditCommandContext& c, bool& known) 
     case kCmdIndent:
     case kCmdUnindent:
     case kCmdTabToSpace:
-    case kCmdSpaceToTab:
-    case kCmdInvertCase:
-    case kCmdUpperCase:
-    case kCmdLowerCase:
-    case kCmdCapitalize:
-    case kCmdHalfToFull:
-    case kCmdFullToHalf:
-    case kCmdHiraganaToKatakana:
-    case kCmdKatakanaToHiragana:
-    case kCmdSplitLines:
-    case kCmdJoinLines: return c.editable && c.streamSelection;
+    case kCmdSpaceToTab: return c.editable && c.streamSelection;
     // The free conversion works on the whole text without a selection, and
     // can write into a new document: its dialog is always there.
     case kCmdFreeConversion: return true;

@@ -43,7 +43,8 @@ void DrawCells(HDC dc, int x, int y, std::string_view sjis, int cell) {
 
 }  // namespace
 
-CNorbBV::CNorbBV(CNorbDoc& doc, View* owner) : doc_(doc), owner_(owner) {}
+CNorbBV::CNorbBV(CNorbDoc& doc, View* owner, CQueltApp& app)
+    : doc_(doc), owner_(owner), app_(app), settings_(app.Settings()), host_(app.GetHost()), find_(app.Find()) {}
 
 CNorbBV::~CNorbBV() {
   if (hwnd_) {
@@ -135,7 +136,7 @@ LRESULT CNorbBV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 void CNorbBV::MakeFont() {
   HDC dc = GetDC(hwnd_);
-  LOGFONTW lf = DisplayLogFont(CQueltApp::Get()->CurrentCabinet(), GetDeviceCaps(dc, LOGPIXELSY));
+  LOGFONTW lf = DisplayLogFont(app_.CurrentCabinet(), GetDeviceCaps(dc, LOGPIXELSY));
   font_.Reset(CreateFontIndirectW(&lf));
   HGDIOBJ old = SelectObject(dc, font_.Get());
   TEXTMETRICW tm{};
@@ -233,38 +234,37 @@ void CNorbBV::OnPaint() {
   HGDIOBJ old = SelectObject(dc, font_.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  TextStore& store = doc_.Store();
-  const std::uint64_t rows = RowCount();
-  const std::uint64_t first = static_cast<std::uint64_t>(topRow_);
-  const std::uint64_t last = std::min<std::uint64_t>(rows, first + VisibleRows() + 1);
-  // One read of the shown bytes, with the lead-byte run before them and
-  // the byte after them.
-  const TextOffset from = static_cast<TextOffset>(std::min<std::uint64_t>(first * kBinaryBytesPerRow, store.Length()));
-  const TextOffset windowStart = from > kBinaryLookBehind ? from - kBinaryLookBehind : 0;
-  const TextOffset to =
-      static_cast<TextOffset>(std::min<std::uint64_t>(last * kBinaryBytesPerRow + 1, store.Length()));
-  const std::string window = ReadBytes(store, windowStart, to);
-  for (std::uint64_t row = first; row < last; ++row) {
-    const int y = static_cast<int>(row - first) * lineHeight_;
-    PaintRow(dc, row, y, window, static_cast<std::size_t>(row * kBinaryBytesPerRow - windowStart));
+  const ShownBytes shown = ReadShownBytes(VisibleRows() + 1);
+  for (std::uint64_t row = shown.firstRow; row < shown.endRow; ++row) {
+    const int y = static_cast<int>(row - shown.firstRow) * lineHeight_;
+    PaintRow(dc, row, y, shown.bytes, shown.RowStart(row));
     InvertSelection(dc, row, y);
   }
   SelectObject(dc, old);
   EndPaint(hwnd_, &ps);
 }
 
-std::wstring CNorbBV::ShownText() {
+CNorbBV::ShownBytes CNorbBV::ReadShownBytes(int rows) {
   TextStore& store = doc_.Store();
-  const std::uint64_t first = static_cast<std::uint64_t>(topRow_);
-  const std::uint64_t last = std::min<std::uint64_t>(RowCount(), first + VisibleRows());
-  const TextOffset from = static_cast<TextOffset>(std::min<std::uint64_t>(first * kBinaryBytesPerRow, store.Length()));
-  const TextOffset windowStart = from > kBinaryLookBehind ? from - kBinaryLookBehind : 0;
-  const TextOffset to = static_cast<TextOffset>(std::min<std::uint64_t>(last * kBinaryBytesPerRow + 1, store.Length()));
-  const std::string window = ReadBytes(store, windowStart, to);
+  ShownBytes shown;
+  shown.firstRow = static_cast<std::uint64_t>(topRow_);
+  shown.endRow = std::min<std::uint64_t>(RowCount(), shown.firstRow + rows);
+  // One read of the rows, with the lead-byte run before them and the byte
+  // after them.
+  const TextOffset from =
+      static_cast<TextOffset>(std::min<std::uint64_t>(shown.firstRow * kBinaryBytesPerRow, store.Length()));
+  shown.start = from > kBinaryLookBehind ? from - kBinaryLookBehind : 0;
+  const TextOffset to =
+      static_cast<TextOffset>(std::min<std::uint64_t>(shown.endRow * kBinaryBytesPerRow + 1, store.Length()));
+  shown.bytes = ReadBytes(store, shown.start, to);
+  return shown;
+}
+
+std::wstring CNorbBV::ShownText() {
+  const ShownBytes shown = ReadShownBytes(VisibleRows());
   std::string lines;
-  for (std::uint64_t row = first; row < last; ++row) {
-    const std::size_t start = static_cast<std::size_t>(row * kBinaryBytesPerRow - windowStart);
-    lines += BinaryRowLine(FormatBinaryRowIn(window, start, row * kBinaryBytesPerRow));
+  for (std::uint64_t row = shown.firstRow; row < shown.endRow; ++row) {
+    lines += BinaryRowLine(FormatBinaryRowIn(shown.bytes, shown.RowStart(row), row * kBinaryBytesPerRow));
     lines += "\r\n";
   }
   return SjisToWide(lines);

@@ -11,19 +11,27 @@
 #include <string>
 
 #include "binary/binary_edit.h"
+#include "binary/binary_rows.h"
 #include "framework/command.h"
 #include "framework/handles.h"
+
+namespace quelt {
+struct AppSettings;
+class Host;
+}  // namespace quelt
 
 namespace quelt::win {
 
 class CNorbDoc;
+class CQueltApp;
+class FindService;
 class View;
 
 class CNorbBV {
  public:
   static constexpr wchar_t kWindowClass[] = L"QueltNorbBV";
 
-  CNorbBV(CNorbDoc& doc, View* owner);
+  CNorbBV(CNorbDoc& doc, View* owner, CQueltApp& app);
   ~CNorbBV();
   CNorbBV(const CNorbBV&) = delete;
   CNorbBV& operator=(const CNorbBV&) = delete;
@@ -47,6 +55,16 @@ class CNorbBV {
   void MakeFont();
   void OnSize(int width, int height);
   void OnPaint();
+  // The bytes of the rows from the top row on (at most rows of them).
+  struct ShownBytes {
+    std::uint64_t firstRow = 0, endRow = 0;
+    std::uint32_t start = 0;  // the text offset of bytes[0]
+    std::string bytes;
+    std::size_t RowStart(std::uint64_t row) const {
+      return static_cast<std::size_t>(row * kBinaryBytesPerRow - start);
+    }
+  };
+  ShownBytes ReadShownBytes(int rows);
   // The rows shown, as lines of text (WM_GETTEXT).
   std::wstring ShownText();
   void PaintRow(HDC dc, std::uint64_t row, int y, const std::string& window, std::size_t rowStart);
@@ -85,6 +103,10 @@ class CNorbBV {
 
   CNorbDoc& doc_;
   View* owner_;
+  CQueltApp& app_;
+  AppSettings& settings_;
+  Host& host_;
+  FindService& find_;
   HWND hwnd_ = nullptr;
   FontHandle font_;
   int charWidth_ = 8;

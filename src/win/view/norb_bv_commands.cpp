@@ -17,7 +17,7 @@ namespace quelt::win {
 
 bool CNorbBV::OnCommand(UINT id) {
   UndoHistory& history = doc_.History();
-  const bool viewMode = CQueltApp::Get()->Settings().viewMode != 0;
+  const bool viewMode = settings_.viewMode != 0;
   switch (id) {
     case kCmdEditUndo:
     case kCmdEditRedo: {
@@ -53,7 +53,7 @@ bool CNorbBV::OnCommand(UINT id) {
 }
 
 bool CNorbBV::OnUpdateCommand(UINT id, CommandState& state) {
-  const bool editable = doc_.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+  const bool editable = doc_.Store().EditAllowed(settings_.viewMode != 0);
   switch (id) {
     case kCmdEditUndo: state.enabled = doc_.History().CanUndo(); return true;
     case kCmdEditRedo: state.enabled = doc_.History().CanRedo(); return true;
@@ -82,7 +82,7 @@ void CNorbBV::Copy(bool cut) {
   store.CopyOut(from, static_cast<std::uint32_t>(bytes.size()), reinterpret_cast<std::uint8_t*>(bytes.data()));
   // The clipboard holds text: a zero byte ends what other programs read.
   if (SetClipboardSjis(hwnd_, bytes) == ClipboardWrite::kOutOfMemory) {
-    CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
+    host_.ShowMessage(kMsgOutOfMemory);
     return;
   }
   if (!cut) return;
@@ -94,20 +94,9 @@ void CNorbBV::Copy(bool cut) {
 void CNorbBV::Paste() {
   if (!Editable()) return;
   std::string bytes;
-  if (!GetClipboardSjis(hwnd_, bytes) || bytes.empty()) return;
-  UndoHistory& history = doc_.History();
+  if (!GetClipboardSjis(hwnd_, bytes)) return;
   EditOutcome o;
-  if (caret_.HasSelection()) {
-    const TextOffset from = caret_.SelectionStart();
-    o = history.Delete(from, caret_.SelectionEnd() - from);
-    if (o.Done()) caret_.offset = from;
-  }
-  caret_.selecting = false;
-  const EditOutcome inserted = history.Insert(caret_.offset, bytes);
-  if (inserted.Done()) {
-    caret_.offset += static_cast<TextOffset>(bytes.size());
-    o = inserted;
-  }
+  PasteBinary(doc_.History(), caret_, bytes, &o);
   Edited(o);
 }
 
@@ -118,7 +107,7 @@ void CNorbBV::Jump() {
   if (!asked) return;
   std::uint32_t offset = 0;
   if (!ParseByteOffset(text, offset) || offset > doc_.Store().Length()) {
-    CQueltApp::Get()->GetHost().Beep();
+    host_.Beep();
     return;
   }
   caret_.selecting = false;
@@ -129,31 +118,14 @@ void CNorbBV::Jump() {
 }
 
 void CNorbBV::FindBox(bool down) {
-  const std::string typed = CQueltApp::Get()->Find().FindBoxText();
+  const std::string typed = find_.FindBoxText();
   std::string pattern = typed;
   // In the hexadecimal part the box holds a byte pattern.
-  if (!caret_.textPart && !ParseHexPattern(typed, pattern)) {
-    CQueltApp::Get()->GetHost().Beep();
+  if ((!caret_.textPart && !ParseHexPattern(typed, pattern)) ||
+      !FindBinary(doc_.Store().Text(), pattern, caret_, down)) {
+    host_.Beep();
     return;
   }
-  if (pattern.empty()) return;
-  const std::string data = doc_.Store().Text();
-  std::size_t at = std::string::npos;
-  if (down) {
-    const std::size_t from = caret_.HasSelection() ? caret_.SelectionStart() + 1 : caret_.offset;
-    at = data.find(pattern, from);
-  } else {
-    const TextOffset before = caret_.HasSelection() ? caret_.SelectionStart() : caret_.offset;
-    if (before > 0) at = data.rfind(pattern, before - 1);
-  }
-  if (at == std::string::npos) {
-    CQueltApp::Get()->GetHost().Beep();
-    return;
-  }
-  caret_.selecting = true;
-  caret_.anchor = static_cast<TextOffset>(at);
-  caret_.offset = static_cast<TextOffset>(at + pattern.size());
-  caret_.secondDigit = false;
   Redraw();
   MakeCaretVisible();
 }

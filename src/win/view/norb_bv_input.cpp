@@ -22,8 +22,8 @@ bool Held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 }  // namespace
 
 bool CNorbBV::Editable() {
-  if (doc_.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0)) return true;
-  CQueltApp::Get()->GetHost().Beep();
+  if (doc_.Store().EditAllowed(settings_.viewMode != 0)) return true;
+  host_.Beep();
   return false;
 }
 
@@ -109,7 +109,7 @@ void CNorbBV::OnChar(wchar_t ch) {
   EditOutcome o;
   if (!caret_.textPart) {
     if (ch > 0x7F || !TypeBinaryHexDigit(doc_.History(), caret_, static_cast<char>(ch), overwrite, &o)) {
-      CQueltApp::Get()->GetHost().Beep();
+      host_.Beep();
       return;
     }
   } else {

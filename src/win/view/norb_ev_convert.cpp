@@ -3,7 +3,6 @@
 // display lines and hands it to the engine's conversion operations.
 #include <vector>
 
-#include "app/command_ids.h"
 #include "app/settings.h"
 #include "view/convert_ops.h"
 #include "view/layout.h"
@@ -11,32 +10,13 @@
 #include "view/norb_ev.h"
 
 namespace quelt::win {
-namespace {
-
-bool ConversionOf(UINT id, CharConversion& kind) {
-  switch (id) {
-    case kCmdInvertCase: kind = CharConversion::kInvertCase; return true;
-    case kCmdUpperCase: kind = CharConversion::kUpperCase; return true;
-    case kCmdLowerCase: kind = CharConversion::kLowerCase; return true;
-    case kCmdCapitalize: kind = CharConversion::kCapitalize; return true;
-    case kCmdHalfToFull: kind = CharConversion::kHalfToFull; return true;
-    case kCmdFullToHalf: kind = CharConversion::kFullToHalf; return true;
-    case kCmdHiraganaToKatakana: kind = CharConversion::kHiraganaToKatakana; return true;
-    case kCmdKatakanaToHiragana: kind = CharConversion::kKatakanaToHiragana; return true;
-    default: return false;
-  }
-}
-
-}  // namespace
-
 void CNorbEV::ConversionCommand(UINT id) {
   // Only a stream selection is converted; a box selection is left alone.
   TextOffset from = 0, to = 0;
   if (HasBoxSelection() || !SelectionRange(from, to)) return;
   EditSession session(doc_.History(), MakeEditOptions());
-  CharConversion kind;
-  if (ConversionOf(id, kind)) {
-    Finish(ConvertSelection(session, TextRange{from, to}, kind));
+  if (const auto kind = CharConversionOfCommand(id)) {
+    Finish(ConvertSelection(session, TextRange{from, to}, *kind));
     return;
   }
   if (id == kCmdJoinLines && settings_.joinLinesTightly != 0) {

@@ -8,6 +8,7 @@
 
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
+#include "view/convert_ops.h"
 #include "view/edit_command_rules.h"
 #include "base/clock.h"
 #include "cabinet/cabinet_settings.h"
@@ -271,6 +272,10 @@ bool CNorbEV::OnEditCommand(UINT id) {
   TextOffset from = 0, to = 0;
   const bool stream = SelectionRange(from, to);
   const TextRange selection{from, to};
+  if (IsSelectionConversionCommand(id)) {
+    ConversionCommand(id);
+    return true;
+  }
   switch (id) {
     case kCmdEditUndo: UndoRedo(false); return true;
     case kCmdEditRedo: UndoRedo(true); return true;
@@ -318,18 +323,6 @@ bool CNorbEV::OnEditCommand(UINT id) {
     case kCmdPasteHistoryNext:
     case kCmdPasteHistoryPrev:
       PasteFromHistory(id);
-      return true;
-    case kCmdInvertCase:
-    case kCmdUpperCase:
-    case kCmdLowerCase:
-    case kCmdCapitalize:
-    case kCmdHalfToFull:
-    case kCmdFullToHalf:
-    case kCmdHiraganaToKatakana:
-    case kCmdKatakanaToHiragana:
-    case kCmdSplitLines:
-    case kCmdJoinLines:
-      ConversionCommand(id);
       return true;
     case kCmdFreeConversion:
       FreeConversionCommand();

@@ -65,7 +65,7 @@ void CNorbView::OnInitialUpdate() {
   RECT rc;
   GetClientRect(hwnd_, &rc);
   if (doc->Store().Kind() == DocumentKind::kBinary) {
-    binary_ = std::make_unique<CNorbBV>(*doc, this);
+    binary_ = std::make_unique<CNorbBV>(*doc, this, *CQueltApp::Get());
     if (!binary_->Create(hwnd_)) {
       binary_.reset();
       return;

@@ -84,6 +84,28 @@ TEST_F(BinaryEditTest, DeleteBackspaceAndSelections) {
   EXPECT_EQ(host.beeps, 2);
 }
 
+TEST_F(BinaryEditTest, PasteReplacesTheSelectionAndFindSelectsTheMatch) {
+  Load("abcabc");
+  caret.offset = 1;
+  caret.anchor = 3;
+  caret.selecting = true;
+  PasteBinary(history, caret, std::string("\0z", 2));
+  EXPECT_EQ(store.Text(), std::string("a\0zabc", 6));
+  EXPECT_EQ(caret.offset, 3u);
+  EXPECT_FALSE(caret.HasSelection());
+  caret = BinaryCaret{};
+  const std::string data = store.Text();
+  ASSERT_TRUE(FindBinary(data, "ab", caret, true));
+  EXPECT_EQ(caret.SelectionStart(), 3u);
+  EXPECT_EQ(caret.SelectionEnd(), 5u);
+  EXPECT_FALSE(FindBinary(data, "ab", caret, true));  // no later one; the selection stays
+  EXPECT_EQ(caret.SelectionStart(), 3u);
+  caret.offset = data.size();
+  caret.selecting = false;
+  ASSERT_TRUE(FindBinary(data, std::string("\0", 1), caret, false));
+  EXPECT_EQ(caret.SelectionStart(), 1u);
+}
+
 TEST_F(BinaryEditTest, CaretKeys) {
   const TextOffset length = 40;
   caret.offset = 20;

@@ -19,6 +19,14 @@ class ConvertOpsTest : public EditFixture {
   TextRange All() const { return {0, static_cast<TextOffset>(Text().size())}; }
 };
 
+TEST(ConvertCommands, WhichCommandsConvertTheSelection) {
+  EXPECT_EQ(CharConversionOfCommand(kCmdKatakanaToHiragana), CharConversion::kKatakanaToHiragana);
+  EXPECT_EQ(CharConversionOfCommand(kCmdSplitLines), std::nullopt);
+  EXPECT_TRUE(IsSelectionConversionCommand(kCmdJoinLines));
+  EXPECT_TRUE(IsSelectionConversionCommand(kCmdInvertCase));
+  EXPECT_FALSE(IsSelectionConversionCommand(kCmdFreeConversion));
+}
+
 TEST_F(ConvertOpsTest, ConversionIsOneUndoStepAndSelectsTheResult) {
   Load("x " + S(u"ｶﾞｷﾞ") + " y");
   EditSession s = Session();
