@@ -32,9 +32,11 @@ screenshot "$E2E_WORK/edit_window.png"
 mkdir -p "$E2E_ROOT/build/e2e/artefacts"
 cp "$E2E_WORK/edit_window.png" "$E2E_ROOT/build/e2e/artefacts/edit_window.png"
 convert "$E2E_WORK/edit_window.png" "$E2E_WORK/edit_window.ppm"
-# Below the tool bar (its find buttons are blue) and the window bar, left of
-# the scroll bar.
-read -r dark blue below above <<<"$(python3 "$E2E_TESTS/pixels.py" "$E2E_WORK/edit_window.ppm" 2 84 760 400)"
+# Inside the edit window (below the tool bar, whose find buttons are blue,
+# and the rulers, whose caret line mark is blue), left of the scroll bar.
+read -r el et _ _ _ <<<"$(probe rect QueltNorbEV)"
+read -r dark blue below above <<<"$(python3 "$E2E_TESTS/pixels.py" "$E2E_WORK/edit_window.ppm" \
+  "$((el + 2))" "$((et + 2))" 760 400)"
 echo "dark=$dark blue=$blue below=$below above=$above" >"$E2E_WORK/pixels.txt"
 check "the Japanese line is drawn above the URL" test "${dark:-0}" -gt 100
 check "the URL is drawn in the URL colour" test "${blue:-0}" -gt 30

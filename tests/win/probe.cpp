@@ -171,6 +171,15 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"caret") return probe::PrintCaret(frame);
+  if (command == L"rect" && argc == 3) {
+    // A child window's screen rectangle and whether it is shown.
+    HWND child = probe::FindChildOfClass(frame, argv[2]);
+    if (!child) return 2;
+    RECT r;
+    GetWindowRect(child, &r);
+    std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, IsWindowVisible(child) ? 1 : 0);
+    return 0;
+  }
   if (command == L"rightclick" && argc == 3) {
     SetForegroundWindow(frame);
     return probe::RightClickMenu(frame, argv[2]);

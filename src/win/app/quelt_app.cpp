@@ -433,7 +433,9 @@ void CQueltApp::OnCommonSettingsChanged(const AppSettings& before) {
       if (dynamic_cast<CNorbDoc*>(doc)) doc->UpdateAllViews(nullptr, kHintLayoutReplaced);
     }
   }
-  // Underline, bracket inversion and the ruler colours show on the next paint.
+  // The rulers show, hide and take their colours and type at once.
+  ApplyRulerSettingsToAllViews();
+  // Underline and bracket inversion show on the next paint.
   RedrawWindow(frame_->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 

@@ -137,6 +137,7 @@ void CNorbEV::RefreshLayout(bool full) {
   if (hadLayout) SetCaretOffset(caretOffset, true);
   if (focused_) PlaceSystemCaret(true);
   InvalidateRect(hwnd_, nullptr, FALSE);
+  NotifyObserver(true);
 }
 
 void CNorbEV::OnTextChanged() {
@@ -146,6 +147,7 @@ void CNorbEV::OnTextChanged() {
   topLine_ = std::min(topLine_, MaxTopLine());
   InvalidateRect(hwnd_, nullptr, FALSE);
   PlaceSystemCaret(false);
+  NotifyObserver(true);
 }
 
 ViewExtent CNorbEV::Extent() const {
@@ -216,6 +218,7 @@ void CNorbEV::ScrollTo(std::uint32_t topLine, int firstColumn) {
   appliedV_.nPos = static_cast<int>(topLine_);
   appliedH_.nPos = firstColumn_;
   PlaceSystemCaret(false);
+  NotifyObserver();
 }
 
 void CNorbEV::EnsureCaretVisible(int column, std::uint32_t line, CaretKey key) {
@@ -275,6 +278,7 @@ void CNorbEV::SetCaret(const CaretPos& target, bool recreate, bool noScroll) {
   caret_.pos = pos;
   PlaceSystemCaret(recreate);
   CQueltApp::Get()->OnCaretMoved(this);
+  NotifyObserver();
 }
 
 void CNorbEV::PlaceSystemCaret(bool recreate) {

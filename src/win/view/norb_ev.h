@@ -97,6 +97,16 @@ struct EvMetrics {
   int visibleColumns = 0;
 };
 
+// Told when the edit window's caret, scroll position or layout may have
+// changed (textChanged: its text too); the rulers follow it.
+class EvObserver {
+ public:
+  virtual void EvChanged(bool textChanged) = 0;
+
+ protected:
+  ~EvObserver() = default;
+};
+
 class CNorbEV {
  public:
   static constexpr const wchar_t* kWindowClass = L"QueltNorbEV";
@@ -151,6 +161,10 @@ class CNorbEV {
   // The stream selection [from, to); false when there is none.
   bool SelectionRange(TextOffset& from, TextOffset& to) const;
   void SetSelection(TextOffset anchor, TextOffset caret);
+  const EvSelection& Selection() const { return selection_; }
+  // Selects whole display lines from anchorLine to line (the line ruler's
+  // selection); the view does not scroll for it.
+  void SelectWholeLines(std::uint32_t anchorLine, std::uint32_t line);
   void CancelSelection(bool redraw = true);
   void SelectAll();
 
@@ -214,6 +228,9 @@ class CNorbEV {
   const EvMetrics& Metrics() const { return metrics_; }
   std::uint32_t TopLine() const { return topLine_; }
   int FirstColumn() const { return firstColumn_; }
+  // Scrolls by whole lines, the caret staying where it is.
+  void ScrollLines(std::int64_t lines);
+  void SetObserver(EvObserver* observer) { observer_ = observer; }
 
  private:
   // The application hands over the settings, the host, searching and the
@@ -285,7 +302,6 @@ class CNorbEV {
   void StopAutoScroll();
   void DragTo(int column, std::uint32_t line);
   void ExtendTo(const CaretPos& pos);
-  void ScrollLines(std::int64_t lines);
   CaretMoveContext MoveContext(bool freeCursor, bool autoRepeat) const;
 
   // Editing (norb_ev_edit.cpp, norb_ev_clipboard.cpp).
@@ -321,8 +337,13 @@ class CNorbEV {
   void RevokeDropTarget();
   void OnDropScrollTimer();
 
+  void NotifyObserver(bool textChanged = false) {
+    if (observer_) observer_->EvChanged(textChanged);
+  }
+
   CNorbDoc& doc_;
   View* owner_;
+  EvObserver* observer_ = nullptr;
   HWND hwnd_ = nullptr;
   std::unique_ptr<Layout> layout_;
   FontHandle font_;

@@ -82,6 +82,7 @@ void CNorbEV::ApplyChange(const TextChange& change) {
     InvalidateLines(r.firstLine, std::max(r.firstLine, r.changedEnd));
   }
   doc_.UpdateAllViews(owner_, kHintTextEdited);
+  NotifyObserver(true);
 }
 
 bool CNorbEV::AppendText(std::string_view text) {

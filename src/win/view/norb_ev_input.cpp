@@ -10,6 +10,8 @@
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
+
+#include "view/ruler_marks.h"
 #include "view/norb_view.h"
 #include "view/text_popup_menu.h"
 #include "record/operation_recorder.h"
@@ -88,6 +90,18 @@ void CNorbEV::SetSelection(TextOffset anchor, TextOffset caret) {
   selection_.caret = caret;
   InvalidateSelectionChange(before);
   SetCaretOffset(caret);
+}
+
+void CNorbEV::SelectWholeLines(std::uint32_t anchorLine, std::uint32_t line) {
+  const WholeLines lines =
+      WholeLineSelection(anchorLine, line, [this](std::uint32_t l) { return layout_->LineStart(l); });
+  const EvSelection before = selection_;
+  selection_ = EvSelection{};
+  selection_.active = lines.anchor != lines.caret;
+  selection_.anchor = lines.anchor;
+  selection_.caret = lines.caret;
+  InvalidateSelectionChange(before);
+  SetCaretOffset(lines.caret, true);
 }
 
 void CNorbEV::SelectAll() {

@@ -1,6 +1,9 @@
 #include "view/norb_view.h"
 
+#include <algorithm>
+
 #include "app/command_ids.h"
+#include "app/settings.h"
 #include "app/quelt_app.h"
 #include "text/text_store.h"
 #include "view/norb_doc.h"
@@ -15,6 +18,9 @@ constexpr wchar_t kClassName[] = L"QueltNorbView";
 CNorbView::CNorbView() = default;
 
 CNorbView::~CNorbView() {
+  if (edit_) edit_->SetObserver(nullptr);
+  ruler_.reset();
+  lineBar_.reset();
   edit_.reset();
   binary_.reset();
   if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -47,7 +53,7 @@ LRESULT CALLBACK CNorbView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (HWND child = self ? self->ChildHwnd() : nullptr) {
     switch (msg) {
       case WM_SIZE:
-        MoveWindow(child, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+        self->LayOutChildren();
         return 0;
       case WM_SETFOCUS:
         SetFocus(child);
@@ -80,7 +86,15 @@ void CNorbView::OnInitialUpdate() {
     edit_.reset();
     return;
   }
-  MoveWindow(edit_->Hwnd(), 0, 0, rc.right, rc.bottom, TRUE);
+  AppSettings& settings = CQueltApp::Get()->Settings();
+  ruler_ = std::make_unique<CRulerBar>(settings);
+  lineBar_ = std::make_unique<CLineBar>(settings);
+  if (!ruler_->Create(hwnd_)) ruler_.reset();
+  if (!lineBar_->Create(hwnd_)) lineBar_.reset();
+  if (ruler_) ruler_->Follow(edit_.get());
+  if (lineBar_) lineBar_->Follow(edit_.get());
+  edit_->SetObserver(this);
+  LayOutChildren();
   if (GetFocus() == hwnd_) SetFocus(edit_->Hwnd());
   // A document reopened from the cabinet goes back to its positions.
   CabinetPositions p;
@@ -95,6 +109,51 @@ CabinetPositions CNorbView::CurrentCabinetPositions() const {
     p.position3 = static_cast<std::uint32_t>(edit_->CaretColumn());
   }
   return p;
+}
+
+void CNorbView::LayOutChildren() {
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  if (binary_) {
+    MoveWindow(binary_->Hwnd(), 0, 0, rc.right, rc.bottom, TRUE);
+    return;
+  }
+  if (!edit_) return;
+  const AppSettings& settings = CQueltApp::Get()->Settings();
+  const bool showRuler = ruler_ && settings.displayRulerBar != 0;
+  const bool showLines = lineBar_ && settings.displayLineBar != 0;
+  const int top = showRuler ? std::min<int>(ruler_->Height(), rc.bottom) : 0;
+  const int left = showLines ? std::min<int>(lineBar_->Width(), rc.right) : 0;
+  if (ruler_) {
+    ShowWindow(ruler_->Hwnd(), showRuler ? SW_SHOWNA : SW_HIDE);
+    if (showRuler) MoveWindow(ruler_->Hwnd(), 0, 0, rc.right, top, TRUE);
+    ruler_->SetLineRulerWidth(left);
+  }
+  if (lineBar_) {
+    ShowWindow(lineBar_->Hwnd(), showLines ? SW_SHOWNA : SW_HIDE);
+    if (showLines) MoveWindow(lineBar_->Hwnd(), 0, top, left, rc.bottom - top, TRUE);
+  }
+  MoveWindow(edit_->Hwnd(), left, top, rc.right - left, rc.bottom - top, TRUE);
+}
+
+void CNorbView::EvChanged(bool textChanged) {
+  if (ruler_ && IsWindowVisible(ruler_->Hwnd())) ruler_->Refresh(textChanged);
+  if (lineBar_ && IsWindowVisible(lineBar_->Hwnd())) lineBar_->Refresh(textChanged);
+}
+
+void CNorbView::ApplyRulerSettings() {
+  if (!edit_) return;
+  if (ruler_) ruler_->SettingsChanged();
+  if (lineBar_) lineBar_->SettingsChanged();
+  LayOutChildren();
+}
+
+void ApplyRulerSettingsToAllViews() {
+  for (Document* doc : CQueltApp::Get()->AllDocuments()) {
+    for (View* v : doc->Views()) {
+      if (auto* view = dynamic_cast<CNorbView*>(v)) view->ApplyRulerSettings();
+    }
+  }
 }
 
 HWND CNorbView::ChildHwnd() const {
@@ -135,6 +194,14 @@ bool CNorbView::OnCommand(UINT id) {
     Doc()->Store().SetWriteProtect(!Doc()->Store().WriteProtect());
     return true;
   }
+  if ((id == kCmdColumnRuler || id == kCmdLineRuler) && edit_) {
+    // The rulers of every text view show or hide; the setting is kept.
+    AppSettings& s = CQueltApp::Get()->Settings();
+    int& shown = id == kCmdColumnRuler ? s.displayRulerBar : s.displayLineBar;
+    shown = !shown;
+    ApplyRulerSettingsToAllViews();
+    return true;
+  }
   if (id == kCmdAllowOverwrite && Doc()) {
     // "上書き許可": in browse mode only a permitted document may change.
     Doc()->Store().SetOverwritePermit(!Doc()->Store().OverwritePermit());
@@ -145,6 +212,12 @@ bool CNorbView::OnCommand(UINT id) {
 }
 
 bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {
+  if (id == kCmdColumnRuler || id == kCmdLineRuler) {
+    const AppSettings& s = CQueltApp::Get()->Settings();
+    state.enabled = edit_ != nullptr;
+    state.checked = (id == kCmdColumnRuler ? s.displayRulerBar : s.displayLineBar) != 0;
+    return true;
+  }
   if (id == kCmdWriteProtect && Doc()) {
     state.checked = Doc()->Store().WriteProtect();
     return true;

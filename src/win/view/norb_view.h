@@ -1,6 +1,7 @@
 // `CNorbView`: the window on a text document. It holds the edit window
-// `CNorbEV` filling its client area (the binary view `CNorbBV` takes its
-// place for documents opened in binary kind) and forwards commands to it.
+// `CNorbEV` (the binary view `CNorbBV` takes its place for documents opened
+// in binary kind) with the column ruler above it and the line ruler to its
+// left, and forwards commands to it.
 #pragma once
 
 #include <memory>
@@ -8,13 +9,15 @@
 #include "cabinet/cabinet_service.h"
 #include "framework/view.h"
 #include "view/norb_bv.h"
+#include "view/line_bar.h"
 #include "view/norb_ev.h"
+#include "view/ruler_bar.h"
 
 namespace quelt::win {
 
 class CNorbDoc;
 
-class CNorbView : public View, public CabinetPositionSource {
+class CNorbView : public View, public CabinetPositionSource, private EvObserver {
  public:
   CNorbView();
   ~CNorbView() override;
@@ -35,15 +38,25 @@ class CNorbView : public View, public CabinetPositionSource {
   bool JumpTo(int line, int column);
   // First visible line, caret line and caret column, for the cabinet.
   CabinetPositions CurrentCabinetPositions() const override;
+  // The rulers' settings changed: shown or hidden, colours and type.
+  void ApplyRulerSettings();
 
  private:
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  // The child that fills the view.
+  // The child that takes the keys.
   HWND ChildHwnd() const;
+  // Places the rulers and the edit window in the client area.
+  void LayOutChildren();
+  void EvChanged(bool textChanged) override;
 
   std::unique_ptr<CNorbEV> edit_;
   std::unique_ptr<CNorbBV> binary_;
+  std::unique_ptr<CRulerBar> ruler_;
+  std::unique_ptr<CLineBar> lineBar_;
 };
+
+// Every text view shows or hides its rulers after the settings changed.
+void ApplyRulerSettingsToAllViews();
 
 // The first text view of a document, or null.
 CNorbView* FirstTextView(const Document* doc);
