@@ -115,6 +115,7 @@ constexpr Entry kMessages[] = {
     {kMsgGlobalSearchReport, "検索したファイルの数： %1\n\n見つかった個数        ： %2",
      "Files searched: %1\n\nMatches found: %2"},
     {kMsgGlobalSearchTitle, "ｸﾞﾛｰﾊﾞﾙ検索", "Find In Files"},
+    {kMsgRangeTooLarge, "指定範囲が大き過ぎます。", "The selected range is too large."},
 };
 
 std::atomic<bool> g_english{false};

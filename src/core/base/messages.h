@@ -64,6 +64,7 @@ enum MessageId : int {
   kMsgDataFileWriteError = 61702,        // it cannot be written: the data is not saved
   kMsgGlobalSearchReport = 61710,        // %1 files searched, %2 matches found
   kMsgGlobalSearchTitle = 61711,         // caption of the search over files
+  kMsgRangeTooLarge = 61800,             // tag erase over 1 MiB: "指定範囲が大き過ぎます。"
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
