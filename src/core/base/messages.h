@@ -43,6 +43,8 @@ enum MessageId : int {
   kMsgCipherKeyMissing = 61504,     // cipher saving checked without a key
   kMsgPaperTooSmall = 59417,        // nothing fits the page
   kMsgTooManyPrintLines = 59418,    // over 100,000 printed lines
+  kMsgNoPrinter = 61600,            // no printer to print or preview on
+  kMsgPrintFailed = 61601,          // the printer refused the job
   kMsgReplacedCount = 59414,         // %1 = how many replacements were made
   kMsgCancelReplace = 59415,         // question: stop replacing
   kMsgAttributeSameExtension = 61400,  // the text file's extension is the attribute extension

@@ -22,6 +22,7 @@ std::optional<PrintLayout> ComputePrintLayout(const PageLayout& page, const Prin
   l.printableHeight = printer.vertRes - l.topMargin - dotsY(page.bottomMargin);
   l.cellWidth = std::max(1, fontAveWidth + dotsX(page.charSpacing));
   l.lineHeight = std::max(1, fontHeight + dotsY(page.lineSpacing));
+  l.numberAdvance = std::max(1, fontAveWidth);
   // Room for five digits and a blank.
   l.lineNumberCells = page.printLineNumbers ? (6 * fontAveWidth + l.cellWidth - 1) / l.cellWidth : 0;
   if (l.printableWidth > 0 && l.printableHeight > 0) {
@@ -42,6 +43,7 @@ bool Paginate(std::string_view text, int columns, int tabWidth, std::vector<Prin
   const std::size_t n = text.size();
   std::size_t i = 0;
   bool logicalStart = true;
+  std::uint32_t logicalIndex = 0;
   while (i < n || lines.empty()) {
     if (lines.size() >= kMaxPrintedLines) {
       host.ShowMessage(kMsgTooManyPrintLines);
@@ -51,6 +53,8 @@ bool Paginate(std::string_view text, int columns, int tabWidth, std::vector<Prin
     PrintedLine line;
     line.start = static_cast<std::uint32_t>(i);
     line.logicalStart = logicalStart;
+    if (logicalStart && !lines.empty()) ++logicalIndex;
+    line.logicalIndex = logicalIndex;
     int column = 0;
     bool ended = false;
     while (i < n) {
@@ -78,11 +82,7 @@ std::string PrintedLineNumber(const std::vector<PrintedLine>& lines, std::size_t
                               bool logicalCount) {
   if (i >= lines.size()) return {};
   if (logicalCount && !lines[i].logicalStart) return {};
-  std::size_t index = i;
-  if (logicalCount) {
-    index = 0;
-    for (std::size_t k = 1; k <= i; ++k) index += lines[k].logicalStart ? 1 : 0;
-  }
+  const std::size_t index = logicalCount ? lines[i].logicalIndex : i;
   char text[24];
   std::snprintf(text, sizeof text, "%.5u ", static_cast<unsigned>(firstNumber + static_cast<int>(index)));
   return text;

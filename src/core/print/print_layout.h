@@ -32,6 +32,7 @@ struct PrintLayout {
   int printableWidth = 0, printableHeight = 0;
   int cellWidth = 1, lineHeight = 1;
   int lineNumberCells = 0;  // cells of the line numbers; 0 when not printed
+  int numberAdvance = 1;    // the font's average width: the advance of a line number's digit
   int columns = 0;          // text columns of a printed line
   int linesPerPage = 0;
 };
@@ -46,6 +47,7 @@ struct PrintedLine {
   std::uint32_t start = 0;      // offset in the printed text
   std::uint32_t end = 0;        // end of its characters (before a CR LF)
   bool logicalStart = false;    // the first printed line of a logical line
+  std::uint32_t logicalIndex = 0;  // the logical line it belongs to, from 0
 };
 
 // The printed lines of text at `columns` columns with tabs of tabWidth.
