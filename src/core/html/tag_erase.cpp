@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "base/messages.h"
 #include "text/text_store.h"
@@ -10,13 +11,15 @@
 namespace quelt {
 
 TagEditResult EraseTags(TagWindow& w) {
-  if (!CanEraseTags(w.selectionKind, w.selection.Length() > 0)) return {};
+  TextRange sel = w.selection;
+  if (sel.start > sel.end) std::swap(sel.start, sel.end);
+  if (!CanEraseTags(w.selectionKind, sel.Length() > 0)) return {};
   if (!w.session.Allowed()) return {EditStatus::kBeeped, false, 0};
   TextStore& store = w.session.Store();
   TagEditResult r;
   r.cancelSelection = true;
-  const TextOffset start = std::min(w.selection.start, store.Length());
-  const TextOffset end = std::min(w.selection.end, store.Length());
+  const TextOffset start = std::min(sel.start, store.Length());
+  const TextOffset end = std::min(sel.end, store.Length());
   if (end <= start) return r;
   if (end - start > kMaxTagEraseBytes) {
     w.session.GetHost().ShowMessage(kMsgRangeTooLarge);

@@ -1,6 +1,7 @@
 #include "html/tag_insert.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "text/text_buffer.h"
 #include "text/text_store.h"
@@ -56,13 +57,14 @@ std::string VirtualFill(TagWindow& w) {
 }
 
 bool HasStreamSelection(const TagWindow& w) {
-  return w.selectionKind == TagSelection::kStream && w.selection.Length() > 0;
+  return w.selectionKind == TagSelection::kStream && w.selection.start != w.selection.end;
 }
 
 // The selection cut to the text.
 TextRange ClampedSelection(TagWindow& w) {
   const TextOffset length = w.session.Store().Length();
   TextRange r = w.selection;
+  if (r.start > r.end) std::swap(r.start, r.end);
   r.end = std::min(r.end, length);
   r.start = std::min(r.start, r.end);
   return r;

@@ -6,7 +6,14 @@
 // through the document's undo history and is passed to `apply` at once
 // (the window lays the text out again and repaints), so the layout is
 // current whenever these operations read display lines. The result says
-// where the caret goes; the window does not apply the change again.
+// where the caret goes; the window does not apply the change again:
+//
+//   EditSession session(doc.History(), MakeEditOptions());
+//   TagWindow w{session, layout, Place(), kind, {from, to},
+//               [&](const TextChange& c) { ApplyChange(c); }};
+//   const TagEditResult r = InsertTagPair(w, repeat, pair);
+//   if (r.cancelSelection) CancelSelection();
+//   if (r.Done()) SetCaretOffset(r.caret);
 #pragma once
 
 #include <functional>
@@ -26,7 +33,7 @@ struct TagWindow {
   const Layout& layout;  // the window's layout, current after every apply
   CaretPlace caret;      // where text goes without a selection (free-cursor columns included)
   TagSelection selectionKind = TagSelection::kNone;
-  TextRange selection;   // a stream selection: first selected byte to just after the last
+  TextRange selection;   // a stream selection: its first byte to just after its last
   // Lays the text out again after one change and repaints.
   std::function<void(const TextChange&)> apply;
 };

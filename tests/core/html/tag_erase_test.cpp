@@ -23,6 +23,13 @@ TEST_F(TagEraseTest, TagsOfTheSelectionGoEachAsOneUndoStep) {
   EXPECT_EQ(Text(), "<B>bold</B> text");
 }
 
+TEST_F(TagEraseTest, ASelectionMadeBackwardsErasesTheSame) {
+  Load("a<B>b</B>c");
+  TagWindow w = Selecting(10, 0);
+  EXPECT_TRUE(EraseTags(w).Done());
+  EXPECT_EQ(Text(), "abc");
+}
+
 TEST_F(TagEraseTest, AnUnclosedOpeningEndsTheScan) {
   Load("<I>x</I> a < b <B>c</B>");
   TagWindow w = Selecting(0, store.Length());
@@ -36,7 +43,7 @@ TEST_F(TagEraseTest, AnUnclosedOpeningEndsTheScan) {
 
 TEST_F(TagEraseTest, ATagRunningPastTheSelectionStays) {
   Load("<B>x</B><I>y</I>");
-  TagWindow w = Selecting(0, 10);  // ends inside "<I>"'s closing tag's neighbour
+  TagWindow w = Selecting(0, 10);  // ends inside "<I>"
   EraseTags(w);
   EXPECT_EQ(Text(), "x<I>y</I>");
   Load("a<B>b");
