@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/command_table.h"
+#include "tools/tool_menu.h"
 #include "probe_ui.h"
 
 namespace probe {
@@ -38,6 +39,16 @@ void AddItems(const std::vector<quelt::MenuNode>& nodes, const MenuExpectation& 
     const int copies = node.id == quelt::kCmdRecentFileFirst ? how.recentFiles : 1;
     for (int i = 0; i < copies; ++i) {
       out.items.push_back(item);
+      out.layout += 'I';
+    }
+  }
+  // The tools menu shows the user tools after a separator; with none (as in
+  // the tests) the one disabled placeholder.
+  if (!nodes.empty() && nodes.front().id == quelt::kCmdExplorer) {
+    ++out.separators;
+    out.layout += '-';
+    for (const quelt::ToolMenuEntry& e : quelt::ToolMenuEntries({})) {
+      out.items.push_back({ExpectedItem::Kind::kCommand, e.id, L"", L"(user tool)"});
       out.layout += 'I';
     }
   }

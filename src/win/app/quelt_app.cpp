@@ -467,6 +467,7 @@ void CQueltApp::UpdateRecentMenus() {
   for (const auto& t : Templates()) menus.push_back(t->Menu());
   UpdateRecentFileMenus(menus, recent_);
   UpdateFavouriteFolderMenus(menus, settings_.frequentlyUsedDirectory);
+  tools_.UpdateToolsMenus(menus);
   DrawMenuBar(frame_->Hwnd());
 }
 
@@ -475,6 +476,7 @@ bool CQueltApp::OnCommand(UINT id) {
   if (tagJumps_.OnCommand(id)) return true;
   if (globalSearch_.OnCommand(id)) return true;
   if (extract_.OnCommand(id)) return true;
+  if (tools_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
     ShowCustomiseSheet(MainHwnd(), context);
@@ -513,6 +515,7 @@ bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (tagJumps_.OnUpdateCommand(id, state)) return true;
   if (globalSearch_.OnUpdateCommand(id, state)) return true;
   if (extract_.OnUpdateCommand(id, state)) return true;
+  if (tools_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {

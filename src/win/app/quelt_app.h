@@ -26,6 +26,7 @@
 #include "keys/key_table.h"
 #include "record/recording.h"
 #include "search/find_service.h"
+#include "tools/tool_service.h"
 #include "state/app_state.h"
 #include "view/clip_history.h"
 
@@ -97,6 +98,8 @@ class CQueltApp : public WinApp {
   GlobalSearchService& GlobalSearch() { return globalSearch_; }
   // The tag jumps and the tag window.
   TagJumps& Tags() { return tagJumps_; }
+  // The user tools, the program execution and the explorer.
+  ToolService& UserTools() { return tools_; }
   // The key assignments ("<exe>.key"), read at start-up.
   KeyTable& Keys() { return *keys_; }
   // The key text a menu item shows after a tab, or "".
@@ -131,6 +134,7 @@ class CQueltApp : public WinApp {
   TagJumps tagJumps_{*this};
   GlobalSearchService globalSearch_{*this};
   ExtractService extract_{*this};
+  ToolService tools_{*this};
   std::unique_ptr<KeyTable> keys_;
   CommandLine commandLine_;
   ClipHistory clips_;

@@ -22,27 +22,11 @@
 #include "view/norb_view.h"
 #include "global_search/tag_jumps.h"
 #include "record/operation_recorder.h"
+#include "framework/local_time.h"
 #include "record/recorded_commands.h"
 #include "view/selection_ranges.h"
 
 namespace quelt::win {
-namespace {
-
-LocalTime Now() {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
-  LocalTime t;
-  t.year = st.wYear;
-  t.month = st.wMonth;
-  t.day = st.wDay;
-  t.hour = st.wHour;
-  t.minute = st.wMinute;
-  t.second = st.wSecond;
-  t.dayOfWeek = st.wDayOfWeek;
-  return t;
-}
-
-}  // namespace
 
 EditOptions CNorbEV::MakeEditOptions() const {
   CQueltApp* app = CQueltApp::Get();
@@ -332,10 +316,10 @@ bool CNorbEV::OnEditCommand(UINT id) {
       InsertStringCommand();
       return true;
     case kCmdInsertDate:
-      Finish(InsertDate(session, Place(), selection_.active, Now()));
+      Finish(InsertDate(session, Place(), selection_.active, LocalNow()));
       return true;
     case kCmdInsertTime:
-      Finish(InsertTime(session, Place(), selection_.active, Now()));
+      Finish(InsertTime(session, Place(), selection_.active, LocalNow()));
       return true;
     default:
       return false;
@@ -372,7 +356,7 @@ void CNorbEV::InsertStringCommand() {
   StringFormat f;
   f.format = format;
   f.path = doc_.PathName();
-  f.now = Now();
+  f.now = LocalNow();
   f.expandPerLine = settings.valiableInsertion != 0;
   TextOffset from = 0, to = 0;
   if (position != kInsertAtCaret && SelectionRange(from, to)) {

@@ -1,0 +1,30 @@
+// Starts a user tool's process as its launch plan says and, when its output
+// is captured, reads the pipe into a sink while the editor keeps answering
+// its messages.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+#include "tools/tool_launch.h"
+
+namespace quelt::win {
+
+// Takes each piece of captured output (never half a character or half of a
+// CR LF); false stops the reading (the document went away or is full).
+using ToolOutputSink = std::function<bool(std::string_view piece)>;
+
+// Called once the process has started with its output captured: the sink
+// that takes the output, or an empty one when there is nowhere to put it
+// (the output is then not read).
+using ToolOutputOpen = std::function<ToolOutputSink()>;
+
+// false when the pipe or the process could not be created (the caller
+// beeps). With capture, returns once the output has ended (the child closed
+// its end) or the sink refused a piece; messages are pumped meanwhile, and
+// a WM_QUIT that arrives is posted again.
+bool RunToolProcess(const ToolLaunch& launch, const ToolOutputOpen& open);
+
+}  // namespace quelt::win

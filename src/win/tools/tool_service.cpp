@@ -1,0 +1,183 @@
+#include "tools/tool_service.h"
+
+#include <optional>
+
+#include "app/command_ids.h"
+#include "app/quelt_app.h"
+#include "framework/local_time.h"
+#include "framework/win_text.h"
+#include "record/recording.h"
+#include "tools/tool_dialogs.h"
+#include "tools/tool_launch.h"
+#include "tools/tool_menu.h"
+#include "tools/tool_parameters.h"
+#include "tools/tool_process.h"
+#include "view/norb_doc.h"
+#include "view/norb_ev.h"
+#include "view/norb_view.h"
+
+namespace quelt::win {
+namespace {
+
+// The captured output goes into the document in batches, shown at least
+// this often, so a tool that writes much does not lay the text out for
+// every piece.
+constexpr DWORD kShowIntervalMs = 100;
+constexpr std::size_t kBatchBytes = 64 * 1024;
+
+// The new document that receives a tool's output.
+class CaptureDocument {
+ public:
+  CaptureDocument(CQueltApp& app, Document* doc) : app_(app), doc_(doc) {}
+  bool Take(std::string_view piece) {
+    pending_ += piece;
+    if (pending_.size() < kBatchBytes && GetTickCount() - lastShown_ < kShowIntervalMs) return true;
+    return Flush();
+  }
+  bool Flush() {
+    lastShown_ = GetTickCount();
+    // Messages handled meanwhile may have closed the document.
+    CNorbView* view = app_.IsOpen(doc_) ? FirstTextView(doc_) : nullptr;
+    CNorbEV* edit = view ? view->EditWindow() : nullptr;
+    if (!edit) return false;
+    if (pending_.empty()) return true;
+    const bool appended = edit->AppendText(pending_);
+    pending_.clear();
+    if (appended) UpdateWindow(edit->Hwnd());
+    return appended;
+  }
+
+ private:
+  CQueltApp& app_;
+  Document* doc_;
+  std::string pending_;
+  DWORD lastShown_ = GetTickCount();
+};
+
+std::string EnvironmentSjis(const wchar_t* name) {
+  wchar_t buffer[MAX_PATH];
+  const DWORD n = GetEnvironmentVariableW(name, buffer, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? WideToSjis(buffer) : std::string();
+}
+
+// The active text document as the tool's variables see it.
+bool ActiveToolDocument(ToolDocument& out) {
+  CNorbEV* edit = ActiveEditWindow();
+  if (!edit) return false;
+  out.path = edit->Doc().PathName();
+  // Outside programs count lines as the file has them: logical lines.
+  out.line = static_cast<int>(edit->Doc().Store().LogicalLineOf(edit->CaretLine())) + 1;
+  out.column = edit->CaretColumn() + 1;
+  return true;
+}
+
+}  // namespace
+
+ToolsSection& ToolService::Tools() { return app_.State().Data().tools; }
+
+bool ToolService::OnCommand(UINT id) {
+  if (const int number = ToolNumberOfCommand(static_cast<CommandId>(id)); number > 0) {
+    RunTool(number);
+    return true;
+  }
+  if (id == kCmdRunProgram) {
+    ProgramExecution();
+    return true;
+  }
+  if (id == kCmdExplorer) {
+    Explorer();
+    return true;
+  }
+  return false;
+}
+
+bool ToolService::OnUpdateCommand(UINT id, CommandState& state) {
+  if (ToolNumberOfCommand(static_cast<CommandId>(id)) > 0) {
+    state.enabled = HasTools(Tools().tools);
+    return true;
+  }
+  return id == kCmdRunProgram || id == kCmdExplorer;
+}
+
+void ToolService::UpdateToolsMenus(const std::vector<HMENU>& menus) const {
+  const std::vector<ToolMenuEntry> entries = ToolMenuEntries(app_.State().Data().tools.tools);
+  for (HMENU bar : menus) {
+    for (int i = 0, n = bar ? GetMenuItemCount(bar) : 0; i < n; ++i) {
+      HMENU popup = GetSubMenu(bar, i);
+      if (!popup || GetMenuItemID(popup, 0) != kCmdExplorer) continue;
+      while (GetMenuItemCount(popup) > kToolsMenuKeptItems) DeleteMenu(popup, kToolsMenuKeptItems, MF_BYPOSITION);
+      AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+      for (const ToolMenuEntry& e : entries) {
+        if (e.separator) {
+          AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+          continue;
+        }
+        AppendMenuW(popup, MF_STRING | (e.placeholder ? MF_GRAYED : 0), e.id, SjisToWide(e.title).c_str());
+      }
+    }
+  }
+}
+
+void ToolService::RunTool(int number) {
+  ToolsSection& tools = Tools();
+  if (number == kLastProgramRun) {
+    if (!tools.runHistory.empty()) Launch(tools.runHistory.front(), tools.runHistory.front().parameters);
+    return;
+  }
+  const auto index = ToolIndexOfNumber(tools.tools, number);
+  if (!index) return;
+  UserTool& tool = tools.tools[*index];
+  if (tool.kind == kToolOperationFile) {
+    app_.GetRecording().PlayOperationFile(tool.command, app_.MainHwnd());
+    return;
+  }
+  if (tool.kind != kToolProgram) return;
+  if (tool.askParameters) {
+    std::string parameters = tool.parameters;
+    if (!AskToolParameters(app_.MainHwnd(), parameters)) return;
+    tool.parameters = parameters;
+  }
+  Launch(RunOfTool(tool), tool.parameters);
+}
+
+void ToolService::Launch(const ProgramRun& run, const std::string& parameters) {
+  ToolDocument document;
+  const bool active = ActiveToolDocument(document);
+  const std::string expanded = ExpandParameters(parameters, active ? &document : nullptr, LocalNow());
+  const ToolLaunch launch = PlanToolLaunch(run, expanded, EnvironmentSjis(L"ComSpec"));
+  Host& host = app_.GetHost();
+  if (!launch.capture) {
+    if (!RunToolProcess(launch, {})) host.Beep();
+    return;
+  }
+  // The document is made once the program has started.
+  std::optional<CaptureDocument> output;
+  const bool started = RunToolProcess(launch, [&]() -> ToolOutputSink {
+    Document* doc = app_.NewTextDocument();
+    if (!doc) {
+      host.Beep();
+      return {};
+    }
+    output.emplace(app_, doc);
+    return [&](std::string_view piece) { return output->Take(piece); };
+  });
+  if (output) output->Flush();
+  if (!started) host.Beep();
+}
+
+void ToolService::ProgramExecution() {
+  ToolsSection& tools = Tools();
+  ProgramRun run;
+  if (!AskProgramRun(app_.MainHwnd(), tools.runHistory, run)) return;
+  AddProgramRun(tools.runHistory, run);
+  RunTool(kLastProgramRun);
+}
+
+void ToolService::Explorer() {
+  wchar_t folder[MAX_PATH] = L"";
+  const UINT n = GetWindowsDirectoryW(folder, MAX_PATH);
+  const ProgramRun run = ExplorerRun(n > 0 && n < MAX_PATH ? WideToSjis(folder) : std::string("C:\\Windows"));
+  Launch(run, {});
+}
+
+}  // namespace quelt::win

@@ -1,0 +1,47 @@
+// The user tools in the running program: the tool commands (32851-32870,
+// 32989-33018), the program execution (32834) and the explorer (32833),
+// the tools menu built from the tool list, and the run of a tool with its
+// output captured into a new document.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/command.h"
+#include "tools/user_tools.h"
+
+namespace quelt::win {
+
+class CQueltApp;
+
+class ToolService {
+ public:
+  // The number RunTool takes for the program execution's last entry.
+  static constexpr int kLastProgramRun = -1;
+
+  explicit ToolService(CQueltApp& app) : app_(app) {}
+  ToolService(const ToolService&) = delete;
+  ToolService& operator=(const ToolService&) = delete;
+
+  bool OnCommand(UINT id);
+  bool OnUpdateCommand(UINT id, CommandState& state);
+  // Puts the tools after the first three items of the tools popup (the one
+  // whose first item is the explorer) of every menu bar given.
+  void UpdateToolsMenus(const std::vector<HMENU>& menus) const;
+  // Runs user tool number (1-based) or, for kLastProgramRun, the program
+  // execution's first entry.
+  void RunTool(int number);
+
+ private:
+  ToolsSection& Tools();
+  // Expands the parameters for the active document and starts the program;
+  // beeps when it cannot be started.
+  void Launch(const ProgramRun& run, const std::string& parameters);
+  void ProgramExecution();
+  void Explorer();
+
+  CQueltApp& app_;
+};
+
+}  // namespace quelt::win

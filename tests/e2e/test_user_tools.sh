@@ -1,0 +1,85 @@
+#!/bin/bash
+# User tools in the running program, defined in the state file: a tool with
+# "$f:$l" passes the active file's path and caret line to a program of the
+# test's own, an internal command with its output captured ("type" of a
+# Shift-JIS file) fills a new document with the exact bytes, and the program
+# execution dialog runs a program, expands "$$" and keeps its history.
+source "$(dirname "$0")/lib.sh"
+e2e_begin user_tools
+
+echo_exe=$E2E_WORK/args_echo.exe
+cp "$E2E_BUILD/tests/win/args_echo.exe" "$echo_exe"
+dat=$E2E_APP/quelt.DAT
+target=$E2E_WORK/target.txt
+for i in $(seq 1 30); do printf 'line %d\r\n' "$i"; done >"$target"
+# Japanese text over several 255-byte pieces, a character at every odd
+# offset too (the half-width "ｱ" shifts the rest by one byte).
+sjis=$E2E_WORK/sjis.txt
+python3 - "$sjis" <<'PY'
+import sys
+line = "ｱ日本語のテキスト、漢字とかな。".encode("cp932")
+open(sys.argv[1], "wb").write(b"".join(line * (k % 5 + 1) + b"\r\n" for k in range(40)))
+PY
+
+# A first run writes the state file; the tools go into its first section.
+quelt_start /Q
+check "the program starts" wait_window "Quelt" 60
+sleep 1
+vbs "o.Exit" >/dev/null
+wait_gone "$QUELT_PID" 30
+check "the state file is written" test -f "$dat"
+python3 - "$dat" "$(winpath "$echo_exe")" "$(winpath "$E2E_WORK/out1.txt")" "$(winpath "$E2E_WORK")" <<'PY'
+import struct, sys
+path, echo, out1, work = sys.argv[1:5]
+data = bytearray(open(path, "rb").read())
+assert data[284:296] == bytes(12), "history lists are expected empty"
+assert data[360:368] == bytes(8), "the tools section is expected empty"
+def text(s): return s.encode("cp932") + b"\0"
+def tool(kind, title, command, params="", folder="", internal=0, capture=0, minimised=0, ask=0):
+    return (struct.pack("<i", kind) + text(title) + text(command) + text(params) + text(folder)
+            + struct.pack("<4i", internal, capture, minimised, ask))
+tools = [
+    tool(0, "出力の取り込み", "type sjis.txt", folder=work, internal=1, capture=1),
+    tool(2, "", ""),
+    tool(0, "引数", echo, params=out1 + " $f:$l"),
+]
+section = struct.pack("<i", 0) + struct.pack("<i", len(tools)) + b"".join(tools)
+data[360:368] = section
+data[0:4] = struct.pack("<I", len(data))
+open(path, "wb").write(data)
+PY
+
+quelt_start /Q "$(winpath "$target")"
+check "the target opens" wait_window "target.txt" 60
+sleep 1
+vbs "o.SetCaretPos 3, 11" >/dev/null
+# Tool 2 (the separator is not counted): the path, a colon and line 12.
+probe command 32852 >/dev/null
+for _ in $(seq 40); do [ -s "$E2E_WORK/out1.txt" ] && break; sleep 0.25; done
+expect_eq "\$f:\$l gives the path and the caret line" "$(winpath "$target"):12" "$(sed -n 1p "$E2E_WORK/out1.txt")"
+expect_eq "a program starts in its own folder" "$(winpath "$E2E_WORK")" "$(sed -n 2p "$E2E_WORK/out1.txt")"
+
+# Tool 1: the captured output arrives in a new document, whole characters
+# across the pieces.
+probe command 32851 >/dev/null
+sleep 2
+expect_eq "the output document is the active one" "A" "$(probe titles | grep -v target.txt | cut -c1)"
+vbs "o.FileSaveAs \"$(winpath "$E2E_WORK/captured.txt")\"" >/dev/null
+for _ in $(seq 40); do [ -s "$E2E_WORK/captured.txt" ] && break; sleep 0.25; done
+expect_eq "the captured output holds the file's bytes exactly" "$(md5sum <"$sjis")" "$(md5sum <"$E2E_WORK/captured.txt")"
+
+# The program execution dialog runs a program; "$$" gives one "$".
+(probe command 32834 >/dev/null &)
+check "the program execution dialog opens" wait_window "ﾌﾟﾛｸﾞﾗﾑの実行" 15
+focus "ﾌﾟﾛｸﾞﾗﾑの実行"
+xdotool type --delay 20 "$(winpath "$echo_exe")"
+xdotool key Tab Tab
+xdotool type --delay 20 "$(winpath "$E2E_WORK/out2.txt") cost\$\$5"
+sleep 0.3
+xdotool key Return
+for _ in $(seq 40); do [ -s "$E2E_WORK/out2.txt" ] && break; sleep 0.25; done
+expect_eq "the program runs with \$\$ as one \$" 'cost$5' "$(sed -n 1p "$E2E_WORK/out2.txt")"
+vbs "o.Exit" >/dev/null
+wait_gone "$QUELT_PID" 30
+check "the program execution's history is kept" grep -aq "args_echo.exe" "$dat"
+e2e_finish
