@@ -476,6 +476,7 @@ bool CQueltApp::OnCommand(UINT id) {
   if (tagJumps_.OnCommand(id)) return true;
   if (globalSearch_.OnCommand(id)) return true;
   if (extract_.OnCommand(id)) return true;
+  if (print_.OnCommand(id)) return true;
   if (tools_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
@@ -515,6 +516,7 @@ bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (tagJumps_.OnUpdateCommand(id, state)) return true;
   if (globalSearch_.OnUpdateCommand(id, state)) return true;
   if (extract_.OnUpdateCommand(id, state)) return true;
+  if (print_.OnUpdateCommand(id, state)) return true;
   if (tools_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;

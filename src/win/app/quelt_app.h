@@ -24,6 +24,7 @@
 #include "global_search/global_search_service.h"
 #include "global_search/tag_jumps.h"
 #include "keys/key_table.h"
+#include "print/print_service.h"
 #include "record/recording.h"
 #include "search/find_service.h"
 #include "tools/tool_service.h"
@@ -96,6 +97,8 @@ class CQueltApp : public WinApp {
   CipherService& Cipher() { return cipher_; }
   // The global search and its search file lists.
   GlobalSearchService& GlobalSearch() { return globalSearch_; }
+  // Printing, print preview, the printer and the page layout.
+  PrintService& Printing() { return print_; }
   // The tag jumps and the tag window.
   TagJumps& Tags() { return tagJumps_; }
   // The user tools, the program execution and the explorer.
@@ -134,6 +137,7 @@ class CQueltApp : public WinApp {
   TagJumps tagJumps_{*this};
   GlobalSearchService globalSearch_{*this};
   ExtractService extract_{*this};
+  PrintService print_{*this};
   ToolService tools_{*this};
   std::unique_ptr<KeyTable> keys_;
   CommandLine commandLine_;
