@@ -141,7 +141,7 @@ fi
 # 3. The last five lines selected: the dialog preselects the selection.
 vbs 'o.MoveCaret 17' >/dev/null
 focus "doc.txt"
-xdotool key shift+Up shift+Up shift+Up shift+Up shift+Up
+xdotool key Home shift+Up shift+Up shift+Up shift+Up shift+Up
 sleep 0.3
 (probe command 57607 >/dev/null &)
 answer_popup "$(wait_popup)"
