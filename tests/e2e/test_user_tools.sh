@@ -79,7 +79,37 @@ sleep 0.3
 xdotool key Return
 for _ in $(seq 40); do [ -s "$E2E_WORK/out2.txt" ] && break; sleep 0.25; done
 expect_eq "the program runs with \$\$ as one \$" 'cost$5' "$(sed -n 1p "$E2E_WORK/out2.txt")"
+# The user-tool page of the customisation sheet: a new program entry after
+# the last tool, with parameters; confirmed, it runs as tool 3.
+(probe command 32873 >/dev/null &)
+check "the customisation sheet opens" wait_window "ｶｽﾀﾏｲｽﾞ" 20
+focus "ｶｽﾀﾏｲｽﾞ"
+sheet=$(xdotool search --onlyvisible --name "ｶｽﾀﾏｲｽﾞ" | head -1)
+xdotool mousemove --window "$sheet" 90 14 click 1  # the second tab, "ﾕｰｻﾞﾂｰﾙ"
+sleep 0.5
+screenshot "$E2E_WORK/tools_page.png"
+xdotool key alt+t End  # the last entry of the list
+xdotool key alt+n
+sleep 0.5
+xdotool key c  # "ｺﾏﾝﾄﾞ": a program, chosen in the file dialog
+sleep 1.5
+xdotool type --delay 20 "$(winpath "$echo_exe")"
+xdotool key Return
+sleep 1
+focus "ｶｽﾀﾏｲｽﾞ"
+xdotool key alt+p
+xdotool type --delay 20 "$(winpath "$E2E_WORK/out3.txt") \$n"
+sleep 0.3
+screenshot "$E2E_WORK/tools_page_new.png"
+xdotool key Return
+sleep 1
+vbs "o.SetCaretPos 0, 0" >/dev/null
+probe command 32853 >/dev/null
+for _ in $(seq 40); do [ -s "$E2E_WORK/out3.txt" ] && break; sleep 0.25; done
+expect_eq "the tool added on the page runs with \$n (the active document)" "captured.txt" "$(sed -n 1p "$E2E_WORK/out3.txt")"
+
 vbs "o.Exit" >/dev/null
 wait_gone "$QUELT_PID" 30
 check "the program execution's history is kept" grep -aq "args_echo.exe" "$dat"
+check "the tool added on the page is kept" grep -aq "out3.txt" "$dat"
 e2e_finish

@@ -57,6 +57,9 @@ enum MessageId : int {
   kMsgKeyFileWriteError = 59430,
   kMsgKeyAlreadyBound = 59431,
   kMsgTooManyKeyBindings = 59432,
+  kMsgTooManyTools = 59441,              // a 51st user tool
+  kMsgToolFileMissing = 59442,           // a user tool's program does not exist
+  kMsgToolsInExtendedMenus = 59509,      // question: the tool list change renumbers tools in extended menus
   kMsgRecordBufferFull = 59422,          // the record buffer is full: recording ends
   kMsgBadOperationFileName = 59423,
   kMsgOperationFileExists = 59424,       // question: overwrite the operation file

@@ -476,11 +476,14 @@ bool CQueltApp::OnCommand(UINT id) {
   if (tagJumps_.OnCommand(id)) return true;
   if (globalSearch_.OnCommand(id)) return true;
   if (extract_.OnCommand(id)) return true;
-  if (print_.OnCommand(id)) return true;
   if (tools_.OnCommand(id)) return true;
+  if (print_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
+    ToolsPageContext tools = tools_.PageContext();
+    context.tools = &tools;
     ShowCustomiseSheet(MainHwnd(), context);
+    tools_.TakePage(tools);
     if (context.listWanted) WriteKeyListDocument(context);
     return true;
   }
@@ -516,8 +519,8 @@ bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (tagJumps_.OnUpdateCommand(id, state)) return true;
   if (globalSearch_.OnUpdateCommand(id, state)) return true;
   if (extract_.OnUpdateCommand(id, state)) return true;
-  if (print_.OnUpdateCommand(id, state)) return true;
   if (tools_.OnUpdateCommand(id, state)) return true;
+  if (print_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {

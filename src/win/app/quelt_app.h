@@ -103,6 +103,9 @@ class CQueltApp : public WinApp {
   TagJumps& Tags() { return tagJumps_; }
   // The user tools, the program execution and the explorer.
   ToolService& UserTools() { return tools_; }
+  // Shows the recent files, the favourite folders and the user tools in
+  // the menus.
+  void UpdateRecentMenus();
   // The key assignments ("<exe>.key"), read at start-up.
   KeyTable& Keys() { return *keys_; }
   // The key text a menu item shows after a tab, or "".
@@ -121,8 +124,6 @@ class CQueltApp : public WinApp {
   void OpenStartupFiles(bool cabinetRead);
   void UpdateFrameTitleFromCabinet();
   void OnFileOpen();
-  // Shows the recent-file list in the file menus.
-  void UpdateRecentMenus();
 
   WinHost host_;
   WinFileSystem files_;
@@ -137,8 +138,8 @@ class CQueltApp : public WinApp {
   TagJumps tagJumps_{*this};
   GlobalSearchService globalSearch_{*this};
   ExtractService extract_{*this};
-  PrintService print_{*this};
   ToolService tools_{*this};
+  PrintService print_{*this};
   std::unique_ptr<KeyTable> keys_;
   CommandLine commandLine_;
   ClipHistory clips_;

@@ -16,6 +16,7 @@
 #include "record/operation_file_io.h"
 #include "record/recording.h"
 #include "res/keys_ids.h"
+#include "tools/tools_page.h"
 #include "view/norb_ev.h"
 
 namespace quelt::win {
@@ -148,9 +149,10 @@ void ShowCustomiseSheet(HWND owner, CustomiseContext& context) {
   if (!context.keys || !context.files || !context.host) return;
   PageState state;
   state.context = &context;
-  PROPSHEETPAGEW page = MakePage(IDD_KEYBOARD_PAGE, KeyboardProc);
-  page.lParam = reinterpret_cast<LPARAM>(&state);
-  RunPropertySheet(owner, IDS_CUSTOMISE_TITLE, std::span<PROPSHEETPAGEW>(&page, 1));
+  std::vector<PROPSHEETPAGEW> pages{MakePage(IDD_KEYBOARD_PAGE, KeyboardProc)};
+  pages[0].lParam = reinterpret_cast<LPARAM>(&state);
+  if (context.tools) pages.push_back(ToolsPage(*context.tools));
+  RunPropertySheet(owner, IDS_CUSTOMISE_TITLE, pages);
 }
 
 void WriteKeyListDocument(const CustomiseContext& context) {

@@ -1,6 +1,7 @@
 // The customisation sheet (command 32873, "ｶｽﾀﾏｲｽﾞ") with its keyboard page
-// ("ｷｰﾎﾞｰﾄﾞ"): the key assignments of menu commands, operation files and
-// extended commands, and the key list written into a new document.
+// ("ｷｰﾎﾞｰﾄﾞ": the key assignments of menu commands, operation files and
+// extended commands, and the key list written into a new document) and the
+// user-tool page.
 #pragma once
 
 #include <windows.h>
@@ -15,12 +16,15 @@ class Host;
 
 namespace quelt::win {
 
+struct ToolsPageContext;
+
 struct CustomiseContext {
   KeyTable* keys = nullptr;
   FileSystem* files = nullptr;
   Host* host = nullptr;
   std::string exeFolder;  // where the operation files are kept
   bool listWanted = false;  // "一覧作成" closed the sheet
+  ToolsPageContext* tools = nullptr;  // the "ﾕｰｻﾞﾂｰﾙ" page's copy, when it is shown
 };
 
 // Shows the sheet; when "一覧作成" closed it, the caller writes the list.

@@ -140,6 +140,22 @@ void ToolService::RunTool(int number) {
   Launch(RunOfTool(tool), tool.parameters);
 }
 
+ToolsPageContext ToolService::PageContext() {
+  ToolsPageContext c;
+  c.tools = Tools().tools;
+  c.menus = &app_.State().Data().extendedMenus;
+  c.files = &app_.Files();
+  c.host = &app_.GetHost();
+  c.exeFolder = app_.Paths().exeFolder;
+  return c;
+}
+
+void ToolService::TakePage(const ToolsPageContext& page) {
+  if (!page.applied) return;
+  Tools().tools = page.tools;
+  app_.UpdateRecentMenus();
+}
+
 void ToolService::Launch(const ProgramRun& run, const std::string& parameters) {
   ToolDocument document;
   const bool active = ActiveToolDocument(document);

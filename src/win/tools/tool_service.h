@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/command.h"
+#include "tools/tools_page.h"
 #include "tools/user_tools.h"
 
 namespace quelt::win {
@@ -32,6 +33,10 @@ class ToolService {
   // Runs user tool number (1-based) or, for kLastProgramRun, the program
   // execution's first entry.
   void RunTool(int number);
+  // The customisation sheet's user-tool page: its copy of the list before
+  // the sheet, and the list it confirmed after.
+  ToolsPageContext PageContext();
+  void TakePage(const ToolsPageContext& page);
 
  private:
   ToolsSection& Tools();
