@@ -23,6 +23,7 @@
 #include "framework/win_app.h"
 #include "global_search/global_search_service.h"
 #include "global_search/tag_jumps.h"
+#include "html/tag_service.h"
 #include "keys/key_table.h"
 #include "print/print_service.h"
 #include "record/recording.h"
@@ -101,6 +102,8 @@ class CQueltApp : public WinApp {
   PrintService& Printing() { return print_; }
   // The tag jumps and the tag window.
   TagJumps& Tags() { return tagJumps_; }
+  // The tag dialogs' values and the last tag pair, for the run.
+  HtmlTagService& HtmlTags() { return htmlTags_; }
   // The user tools, the program execution and the explorer.
   ToolService& UserTools() { return tools_; }
   // Shows the recent files, the favourite folders and the user tools in
@@ -136,6 +139,7 @@ class CQueltApp : public WinApp {
   FindService find_{settings_};
   Recording recording_{host_, files_};
   TagJumps tagJumps_{*this};
+  HtmlTagService htmlTags_;
   GlobalSearchService globalSearch_{*this};
   ExtractService extract_{*this};
   ToolService tools_{*this};

@@ -23,6 +23,8 @@ HWND MessageOwner() {
 
 void WinHost::Beep() { MessageBeep(beepType_); }
 
+void WinHost::DefaultBeep() { MessageBeep(0xFFFFFFFF); }
+
 void WinHost::ShowMessage(MessageId id, const std::string& arg) {
   MessageBoxW(MessageOwner(), Text(id, arg).c_str(), kCaption, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -12,6 +12,8 @@ class WinHost : public Host {
   // The sound type of the configured beep ("BeepSoundType").
   void SetBeepType(UINT type) { beepType_ = type; }
   void Beep() override;
+  // The system's default sound, whatever type is configured.
+  void DefaultBeep() override;
   void ShowMessage(MessageId id, const std::string& arg = {}) override;
   Answer Ask(MessageId id, Question kind, const std::string& arg = {}) override;
 

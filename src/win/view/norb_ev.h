@@ -37,6 +37,7 @@ class Host;
 struct BoxRect;
 class PopupMenuItems;
 class OperationRecorder;
+enum class TagSelection;
 }  // namespace quelt
 
 namespace quelt::win {
@@ -333,6 +334,14 @@ class CNorbEV {
   void ConversionCommand(UINT id);
   // The free conversion dialog and its run (norb_ev_free_conversion.cpp).
   void FreeConversionCommand();
+  // The HTML tag commands (norb_ev_tags.cpp); false for other ids.
+  bool OnTagCommand(UINT id);
+  bool OnUpdateTagCommand(UINT id, CommandState& state);
+  void TagFormCommand();
+  TagSelection TagSelectionKind() const;
+  // Hands the window to a tag operation and takes its caret and selection.
+  template <typename Run>
+  void RunTagEdit(Run run);
   void RegisterDropTarget();
   void RevokeDropTarget();
   void OnDropScrollTimer();

@@ -222,6 +222,7 @@ bool CNorbEV::RunCommand(UINT id) {
     }
     return true;
   }
+  if (OnTagCommand(id)) return true;  // they record themselves where they are recorded
   // Only what this window carried out is recorded as its command.
   if (!OnEditCommand(id)) return false;
   RecordCommand(id);
@@ -390,6 +391,7 @@ void CNorbEV::InsertStringCommand() {
 }
 
 bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
+  if (OnUpdateTagCommand(id, state)) return true;
   switch (id) {
     case kCmdEditFind: case kCmdEditReplace: case kCmdFindNext: case kCmdFindBoxEnter: case kCmdFindPrev:
     case kCmdJump: case kCmdMatchBracket:
