@@ -1,6 +1,8 @@
 // args_echo.exe OUT [ARGS...]: writes what follows OUT on its command line
 // (as typed, in UTF-8) and its current folder, one a line, to the file OUT;
-// the user-tool tests run it to see what the editor passed.
+// the user-tool tests run it to see what the editor passed. With the
+// environment variable ARGS_ECHO_OUT set, that is the file, and the whole
+// command line after the program is written (the shell starts it so).
 #include <windows.h>
 
 #include <string>
@@ -38,7 +40,21 @@ std::wstring Rest(const wchar_t* line, std::wstring& out) {
 
 int wmain() {
   std::wstring out;
-  const std::wstring rest = Rest(GetCommandLineW(), out);
+  std::wstring rest = Rest(GetCommandLineW(), out);
+  wchar_t fixed[MAX_PATH] = L"";
+  if (GetEnvironmentVariableW(L"ARGS_ECHO_OUT", fixed, MAX_PATH) > 0) {
+    // The program's own name is the only argument skipped.
+    const wchar_t* line = GetCommandLineW();
+    bool quoted = false;
+    while (*line == L' ') ++line;
+    while (*line && (quoted || *line != L' ')) {
+      if (*line == L'"') quoted = !quoted;
+      ++line;
+    }
+    while (*line == L' ') ++line;
+    rest = line;
+    out = fixed;
+  }
   if (out.empty()) return 2;
   wchar_t folder[MAX_PATH] = L"";
   GetCurrentDirectoryW(MAX_PATH, folder);

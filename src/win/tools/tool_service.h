@@ -37,6 +37,9 @@ class ToolService {
   // the sheet, and the list it confirmed after.
   ToolsPageContext PageContext();
   void TakePage(const ToolsPageContext& page);
+  // Runs a program as the program execution runs its first entry (the mail
+  // program for an address), without asking for parameters.
+  void RunProgram(const ProgramRun& run) { Launch(run, run.parameters); }
 
  private:
   ToolsSection& Tools();

@@ -13,6 +13,7 @@
 
 #include "view/ruler_marks.h"
 #include "view/norb_view.h"
+#include "tools/url_launcher.h"
 #include "view/text_popup_menu.h"
 #include "record/operation_recorder.h"
 #include "view/selection_ranges.h"
@@ -345,6 +346,20 @@ void CNorbEV::OnLButtonDblClk(int x, int y, WPARAM wp) {
       CancelSelection();
       SetCaretOffset(p);
       if (tags_.JumpFromCaretLine(*view)) return;
+    }
+    // Over a URL or an e-mail address: the browser or the mail program.
+    if (settings_.clickableUrlEmail && !layout_->OffsetOfColumn(column, line, false).pastEnd) {
+      TextSpan span;
+      if (FindUrlAt(doc_.Store(), p, span)) {
+        OpenUrl(ReadText(doc_.Store(), span.offset, span.length), settings_, CQueltApp::Get()->Paths().exeFolder);
+        return;
+      }
+      if (FindMailAddressAt(doc_.Store(), p, span)) {
+        CQueltApp* app = CQueltApp::Get();
+        StartMailer(ReadText(doc_.Store(), span.offset, span.length), settings_, app->Paths().exeFolder,
+                    app->UserTools());
+        return;
+      }
     }
   }
   // The word under the point; the caret goes to its end.
