@@ -56,7 +56,8 @@ select_chars() {
 select_all() { make_mac "$E2E_WORK/all.mac" 16 2 - 17 3 -; play "$E2E_WORK/all.mac"; }
 type_at_caret() { vbs "o.InsertString \"$1\", ${#1}" >/dev/null; }
 # Runs a command whose dialog has the title, answers it with keys (words
-# "type:TEXT" type TEXT) and waits until it is gone.
+# "type:TEXT" type TEXT, "rep:N:KEY" press KEY N times) and waits until it
+# is gone.
 dialog() {
   local cmd=$1 title=$2 k
   shift 2
@@ -70,6 +71,7 @@ dialog() {
     case $k in
       type:*) xdotool type --delay 40 "${k#type:}" ;;
       sleep:*) sleep "${k#sleep:}" ;;
+      rep:*) k=${k#rep:}; xdotool key --delay 30 --repeat "${k%%:*}" "${k#*:}" ;;
       *) xdotool key "$k" ;;
     esac
     sleep 0.15
@@ -194,5 +196,97 @@ probe command 32951 >/dev/null
 expect_doc "tags erased" "bold text"
 vbs 'o.Undo' >/dev/null
 expect_doc "one undo brings one tag back" "bold</B> text"
+
+# ---- Tables ----
+# The table area with every list at 標準: the bare BORDER flag; round a
+# line that ends with its line break the closing text loses its CR LF.
+set_text '"r" & vbCrLf'
+select_all
+dialog 32929 "表領域の設定" Return
+want="${CRLF}<TABLE BORDER>${CRLF}r${CRLF}</TABLE>${CRLF}"
+expect_doc "table area round a whole line" "$want"
+# Border 0 removes the attribute; 指定する writes the background colour.
+set_text '""'
+dialog 32929 "表領域の設定" alt+b Down alt+g Down Return
+want="${CRLF}<TABLE BGCOLOR=\"#C0C0C0\">${CRLF}${CRLF}</TABLE>${CRLF}"
+expect_doc "table area with border 0 and a background" "$want"
+set_text '""'
+dialog 32930 "表題タグの設定" alt+p Down Return
+expect_doc "caption at the top" '<CAPTION ALIGN="top"></CAPTION>'
+# A header cell spanning two rows, 50% wide; the data cell keeps the values.
+set_text '""'
+dialog 32931 "ヘッダタグの設定" alt+r rep:3:Down alt+w rep:51:Down Return
+expect_doc "header cell" '<TH ROWSPAN=2 WIDTH=50%></TH>'
+set_text '""'
+dialog 32932 "データタグの設定" Return
+expect_doc "data cell with the kept values" '<TD ROWSPAN=2 WIDTH=50%></TD>'
+set_text '""'
+dialog 32933 "段区切りの設定" alt+h Down Down Return
+expect_doc "row break" '<TR ALIGN="center">'
+# The wizard: 2 x 2 with title T; the first cell aligned left through 位置設定.
+set_text '""'
+dialog 32928 "表ｳｨｻﾞｰﾄﾞ" alt+r type:2 alt+c type:2 alt+t type:T alt+r shift+Tab Right Tab type:a \
+  alt+p sleep:1 alt+h Down Return sleep:0.5 Tab type:b Tab Tab Tab type:c Tab type:d Return
+want="${CRLF}<TABLE BORDER><CAPTION>T</CAPTION>${CRLF}<TR>${CRLF}<TD ALIGN=\"left\">a</TD><TD>b</TD>${CRLF}<TR>${CRLF}<TD>c</TD><TD>d</TD>${CRLF}</TABLE>${CRLF}"
+expect_doc "table wizard" "$want"
+# Nine rows are refused: the sheet stays until it is cancelled.
+set_text '""'
+(probe command 32928 >/dev/null &)
+check "the wizard opens again" wait_window "表ｳｨｻﾞｰﾄﾞ" 20
+focus "表ｳｨｻﾞｰﾄﾞ"
+xdotool key shift+Tab Left
+sleep 0.3
+xdotool key alt+r
+xdotool type 9
+xdotool key Return
+sleep 1
+check "nine rows keep the sheet open" wait_window "表ｳｨｻﾞｰﾄﾞ" 2
+xdotool key Escape
+sleep 1
+expect_doc "nothing inserted" ""
+
+# ---- Forms and frames ----
+set_text '"f" & vbCrLf'
+select_all
+dialog 32942 "領域" Return
+want="${CRLF}<FORM METHOD=\"POST\" ACTION=\"mailto:\">${CRLF}f${CRLF}</FORM>${CRLF}"
+expect_doc "form area round a whole line" "$want"
+set_text '""'
+dialog 32943 "テキスト" Return
+expect_doc "text field with empty name and value" '<INPUT TYPE="text" NAME="" VALUE="">'
+set_text '""'
+dialog 32944 "ラジオボタン" alt+n type:r alt+v type:1 alt+c Return
+expect_doc "radio button" '<INPUT TYPE="radio" NAME="r" VALUE="1" CHECKED>'
+set_text '""'
+dialog 32945 "チェックボックス" alt+n type:c Return
+expect_doc "check box" '<INPUT TYPE="checkbox" NAME="c">'
+set_text '""'
+dialog 32946 "送信ボタン" alt+n type:go Return
+expect_doc "submit button" '<INPUT TYPE="submit" VALUE="go">'
+set_text '""'
+dialog 32947 "リセットボタン" alt+n type:no Return
+expect_doc "reset button" '<INPUT TYPE="reset" VALUE="no">'
+set_text '"o1" & vbCrLf & "o2" & vbCrLf & "o3"'
+select_all
+dialog 32948 "選択ボックス" alt+n type:s Return
+want="${CRLF}<SELECT NAME=\"s\">${CRLF}<OPTION>o1${CRLF}<OPTION>o2${CRLF}<OPTION>o3${CRLF}</SELECT>${CRLF}"
+expect_doc "selection box with an item per line" "$want"
+set_text '""'
+dialog 32949 "テキストエリア" alt+n type:t alt+c type:40 Return
+expect_doc "text area" '<TEXTAREA NAME="t" COLS=40></TEXTAREA>'
+set_text '""'
+dialog 32954 "ﾌﾚｰﾑ領域の設定" alt+h alt+w type:'30%,*' Return
+want="${CRLF}<FRAMESET ROWS=\"30%,*\">${CRLF}${CRLF}</FRAMESET>${CRLF}"
+expect_doc "frame area" "$want"
+set_text '""'
+dialog 32955 "ﾌﾚｰﾑの設定" alt+u type:a.html alt+h rep:5:Down alt+s rep:3:Down Return
+want="<FRAME SRC=\"a.html\" MARGINWIDTH=\"5\" SCROLLING=\"no\">${CRLF}"
+expect_doc "frame" "$want"
+set_text '""'
+probe command 32956 >/dev/null
+expect_doc "no frame" "<NOFRAME>${CRLF}${CRLF}</NOFRAME>${CRLF}"
+set_text '""'
+dialog 32957 "ﾀｰｹﾞｯﾄの設定" alt+t type:main Return
+expect_doc "target" '<BASE TARGET="main">'
 
 e2e_finish

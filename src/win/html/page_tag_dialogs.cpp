@@ -179,19 +179,6 @@ void EnableImageSizes(HWND d) {
   EnableItems(d, {IDC_IMAGE_HEIGHT}, IsItemChecked(d, IDC_IMAGE_HEIGHT_GIVEN));
 }
 
-// A number field within 0..max; false (beep, the field selected) otherwise.
-bool ReadDots(HWND d, int id, int max, int& value) {
-  bool ok = false;
-  const int n = GetItemNumber(d, id, &ok);
-  if (!ok || n < 0 || n > max) {
-    TagBeep();
-    SelectField(d, id);
-    return false;
-  }
-  value = n;
-  return true;
-}
-
 }  // namespace
 
 bool RunImageTagDialog(HWND owner, HtmlTagSettings& s) {
@@ -219,10 +206,10 @@ bool RunImageTagDialog(HWND owner, HtmlTagSettings& s) {
   h.ok = [&](HWND d) {
     v.widthGiven = IsItemChecked(d, IDC_IMAGE_WIDTH_GIVEN);
     v.heightGiven = IsItemChecked(d, IDC_IMAGE_HEIGHT_GIVEN);
-    if (v.widthGiven && !ReadDots(d, IDC_IMAGE_WIDTH, kMaxImageDots, v.width)) return false;
-    if (v.heightGiven && !ReadDots(d, IDC_IMAGE_HEIGHT, kMaxImageDots, v.height)) return false;
-    if (!ReadDots(d, IDC_IMAGE_HSPACE, kMaxImageDots, v.hspace)) return false;
-    if (!ReadDots(d, IDC_IMAGE_VSPACE, kMaxImageDots, v.vspace)) return false;
+    if (v.widthGiven && !ReadCountField(d, IDC_IMAGE_WIDTH, kMaxImageDots, v.width)) return false;
+    if (v.heightGiven && !ReadCountField(d, IDC_IMAGE_HEIGHT, kMaxImageDots, v.height)) return false;
+    if (!ReadCountField(d, IDC_IMAGE_HSPACE, kMaxImageDots, v.hspace)) return false;
+    if (!ReadCountField(d, IDC_IMAGE_VSPACE, kMaxImageDots, v.vspace)) return false;
     v.imageFile = GetItemSjis(d, IDC_IMAGE_FILE);
     v.imageAlt = GetItemSjis(d, IDC_IMAGE_ALT);
     v.imageAlign = ListIndexOr0(d, IDC_IMAGE_ALIGN);

@@ -9,6 +9,7 @@
 #include "cabinet/cabinet_dialog_util.h"
 #include "framework/win_text.h"
 #include "html/page_tags.h"
+#include "html/tag_dialog_rules.h"
 #include "html/table_tags.h"
 #include "settings/colour_chooser.h"
 
@@ -165,6 +166,17 @@ int GetItemNumber(HWND dialog, int id, bool* ok) {
 }
 
 void SetItemNumber(HWND dialog, int id, int value) { SetDlgItemInt(dialog, id, static_cast<UINT>(value), TRUE); }
+
+bool ReadCountField(HWND dialog, int id, int max, int& value) {
+  const std::optional<int> n = ParseCountField(GetItemSjis(dialog, id), max);
+  if (!n) {
+    TagBeep();
+    SelectField(dialog, id);
+    return false;
+  }
+  value = *n;
+  return true;
+}
 
 void ShowColourField(HWND dialog, int id, ColourRef colour) {
   SetDlgItemTextW(dialog, id, Utf8ToWide(FormatHtmlColor(colour, true, false)).c_str());

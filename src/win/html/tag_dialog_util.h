@@ -58,6 +58,10 @@ inline int ListIndexOr0(HWND dialog, int id) {
 int GetItemNumber(HWND dialog, int id, bool* ok = nullptr);
 void SetItemNumber(HWND dialog, int id, int value);
 
+// A count field (empty is 0, digits up to max); otherwise a beep, the field
+// selected and false.
+bool ReadCountField(HWND dialog, int id, int max, int& value);
+
 // The colour field: "#RRGGBB".
 void ShowColourField(HWND dialog, int id, ColourRef colour);
 // The colour chooser over the dialog; true when a colour was chosen.
