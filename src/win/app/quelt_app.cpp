@@ -170,13 +170,14 @@ bool CQueltApp::InitInstance() {
   auto textMenu = [] { return BuildMenu(kMenuTextDocument).Release(); };
   AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), makeText,
                                                makeTextView));
-  // The HTML visual and cabinet file-list documents have their own windows
-  // once those arrive; until then their templates show the text view with
-  // the text document's menu bar.
+  // The HTML visual document has its own window once it arrives; until
+  // then its template shows the text view with the text document's menu bar.
   AddDocTemplate(std::make_unique<DocTemplate>(IDR_HTMLTYPE, ResourceString(IDR_HTMLTYPE), textMenu(), makeText,
                                                makeTextView));
-  AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), makeText,
-                                               makeTextView));
+  // The cabinet file list, with the text document's menu bar.
+  AddDocTemplate(std::make_unique<DocTemplate>(
+      IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), [] { return std::make_unique<CCabinetFileDoc>(); },
+      [] { return std::make_unique<CCabinetFileView>(); }));
   automationServer_.Start(automation_.get());
 
   // 7. The main frame.
@@ -435,6 +436,8 @@ void CQueltApp::OnCommonSettingsChanged(const AppSettings& before) {
   }
   // The rulers show, hide and take their colours and type at once.
   ApplyRulerSettingsToAllViews();
+  // "FullPathFileList" shows the file list's names or paths.
+  cabinetFiles_.Refresh();
   // Underline and bracket inversion show on the next paint.
   RedrawWindow(frame_->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
@@ -477,6 +480,7 @@ bool CQueltApp::OnCommand(UINT id) {
   if (globalSearch_.OnCommand(id)) return true;
   if (extract_.OnCommand(id)) return true;
   if (tools_.OnCommand(id)) return true;
+  if (cabinetFiles_.OnCommand(id)) return true;
   if (print_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
@@ -520,6 +524,7 @@ bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (globalSearch_.OnUpdateCommand(id, state)) return true;
   if (extract_.OnUpdateCommand(id, state)) return true;
   if (tools_.OnUpdateCommand(id, state)) return true;
+  if (cabinetFiles_.OnUpdateCommand(id, state)) return true;
   if (print_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;
   if (CabinetService::Get().OnUpdateCommand(id, state)) return true;

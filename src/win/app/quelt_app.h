@@ -17,6 +17,7 @@
 #include "app/win_file_system.h"
 #include "app/win_host.h"
 #include "automation/auto_int_factory.h"
+#include "cabinet/cabinet_file_list.h"
 #include "cabinet/cabinet_settings.h"
 #include "cipher/cipher_service.h"
 #include "extract/extract_service.h"
@@ -106,6 +107,8 @@ class CQueltApp : public WinApp {
   HtmlTagService& HtmlTags() { return htmlTags_; }
   // The user tools, the program execution and the explorer.
   ToolService& UserTools() { return tools_; }
+  // The cabinet file-list window.
+  CabinetFileList& CabinetFiles() { return cabinetFiles_; }
   // Shows the recent files, the favourite folders and the user tools in
   // the menus.
   void UpdateRecentMenus();
@@ -143,6 +146,7 @@ class CQueltApp : public WinApp {
   GlobalSearchService globalSearch_{*this};
   ExtractService extract_{*this};
   ToolService tools_{*this};
+  CabinetFileList cabinetFiles_{*this};
   PrintService print_{*this};
   std::unique_ptr<KeyTable> keys_;
   CommandLine commandLine_;

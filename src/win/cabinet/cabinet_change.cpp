@@ -171,6 +171,7 @@ void CabinetService::OnChangeCabinet() {
     default:
       break;  // beeped or explained; the current cabinet is untouched
   }
+  app->CabinetFiles().Refresh();
 }
 
 void CabinetService::OnNewCabinet() {
@@ -207,6 +208,7 @@ void CabinetService::OnNewCabinet() {
       UpdateFrameTitle(true);
       RefreshBackgroundBrush();
       RedrawTextViews();
+      app->CabinetFiles().Refresh();
       return;
     }
     UpdateFrameTitle(true);

@@ -81,7 +81,7 @@ bool CabinetService::OnCommand(UINT id) {
       ShowCabinetPages(kCabinetPageKeyword);
       return true;
     case ID_CABINET_SHEET:
-      ShowCabinetPages(kCabinetPagesAll);
+      if (ShowCabinetPages(kCabinetPagesAll)) CQueltApp::Get()->CabinetFiles().Refresh();
       return true;
     case ID_CABINET_FONT:
       RunCabinetFontCommand();

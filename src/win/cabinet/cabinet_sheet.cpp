@@ -38,15 +38,21 @@ PROPSHEETPAGEW MakePage(int dialogId, DLGPROC proc) {
   return page;
 }
 
-bool ShowCabinetPages(unsigned mask) {
+bool ShowCabinetPages(unsigned mask, unsigned openAt) {
   if (mask == kCabinetPageFormat && PlayRecordedFormatChange()) return true;
   std::vector<PROPSHEETPAGEW> pages;
-  if (mask & kCabinetPageFormat) pages.push_back(FormatPage());
-  if (mask & kCabinetPageColour) pages.push_back(ColourPage());
-  if (mask & kCabinetPageKeyword) pages.push_back(KeywordPage());
-  if (mask & kCabinetPageFilter) pages.push_back(FilterPage());
-  if (mask & kCabinetPageFiles) pages.push_back(FilesPage());
-  return RunPropertySheet(CQueltApp::Get()->MainHwnd(), IDS_CABINET_SHEET_TITLE, pages);
+  UINT start = 0;
+  auto add = [&](unsigned bit, PROPSHEETPAGEW (*make)()) {
+    if (!(mask & bit)) return;
+    if (bit == openAt) start = static_cast<UINT>(pages.size());
+    pages.push_back(make());
+  };
+  add(kCabinetPageFormat, &FormatPage);
+  add(kCabinetPageColour, &ColourPage);
+  add(kCabinetPageKeyword, &KeywordPage);
+  add(kCabinetPageFilter, &FilterPage);
+  add(kCabinetPageFiles, &FilesPage);
+  return RunPropertySheet(CQueltApp::Get()->MainHwnd(), IDS_CABINET_SHEET_TITLE, pages, start);
 }
 
 }  // namespace quelt::win

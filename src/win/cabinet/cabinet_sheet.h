@@ -18,9 +18,10 @@ enum CabinetPageMask : unsigned {
   kCabinetPagesAll = 0x1Fu,
 };
 
-// Shows the pages of mask as one sheet; true when the user confirmed. A
-// format page alone first looks for a recorded format change to play back.
-bool ShowCabinetPages(unsigned mask);
+// Shows the pages of mask as one sheet, open at the page openAt (one bit of
+// the mask; 0: the first); true when the user confirmed. A format page
+// alone first looks for a recorded format change to play back.
+bool ShowCabinetPages(unsigned mask, unsigned openAt = 0);
 
 // The pages, each as its sheet entry. lParam is left for the page's state.
 PROPSHEETPAGEW FormatPage();

@@ -10,7 +10,7 @@ std::wstring ResourceString(UINT id) {
   return n > 0 ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring();
 }
 
-bool RunPropertySheet(HWND owner, UINT titleId, std::span<PROPSHEETPAGEW> pages) {
+bool RunPropertySheet(HWND owner, UINT titleId, std::span<PROPSHEETPAGEW> pages, UINT startPage) {
   if (pages.empty()) return false;
   const std::wstring title = ResourceString(titleId);
   PROPSHEETHEADERW header{};
@@ -21,6 +21,7 @@ bool RunPropertySheet(HWND owner, UINT titleId, std::span<PROPSHEETPAGEW> pages)
   header.pszCaption = title.c_str();
   header.nPages = static_cast<UINT>(pages.size());
   header.ppsp = pages.data();
+  header.nStartPage = startPage < pages.size() ? startPage : 0;
   return PropertySheetW(&header) > 0;
 }
 

@@ -14,7 +14,8 @@ namespace quelt::win {
 std::wstring ResourceString(UINT id);
 
 // Shows pages over owner under the resource string titleId, without an
-// Apply button; true when the user confirmed the sheet.
-bool RunPropertySheet(HWND owner, UINT titleId, std::span<PROPSHEETPAGEW> pages);
+// Apply button, open at page index startPage; true when the user confirmed
+// the sheet.
+bool RunPropertySheet(HWND owner, UINT titleId, std::span<PROPSHEETPAGEW> pages, UINT startPage = 0);
 
 }  // namespace quelt::win
