@@ -45,6 +45,13 @@ tools = [
 ]
 section = struct.pack("<i", 0) + struct.pack("<i", len(tools)) + b"".join(tools)
 data[360:368] = section
+# The extended menus are the last section: 20 empty menus at first. Menu 1
+# runs tool 2 under the access key A.
+empty = struct.pack("<i", 20) + (b"\0" + struct.pack("<ii", 0, 0)) * 20
+assert data[-len(empty):] == empty, "the extended menus are expected empty"
+menus = (text("t") + struct.pack("<ii", 0, 2) + struct.pack("<i", -1) + b"\0" + struct.pack("<i", 32852) + b"A"
+         + (b"\0" + struct.pack("<ii", 0, 0)) * 19)
+data[-len(empty):] = struct.pack("<i", 20) + menus
 data[0:4] = struct.pack("<I", len(data))
 open(path, "wb").write(data)
 PY
@@ -58,6 +65,14 @@ probe command 32852 >/dev/null
 for _ in $(seq 40); do [ -s "$E2E_WORK/out1.txt" ] && break; sleep 0.25; done
 expect_eq "\$f:\$l gives the path and the caret line" "$(winpath "$target"):12" "$(sed -n 1p "$E2E_WORK/out1.txt")"
 expect_eq "a program starts in its own folder" "$(winpath "$E2E_WORK")" "$(sed -n 2p "$E2E_WORK/out1.txt")"
+
+# Extended menu 1 opens at the middle of the view; its item A runs tool 2.
+rm -f "$E2E_WORK/out1.txt"
+(probe command 32969 >/dev/null &)
+sleep 1.5
+xdotool key a
+for _ in $(seq 40); do [ -s "$E2E_WORK/out1.txt" ] && break; sleep 0.25; done
+expect_eq "the extended menu's item runs its tool" "$(winpath "$target"):12" "$(sed -n 1p "$E2E_WORK/out1.txt")"
 
 # Tool 1: the captured output arrives in a new document, whole characters
 # across the pieces.
@@ -107,6 +122,31 @@ vbs "o.SetCaretPos 0, 0" >/dev/null
 probe command 32853 >/dev/null
 for _ in $(seq 40); do [ -s "$E2E_WORK/out3.txt" ] && break; sleep 0.25; done
 expect_eq "the tool added on the page runs with \$n (the active document)" "captured.txt" "$(sed -n 1p "$E2E_WORK/out3.txt")"
+
+# The extended-menu page: menu 2 gets the first menu command (new) under
+# the key N; its command opens the popup and N makes a new document.
+(probe command 32873 >/dev/null &)
+check "the customisation sheet opens again" wait_window "ｶｽﾀﾏｲｽﾞ" 20
+focus "ｶｽﾀﾏｲｽﾞ"
+sheet=$(xdotool search --onlyvisible --name "ｶｽﾀﾏｲｽﾞ" | head -1)
+xdotool mousemove --window "$sheet" 148 14 click 1  # the third tab, "拡張ﾒﾆｭｰ"
+sleep 0.5
+xdotool key alt+m Down  # menu 2
+sleep 0.3
+xdotool key alt+c Home alt+a
+sleep 0.3
+xdotool key alt+k
+xdotool type "n"
+sleep 0.3
+screenshot "$E2E_WORK/menus_page.png"
+xdotool key Return
+sleep 1
+before=$(probe titles | wc -l)
+(probe command 32970 >/dev/null &)
+sleep 1.5
+xdotool key n
+sleep 1.5
+expect_eq "menu 2's item N makes a new document" $((before + 1)) "$(probe titles | wc -l)"
 
 vbs "o.Exit" >/dev/null
 wait_gone "$QUELT_PID" 30

@@ -1,6 +1,7 @@
 #include "app/quelt_app.h"
 
 #include "keys/customise_sheet.h"
+#include "tools/extended_menus_page.h"
 
 #include "app/startup_files.h"
 
@@ -480,14 +481,19 @@ bool CQueltApp::OnCommand(UINT id) {
   if (globalSearch_.OnCommand(id)) return true;
   if (extract_.OnCommand(id)) return true;
   if (tools_.OnCommand(id)) return true;
+  if (extendedMenus_.OnCommand(id)) return true;
   if (cabinetFiles_.OnCommand(id)) return true;
   if (print_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
     ToolsPageContext tools = tools_.PageContext();
     context.tools = &tools;
+    ExtendedMenusPageContext menus{state_.Data().extendedMenus, &state_.Data().tools.tools, &host_, false};
+    context.menus = &menus;
+    tools.menus = &menus.menus;  // the tool page asks about the menus as edited
     ShowCustomiseSheet(MainHwnd(), context);
     tools_.TakePage(tools);
+    if (menus.applied) state_.Data().extendedMenus = menus.menus;
     if (context.listWanted) WriteKeyListDocument(context);
     return true;
   }
@@ -524,6 +530,7 @@ bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (globalSearch_.OnUpdateCommand(id, state)) return true;
   if (extract_.OnUpdateCommand(id, state)) return true;
   if (tools_.OnUpdateCommand(id, state)) return true;
+  if (extendedMenus_.OnUpdateCommand(id, state)) return true;
   if (cabinetFiles_.OnUpdateCommand(id, state)) return true;
   if (print_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;

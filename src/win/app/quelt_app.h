@@ -29,6 +29,7 @@
 #include "print/print_service.h"
 #include "record/recording.h"
 #include "search/find_service.h"
+#include "tools/extended_menu_service.h"
 #include "tools/tool_service.h"
 #include "state/app_state.h"
 #include "view/clip_history.h"
@@ -146,6 +147,7 @@ class CQueltApp : public WinApp {
   GlobalSearchService globalSearch_{*this};
   ExtractService extract_{*this};
   ToolService tools_{*this};
+  ExtendedMenuService extendedMenus_{*this};
   CabinetFileList cabinetFiles_{*this};
   PrintService print_{*this};
   std::unique_ptr<KeyTable> keys_;

@@ -16,6 +16,7 @@
 #include "record/operation_file_io.h"
 #include "record/recording.h"
 #include "res/keys_ids.h"
+#include "tools/extended_menus_page.h"
 #include "tools/tools_page.h"
 #include "view/norb_ev.h"
 
@@ -152,6 +153,7 @@ void ShowCustomiseSheet(HWND owner, CustomiseContext& context) {
   std::vector<PROPSHEETPAGEW> pages{MakePage(IDD_KEYBOARD_PAGE, KeyboardProc)};
   pages[0].lParam = reinterpret_cast<LPARAM>(&state);
   if (context.tools) pages.push_back(ToolsPage(*context.tools));
+  if (context.menus) pages.push_back(ExtendedMenusPage(*context.menus));
   RunPropertySheet(owner, IDS_CUSTOMISE_TITLE, pages);
 }
 

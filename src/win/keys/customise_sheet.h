@@ -17,6 +17,7 @@ class Host;
 namespace quelt::win {
 
 struct ToolsPageContext;
+struct ExtendedMenusPageContext;
 
 struct CustomiseContext {
   KeyTable* keys = nullptr;
@@ -25,6 +26,7 @@ struct CustomiseContext {
   std::string exeFolder;  // where the operation files are kept
   bool listWanted = false;  // "一覧作成" closed the sheet
   ToolsPageContext* tools = nullptr;  // the "ﾕｰｻﾞﾂｰﾙ" page's copy, when it is shown
+  ExtendedMenusPageContext* menus = nullptr;  // the "拡張ﾒﾆｭｰ" page's copy
 };
 
 // Shows the sheet; when "一覧作成" closed it, the caller writes the list.

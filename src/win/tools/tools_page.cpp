@@ -97,13 +97,14 @@ void FillList(HWND page, PageState& s, std::optional<std::size_t> select) {
 
 // A change of the list: when the extended menus run tools and the change
 // gives tools other numbers, the user is asked first.
-bool Commit(HWND page, PageState& s, std::vector<UserTool> changed, std::optional<std::size_t> select) {
+// select: the entry to select after the change (past the end: none).
+bool Commit(HWND page, PageState& s, std::vector<UserTool> changed, std::size_t select) {
   if (s.context->menus && MenusReferToTools(*s.context->menus) && ToolsRenumbered(s.context->tools, changed) &&
       s.context->host->Ask(kMsgToolsInExtendedMenus, Question::kYesNo) != Answer::kYes) {
     return false;
   }
   s.context->tools = std::move(changed);
-  FillList(page, s, select);
+  FillList(page, s, select < s.context->tools.size() ? std::optional<std::size_t>(select) : std::nullopt);
   return true;
 }
 
@@ -197,7 +198,7 @@ void NewEntry(HWND page, PageState& s) {
   if (!tool) return;
   std::vector<UserTool> changed = s.context->tools;
   const auto at = AddTool(changed, Selected(page), std::move(*tool));
-  if (at) Commit(page, s, std::move(changed), at);
+  if (at) Commit(page, s, std::move(changed), *at);
 }
 
 void FieldChanged(HWND page, PageState& s, int id) {
@@ -266,8 +267,7 @@ INT_PTR CALLBACK ToolsProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
         if (!i) return TRUE;
         if (id == IDC_TOOLS_DELETE) {
           if (!DeleteTool(changed, *i)) return TRUE;
-          const std::optional<std::size_t> next =
-              changed.empty() ? std::nullopt : std::optional<std::size_t>(std::min(*i, changed.size() - 1));
+          const std::size_t next = changed.empty() ? 0 : std::min(*i, changed.size() - 1);
           Commit(page, *s, std::move(changed), next);
         } else {
           const int direction = id == IDC_TOOLS_UP ? -1 : 1;
