@@ -17,25 +17,12 @@
 #include "print/print_preview.h"
 #include "print/print_session.h"
 #include "record/recording.h"
+#include "framework/local_time.h"
 #include "res/print_ids.h"
 #include "view/norb_ev.h"
 
 namespace quelt::win {
 namespace {
-
-LocalTime Now() {
-  SYSTEMTIME st;
-  GetLocalTime(&st);
-  LocalTime t;
-  t.year = st.wYear;
-  t.month = st.wMonth;
-  t.day = st.wDay;
-  t.hour = st.wHour;
-  t.minute = st.wMinute;
-  t.second = st.wSecond;
-  t.dayOfWeek = st.wDayOfWeek;
-  return t;
-}
 
 bool HasStreamSelection(CNorbEV& edit) {
   TextOffset from = 0, to = 0;
@@ -209,7 +196,7 @@ void PrintService::Print() {
     host.Beep();  // a recorded selection with nothing selected now
     return;
   }
-  PrintSession session(app_.State().Data().pageLayout, SourceOf(*edit, selection), Now());
+  PrintSession session(app_.State().Data().pageLayout, SourceOf(*edit, selection), LocalNow());
   if (!session.Prepare(dc, host)) return;
   const auto [first, last] = PagesToPrint(request, session.PageCount());
   if (first > last) {
@@ -263,7 +250,7 @@ void PrintService::Preview() {
   CabinetRecorder().RecordOperation(kCmdFilePrintPreview, {});
   PrinterDcHandle printer(PrinterDc());
   if (!printer.Get()) return;
-  auto session = std::make_unique<PrintSession>(app_.State().Data().pageLayout, SourceOf(*edit, false), Now());
+  auto session = std::make_unique<PrintSession>(app_.State().Data().pageLayout, SourceOf(*edit, false), LocalNow());
   if (!session->Prepare(printer.Get(), host)) return;
   const PreviewResult result = ShowPrintPreview(app_.MainHwnd(), *session);
   if (result == PreviewResult::kPrint) {

@@ -28,17 +28,7 @@ void Show(HWND dialog, const ProgramRun& run, bool withCommand) {
 }
 
 void Browse(HWND dialog) {
-  wchar_t file[MAX_PATH] = L"";
-  const std::wstring filter =
-      DialogFilter(L"ﾌﾟﾛｸﾞﾗﾑ(*.exe;*.com;*.bat)|*.exe;*.com;*.bat|すべてのﾌｧｲﾙ(*.*)|*.*||");
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = dialog;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (GetOpenFileNameW(&ofn)) SetDlgItemTextW(dialog, IDC_RUN_COMMAND, file);
+  if (const auto path = ChooseProgramFile(dialog)) SetItemSjis(dialog, IDC_RUN_COMMAND, *path);
 }
 
 INT_PTR CALLBACK RunProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
@@ -97,6 +87,21 @@ INT_PTR CALLBACK RunProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 }  // namespace
+
+std::optional<std::string> ChooseProgramFile(HWND owner) {
+  wchar_t file[MAX_PATH] = L"";
+  const std::wstring filter =
+      DialogFilter(L"ﾌﾟﾛｸﾞﾗﾑ(*.exe;*.com;*.bat)|*.exe;*.com;*.bat|すべてのﾌｧｲﾙ(*.*)|*.*||");
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+  return WideToSjis(file);
+}
 
 bool AskToolParameters(HWND owner, std::string& parameters) {
   return AskDialogText(owner, IDD_TOOL_PARAMETERS, IDC_TOOLPAR_TEXT, static_cast<int>(kMaxToolParameters),

@@ -4,12 +4,17 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tools/user_tools.h"
 
 namespace quelt::win {
+
+// The open dialog for a program ("*.exe;*.com;*.bat" or all files); the
+// path chosen, Shift-JIS, or nothing.
+std::optional<std::string> ChooseProgramFile(HWND owner);
 
 // Shows the stored parameters for editing; false on cancel.
 bool AskToolParameters(HWND owner, std::string& parameters);

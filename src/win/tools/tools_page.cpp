@@ -1,7 +1,5 @@
 #include "tools/tools_page.h"
 
-#include <commdlg.h>
-
 #include <optional>
 
 #include "app/menu_table.h"
@@ -15,6 +13,7 @@
 #include "framework/win_text.h"
 #include "record/operation_file_io.h"
 #include "res/tools_ids.h"
+#include "tools/tool_dialogs.h"
 #include "tools/tool_list_edit.h"
 
 namespace quelt::win {
@@ -108,21 +107,6 @@ bool Commit(HWND page, PageState& s, std::vector<UserTool> changed, std::size_t 
   return true;
 }
 
-std::optional<std::string> ChooseProgram(HWND page) {
-  wchar_t file[MAX_PATH] = L"";
-  const std::wstring filter =
-      DialogFilter(L"ﾌﾟﾛｸﾞﾗﾑ(*.exe;*.com;*.bat)|*.exe;*.com;*.bat|すべてのﾌｧｲﾙ(*.*)|*.*||");
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = page;
-  ofn.lpstrFilter = filter.c_str();
-  ofn.lpstrFile = file;
-  ofn.nMaxFile = MAX_PATH;
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&ofn)) return std::nullopt;
-  return WideToSjis(file);
-}
-
 struct ChooseState {
   std::vector<std::string> names;
   std::string chosen;
@@ -189,7 +173,7 @@ void NewEntry(HWND page, PageState& s) {
   }
   std::optional<UserTool> tool;
   if (id == kCmdExtNewCommand) {
-    if (const auto path = ChooseProgram(page)) tool = NewProgramTool(*path);
+    if (const auto path = ChooseProgramFile(page)) tool = NewProgramTool(*path);
   } else if (id == kCmdExtNewCommand + 1) {
     if (const auto name = ChooseOperation(page, *s.context)) tool = NewOperationTool(*name);
   } else if (id == kCmdExtNewCommand + 2) {

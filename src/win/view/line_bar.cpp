@@ -10,25 +10,6 @@
 #include "view/norb_ev.h"
 
 namespace quelt::win {
-namespace {
-
-void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
-  if (right <= left || bottom <= top) return;
-  SetDCBrushColor(dc, colour);
-  const RECT r{left, top, right, bottom};
-  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
-
-void Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour) {
-  HGDIOBJ old = SelectObject(dc, GetStockObject(DC_PEN));
-  SetDCPenColor(dc, colour);
-  MoveToEx(dc, x0, y0, nullptr);
-  LineTo(dc, x1, y1);
-  SelectObject(dc, old);
-}
-
-}  // namespace
-
 int CLineBar::Width() const { return DigitsWidth(6) + TickZone() + Scaled(4); }
 
 CLineBar::Shown CLineBar::Current() const {

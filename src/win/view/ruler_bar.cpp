@@ -15,21 +15,6 @@ namespace {
 constexpr COLORREF kWrapMarkColour = RGB(0xFF, 0x00, 0x00);
 constexpr COLORREF kCandidateColour = RGB(0x00, 0x00, 0x80);  // navy while dragged
 
-void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
-  if (right <= left || bottom <= top) return;
-  SetDCBrushColor(dc, colour);
-  const RECT r{left, top, right, bottom};
-  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
-
-void Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour) {
-  HGDIOBJ old = SelectObject(dc, GetStockObject(DC_PEN));
-  SetDCPenColor(dc, colour);
-  MoveToEx(dc, x0, y0, nullptr);
-  LineTo(dc, x1, y1);
-  SelectObject(dc, old);
-}
-
 }  // namespace
 
 int CRulerBar::TickAreaTop() const { return 2 + NumberHeight(); }

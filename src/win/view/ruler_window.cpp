@@ -70,6 +70,21 @@ void RulerWindow::MakeFont() {
   numberShift_ = RulerNumberShift(settings_.rulerFontFlag != 0, fifty.cx, tm.tmAveCharWidth);
 }
 
+void RulerWindow::FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+  if (right <= left || bottom <= top) return;
+  SetDCBrushColor(dc, colour);
+  const RECT r{left, top, right, bottom};
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void RulerWindow::Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour) {
+  HGDIOBJ old = SelectObject(dc, GetStockObject(DC_PEN));
+  SetDCPenColor(dc, colour);
+  MoveToEx(dc, x0, y0, nullptr);
+  LineTo(dc, x1, y1);
+  SelectObject(dc, old);
+}
+
 void RulerWindow::RaisedTick(HDC dc, int x, int y, int length, bool vertical) {
   HGDIOBJ old = SelectObject(dc, GetStockObject(DC_PEN));
   SetDCPenColor(dc, RGB(0x80, 0x80, 0x80));

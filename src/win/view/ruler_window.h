@@ -49,6 +49,8 @@ class RulerWindow {
   virtual void OnCaptureLost() {}
 
   void Redraw() { InvalidateRect(hwnd_, nullptr, FALSE); }
+  static void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour);
+  static void Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF colour);
   // A tick from (x, y) along the length, drawn dark and then white one
   // pixel beside it (to the right of a vertical tick, below a horizontal).
   void RaisedTick(HDC dc, int x, int y, int length, bool vertical);
