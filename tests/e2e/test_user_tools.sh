@@ -148,8 +148,26 @@ xdotool key n
 sleep 1.5
 expect_eq "menu 2's item N makes a new document" $((before + 1)) "$(probe titles | wc -l)"
 
+# The tool-bar page: the first entry (new) deleted; the bar loses the
+# button at once and the layout is kept in the settings file.
+expect_eq "the tool bar has the new button" "enabled" "$(probe buttonstate 57600)"
+(probe command 32873 >/dev/null &)
+check "the customisation sheet opens a third time" wait_window "ｶｽﾀﾏｲｽﾞ" 20
+focus "ｶｽﾀﾏｲｽﾞ"
+sheet=$(xdotool search --onlyvisible --name "ｶｽﾀﾏｲｽﾞ" | head -1)
+xdotool mousemove --window "$sheet" 200 14 click 1  # the fourth tab, "ﾂｰﾙﾊﾞｰ"
+sleep 0.5
+xdotool key alt+t Home alt+d
+sleep 0.3
+screenshot "$E2E_WORK/toolbar_page.png"
+xdotool key alt+t Return  # from the list, Return is OK (on the button it would delete again)
+sleep 1
+expect_eq "the new button has gone from the bar" "missing" "$(probe buttonstate 57600)"
+expect_eq "the open button stays" "enabled" "$(probe buttonstate 57601)"
+
 vbs "o.Exit" >/dev/null
 wait_gone "$QUELT_PID" 30
 check "the program execution's history is kept" grep -aq "args_echo.exe" "$dat"
+check "the tool bar's layout is kept" grep -aq "^Buttons=57601," "$E2E_APP/quelt.INI"
 check "the tool added on the page is kept" grep -aq "out3.txt" "$dat"
 e2e_finish

@@ -1,6 +1,7 @@
 #include "app/quelt_app.h"
 
 #include "keys/customise_sheet.h"
+#include "frame/toolbar_page.h"
 #include "tools/extended_menus_page.h"
 
 #include "app/startup_files.h"
@@ -491,9 +492,12 @@ bool CQueltApp::OnCommand(UINT id) {
     ExtendedMenusPageContext menus{state_.Data().extendedMenus, &state_.Data().tools.tools, &host_, false};
     context.menus = &menus;
     tools.menus = &menus.menus;  // the tool page asks about the menus as edited
+    ToolBarPageContext toolBar{frame_ ? frame_->ToolBarLayout() : std::vector<CommandId>(), &host_, false};
+    context.toolBar = &toolBar;
     ShowCustomiseSheet(MainHwnd(), context);
     tools_.TakePage(tools);
     if (menus.applied) state_.Data().extendedMenus = menus.menus;
+    if (toolBar.applied && frame_) frame_->SetToolBarLayout(toolBar.layout);
     if (context.listWanted) WriteKeyListDocument(context);
     return true;
   }

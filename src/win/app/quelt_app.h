@@ -77,6 +77,9 @@ class CQueltApp : public WinApp {
   std::wstring DdeServiceName() const;
 
   AppSettings& Settings() { return settings_; }
+  // The settings file as read, written at exit (sections of its own: the
+  // tool bar's layout).
+  IniFile& SettingsIni() { return ini_; }
   // The working copy of the current cabinet.
   const CabinetSettings& CurrentCabinet() const;
   FileSystem& Files() { return files_; }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <windows.h>
+
+#include <vector>
 #include <shellapi.h>
 
 #include <string>
@@ -40,6 +42,9 @@ class CMainFrame : public MdiFrame {
   CStatusBar& StatusBar() { return statusBar_; }
   CWindowBar& WindowBar() { return windowBar_; }
   CToolBar& ToolBar() { return toolBar_; }
+  // The tool bar's buttons as the customisation sheet arranged them.
+  const std::vector<CommandId>& ToolBarLayout() const { return toolBarLayout_; }
+  void SetToolBarLayout(const std::vector<CommandId>& layout);
   // The tag menu of the text view (menu 145), or null when it could not be
   // made.
   HMENU TextTagMenu() const { return tagMenu_.Get(); }
@@ -96,6 +101,7 @@ class CMainFrame : public MdiFrame {
   CStatusBar statusBar_;
   CWindowBar windowBar_;
   CToolBar toolBar_;
+  std::vector<CommandId> toolBarLayout_;
   CToolBar tagBar1_;
   CToolBar tagBar2_;
   DockLayout dock_;

@@ -10,6 +10,7 @@
 #include "app/quelt_app.h"
 #include "record/recorder_texts.h"
 #include "app/toolbar_data.h"
+#include "app/toolbar_layout.h"
 #include "base/messages.h"
 #include "frame/main_frame.h"
 #include "frame/menu_builder.h"
@@ -25,8 +26,11 @@ void CMainFrame::CreateBars() {
   CQueltApp* app = CQueltApp::Get();
   const AppSettings& s = app->Settings();
   const bool english = IsEnglishInterface();
-  // The tool bar with its search-text box.
-  toolBar_.Create(hwnd_, kToolBarId, kToolBarBitmap, ToolBarButtonCommands(), DefaultToolBarLayout());
+  // The tool bar with its search-text box, as the user arranged it last.
+  const auto defaults = DefaultToolBarLayout();
+  toolBarLayout_ = DecodeToolBarLayout(app->SettingsIni().GetString(kToolBarSection, kToolBarButtonsKey, ""))
+                       .value_or(std::vector<CommandId>(defaults.begin(), defaults.end()));
+  toolBar_.Create(hwnd_, kToolBarId, kToolBarBitmap, ToolBarButtonCommands(), toolBarLayout_);
   toolBar_.SetFindBoxFont(s.findBoxFontNo, english);
   app->Find().SetFindBox(toolBar_.FindBox());
   // The tag tool bars, hidden until an HTML document is active.
@@ -44,6 +48,14 @@ void CMainFrame::CreateBars() {
   windowBar_.Create(hwnd_, s.buttonStyleTabBar != 0, s.tabBarHeightAdjust);
   if (!s.displayTabBar && windowBar_.Hwnd()) ShowWindow(windowBar_.Hwnd(), SW_HIDE);
   RunAutoSaveActions(autoSave_.Start(AutoSaveConfigOf(s)));
+}
+
+void CMainFrame::SetToolBarLayout(const std::vector<CommandId>& layout) {
+  toolBarLayout_ = layout;
+  CQueltApp::Get()->SettingsIni().SetString(kToolBarSection, kToolBarButtonsKey, EncodeToolBarLayout(layout));
+  toolBar_.SetLayout(layout);
+  ApplyBrowseMode();
+  MeasureBarShapes();
 }
 
 void CMainFrame::ApplyBrowseMode() {

@@ -62,6 +62,13 @@ bool CToolBar::Create(HWND frame, UINT id, int bitmapId, std::span<const Command
   if (images_) SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
   SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kButtonImageWidth, kButtonImageHeight));
 
+  imageCommands_.assign(images.begin(), images.end());
+  AddButtons(layout);
+  InstallGrip();
+  return true;
+}
+
+void CToolBar::AddButtons(std::span<const CommandId> layout) {
   std::vector<TBBUTTON> buttons;
   int findBoxIndex = -1;
   for (CommandId command : layout) {
@@ -78,8 +85,8 @@ bool CToolBar::Create(HWND frame, UINT id, int bitmapId, std::span<const Command
       b.idCommand = kFindBoxId;
     } else {
       int image = I_IMAGENONE;
-      for (std::size_t i = 0; i < images.size(); ++i) {
-        if (images[i] == command) image = static_cast<int>(i);
+      for (std::size_t i = 0; i < imageCommands_.size(); ++i) {
+        if (imageCommands_[i] == command) image = static_cast<int>(i);
       }
       b.iBitmap = images_ ? image : I_IMAGENONE;
       b.idCommand = command;
@@ -91,9 +98,21 @@ bool CToolBar::Create(HWND frame, UINT id, int bitmapId, std::span<const Command
   }
   SendMessageW(hwnd_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
   SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
-  if (findBoxIndex >= 0) AddFindBox(findBoxIndex);
-  InstallGrip();
-  return true;
+  if (findBoxIndex >= 0 && !findBox_) {
+    AddFindBox(findBoxIndex);
+  } else if (findBox_) {
+    // The box stays with its text and list: it moves, or hides without a place.
+    findBoxIndex_ = findBoxIndex;
+    ShowWindow(findBox_, findBoxIndex >= 0 && !vertical_ ? SW_SHOWNA : SW_HIDE);
+    if (findBoxIndex >= 0) PlaceFindBox();
+  }
+}
+
+void CToolBar::SetLayout(std::span<const CommandId> layout) {
+  if (!hwnd_) return;
+  while (SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(hwnd_, TB_DELETEBUTTON, 0, 0);
+  commands_.clear();
+  AddButtons(layout);
 }
 
 void CToolBar::AddFindBox(int index) {
@@ -111,7 +130,7 @@ void CToolBar::AddFindBox(int index) {
 }
 
 void CToolBar::PlaceFindBox() {
-  if (!findBox_) return;
+  if (!findBox_ || findBoxIndex_ < 0) return;
   // Over its separator, centred in the separator's row.
   RECT place{}, box{};
   SendMessageW(hwnd_, TB_GETITEMRECT, static_cast<WPARAM>(findBoxIndex_), reinterpret_cast<LPARAM>(&place));

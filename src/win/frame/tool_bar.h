@@ -46,6 +46,8 @@ class CToolBar {
   SIZE Arrange(bool vertical, int length);
   // Moves the bar to rc (frame client coordinates) and the box with it.
   void MoveTo(const RECT& rc);
+  // Puts another layout's buttons on the bar (the box keeps its text).
+  void SetLayout(std::span<const CommandId> layout);
   // Enables and checks the buttons as the command routing says.
   void UpdateButtons();
   // The search-text box, or null.
@@ -56,6 +58,7 @@ class CToolBar {
   void SetFindBoxFont(int fontNo, bool english);
 
  private:
+  void AddButtons(std::span<const CommandId> layout);
   void AddFindBox(int index);
   void PlaceFindBox();
   void SetWraps(bool vertical, int length);
@@ -74,6 +77,7 @@ class CToolBar {
   bool vertical_ = false;
   DragHandler dragHandler_;
   std::vector<CommandId> commands_;  // the buttons, separators and box excluded
+  std::vector<CommandId> imageCommands_;  // the bitmap's commands in image order
 };
 
 }  // namespace quelt::win

@@ -16,6 +16,7 @@
 #include "record/operation_file_io.h"
 #include "record/recording.h"
 #include "res/keys_ids.h"
+#include "frame/toolbar_page.h"
 #include "tools/extended_menus_page.h"
 #include "tools/tools_page.h"
 #include "view/norb_ev.h"
@@ -154,6 +155,7 @@ void ShowCustomiseSheet(HWND owner, CustomiseContext& context) {
   pages[0].lParam = reinterpret_cast<LPARAM>(&state);
   if (context.tools) pages.push_back(ToolsPage(*context.tools));
   if (context.menus) pages.push_back(ExtendedMenusPage(*context.menus));
+  if (context.toolBar) pages.push_back(ToolBarPage(*context.toolBar));
   RunPropertySheet(owner, IDS_CUSTOMISE_TITLE, pages);
 }
 

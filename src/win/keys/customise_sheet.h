@@ -18,6 +18,7 @@ namespace quelt::win {
 
 struct ToolsPageContext;
 struct ExtendedMenusPageContext;
+struct ToolBarPageContext;
 
 struct CustomiseContext {
   KeyTable* keys = nullptr;
@@ -27,6 +28,7 @@ struct CustomiseContext {
   bool listWanted = false;  // "一覧作成" closed the sheet
   ToolsPageContext* tools = nullptr;  // the "ﾕｰｻﾞﾂｰﾙ" page's copy, when it is shown
   ExtendedMenusPageContext* menus = nullptr;  // the "拡張ﾒﾆｭｰ" page's copy
+  ToolBarPageContext* toolBar = nullptr;      // the "ﾂｰﾙﾊﾞｰ" page's copy
 };
 
 // Shows the sheet; when "一覧作成" closed it, the caller writes the list.
