@@ -8,6 +8,7 @@
 #include "app/toolbar_layout.h"
 #include "base/host.h"
 #include "cabinet/cabinet_sheet.h"
+#include "framework/property_sheet.h"
 #include "framework/win_text.h"
 #include "res/tools_ids.h"
 
@@ -106,11 +107,7 @@ INT_PTR CALLBACK ToolBarProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
       OnCommand(page, *s, LOWORD(wp));
       return TRUE;
     case WM_NOTIFY:
-      if (s && reinterpret_cast<const NMHDR*>(lp)->code == PSN_APPLY) {
-        s->context->applied = true;
-        SetWindowLongPtrW(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-        return TRUE;
-      }
+      if (s && TakePageApply(page, lp, s->context->applied)) return TRUE;
       break;
     default:
       break;

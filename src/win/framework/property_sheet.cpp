@@ -25,4 +25,11 @@ bool RunPropertySheet(HWND owner, UINT titleId, std::span<PROPSHEETPAGEW> pages,
   return PropertySheetW(&header) > 0;
 }
 
+bool TakePageApply(HWND page, LPARAM notification, bool& applied) {
+  if (reinterpret_cast<const NMHDR*>(notification)->code != PSN_APPLY) return false;
+  applied = true;
+  SetWindowLongPtrW(page, DWLP_MSGRESULT, PSNRET_NOERROR);
+  return true;
+}
+
 }  // namespace quelt::win

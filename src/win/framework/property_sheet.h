@@ -18,4 +18,8 @@ std::wstring ResourceString(UINT id);
 // the sheet.
 bool RunPropertySheet(HWND owner, UINT titleId, std::span<PROPSHEETPAGEW> pages, UINT startPage = 0);
 
+// A page's PSN_APPLY: notes in applied that the sheet was confirmed with
+// the page's values and answers the notification; false for others.
+bool TakePageApply(HWND page, LPARAM notification, bool& applied);
+
 }  // namespace quelt::win

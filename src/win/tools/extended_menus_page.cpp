@@ -7,6 +7,7 @@
 #include "base/host.h"
 #include "cabinet/cabinet_dialog_util.h"
 #include "cabinet/cabinet_sheet.h"
+#include "framework/property_sheet.h"
 #include "framework/win_text.h"
 #include "keys/bindable_commands.h"
 #include "res/tools_ids.h"
@@ -179,11 +180,7 @@ INT_PTR CALLBACK ExtendedMenusProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
       OnCommand(page, *s, LOWORD(wp), HIWORD(wp));
       return TRUE;
     case WM_NOTIFY:
-      if (s && reinterpret_cast<const NMHDR*>(lp)->code == PSN_APPLY) {
-        s->context->applied = true;
-        SetWindowLongPtrW(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-        return TRUE;
-      }
+      if (s && TakePageApply(page, lp, s->context->applied)) return TRUE;
       break;
     default:
       break;
