@@ -7,26 +7,11 @@ colour (blue) and a selected line, and prints four numbers:
 Usage: pixels.py shot.ppm x0 y0 x1 y1   (the region to look at)"""
 import sys
 
+from netpbm import read_netpbm
+
 
 def read_ppm(path):
-    data = open(path, "rb").read()
-    fields = []
-    i = 0
-    while len(fields) < 4:
-        while data[i:i + 1].isspace():
-            i += 1
-        if data[i:i + 1] == b"#":
-            while data[i:i + 1] not in (b"\n", b""):
-                i += 1
-            continue
-        j = i
-        while not data[j:j + 1].isspace():
-            j += 1
-        fields.append(data[i:j])
-        i = j
-    i += 1
-    assert fields[0] == b"P6" and fields[3] == b"255"
-    return int(fields[1]), int(fields[2]), data[i:]
+    return read_netpbm(path, b"P6")
 
 
 def main():

@@ -8,26 +8,11 @@ printing test checks:
 Usage: print_pages.py page.pgm"""
 import sys
 
+from netpbm import read_netpbm
+
 
 def read_pgm(path):
-    data = open(path, "rb").read()
-    fields = []
-    i = 0
-    while len(fields) < 4:
-        while data[i:i + 1].isspace():
-            i += 1
-        if data[i:i + 1] == b"#":
-            while data[i:i + 1] not in (b"\n", b""):
-                i += 1
-            continue
-        j = i
-        while not data[j:j + 1].isspace():
-            j += 1
-        fields.append(data[i:j])
-        i = j
-    i += 1
-    assert fields[0] == b"P5" and fields[3] == b"255"
-    return int(fields[1]), int(fields[2]), data[i:]
+    return read_netpbm(path, b"P5")
 
 
 def main():

@@ -14,8 +14,6 @@
 #include "res/cabinet_ids.h"
 
 namespace quelt::win {
-namespace {
-
 int ScreenDpi() {
   HDC dc = GetDC(nullptr);
   const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
@@ -30,7 +28,7 @@ std::string FaceOf(const FontRecord& f) {
 
 // The face name into the 32-byte field: at most 31 bytes, never half of a
 // double-byte character.
-void SetFace(FontRecord& f, const std::string& face) {
+static void SetFace(FontRecord& f, const std::string& face) {
   f.faceName.fill(0);
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(face.data());
   std::size_t end = 0;
@@ -41,6 +39,8 @@ void SetFace(FontRecord& f, const std::string& face) {
   }
   std::memcpy(f.faceName.data(), face.data(), end);
 }
+
+namespace {
 
 LOGFONTW ToLogFont(const FontRecord& f, int dpi) {
   LOGFONTW lf{};
@@ -63,6 +63,8 @@ LOGFONTW ToLogFont(const FontRecord& f, int dpi) {
   return lf;
 }
 
+}  // namespace
+
 FontRecord FromLogFont(const LOGFONTW& lf, int points) {
   FontRecord f;
   f.height = points;
@@ -81,6 +83,8 @@ FontRecord FromLogFont(const LOGFONTW& lf, int points) {
   SetFace(f, WideToSjis(lf.lfFaceName));
   return f;
 }
+
+namespace {
 
 // Asks the user; false when cancelled.
 bool ChooseFont(FontRecord& chosen) {

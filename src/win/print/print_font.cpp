@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/messages.h"
-#include "base/sjis.h"
+#include "cabinet/cabinet_font.h"
 #include "framework/win_text.h"
 #include "print/print_layout.h"
 
@@ -17,15 +17,6 @@ namespace {
 // The face of the default font (the display's default as well).
 constexpr wchar_t kDefaultFace[] = L"ＭＳ ゴシック";
 constexpr int kDefaultPoints = 10;
-
-std::string FaceOf(const FontRecord& f) { return std::string(f.faceName.data(), strnlen(f.faceName.data(), f.faceName.size())); }
-
-int ScreenDpi() {
-  HDC dc = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
-  return dpi;
-}
 
 }  // namespace
 
@@ -74,28 +65,7 @@ bool ChoosePrintFont(HWND owner, FontRecord& font) {
   cf.lpLogFont = &lf;
   cf.Flags = CF_SCREENFONTS | CF_FIXEDPITCHONLY | CF_INITTOLOGFONTSTRUCT;
   if (!ChooseFontW(&cf)) return false;
-  FontRecord f;
-  f.height = std::max(1, (cf.iPointSize + 5) / 10);
-  f.weight = lf.lfWeight;
-  f.italic = lf.lfItalic;
-  f.underline = lf.lfUnderline;
-  f.strikeOut = lf.lfStrikeOut;
-  f.charSet = lf.lfCharSet;
-  f.outPrecision = lf.lfOutPrecision;
-  f.clipPrecision = lf.lfClipPrecision;
-  f.quality = lf.lfQuality;
-  f.pitchAndFamily = lf.lfPitchAndFamily;
-  // The face into its 32-byte field, never half of a double-byte character.
-  const std::string face = WideToSjis(lf.lfFaceName);
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(face.data());
-  std::size_t end = 0;
-  while (end < face.size()) {
-    const std::size_t size = SjisCharSize(bytes, face.size(), end);
-    if (end + size > f.faceName.size() - 1) break;
-    end += size;
-  }
-  std::memcpy(f.faceName.data(), face.data(), end);
-  font = f;
+  font = FromLogFont(lf, std::max(1, (cf.iPointSize + 5) / 10));
   return true;
 }
 
