@@ -124,6 +124,22 @@ constexpr Entry kMessages[] = {
      "Files searched: %1\n\nMatches found: %2"},
     {kMsgGlobalSearchTitle, "ｸﾞﾛｰﾊﾞﾙ検索", "Find In Files"},
     {kMsgRangeTooLarge, "指定範囲が大き過ぎます。", "The selected range is too large."},
+    {kMsgVisualFileTooLarge,
+     "HTMLファイルが大き過ぎてビジュアル指定では読み込めません。プレーン指定で読み込んでください。",
+     "The HTML file is too large to open in the visual mode. Open it as plain text."},
+    {kMsgVisualTooManyFonts, "１文書当たりの許容最大フォント数を越えるため処理できません。",
+     "Cannot proceed: the maximum number of fonts per document is exceeded."},
+    {kMsgVisualTooManyChars, "１文書当たりの許容最大文字数を越える可能性があるため処理できません。",
+     "Cannot proceed: the maximum number of characters per document may be exceeded."},
+    {kMsgVisualTooManyFigures, "１文書当たりの許容最大図形数を越えるため処理できません。",
+     "Cannot proceed: the maximum number of figures per document is exceeded."},
+    {kMsgVisualTooManyPages, "許容最大頁数を越えるため処理できません。頁数を減らしてください。",
+     "Cannot proceed: the maximum number of pages is exceeded. Reduce the number of pages."},
+    {kMsgVisualSaveTooLarge,
+     "文書サイズが大き過ぎて指定の条件で保存できません。コードはシフトJIS、改行はCRLF指定で保存してください。",
+     "The document is too large to save with these settings. Save it as Shift-JIS with CR LF."},
+    {kMsgVisualCreateFailed, "HTMLファイルは作成できませんでした。", "The HTML file could not be created."},
+    {kMsgVisualSelectionTooLong, "選択文字列が長すぎます。", "The selected text is too long."},
 };
 
 std::atomic<bool> g_english{false};

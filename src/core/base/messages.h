@@ -70,6 +70,15 @@ enum MessageId : int {
   kMsgGlobalSearchReport = 61710,        // %1 files searched, %2 matches found
   kMsgGlobalSearchTitle = 61711,         // caption of the search over files
   kMsgRangeTooLarge = 61800,             // tag erase over 1 MiB: "指定範囲が大き過ぎます。"
+  // The HTML visual document and view.
+  kMsgVisualFileTooLarge = 61900,        // an HTML file over 9,744 bytes
+  kMsgVisualTooManyFonts = 61901,
+  kMsgVisualTooManyChars = 61902,
+  kMsgVisualTooManyFigures = 61903,
+  kMsgVisualTooManyPages = 61904,
+  kMsgVisualSaveTooLarge = 61905,        // a converted save over 2 MiB
+  kMsgVisualCreateFailed = 61906,        // the HTML file cannot be created
+  kMsgVisualSelectionTooLong = 61907,    // a link over a selection of 256 bytes or more
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).
