@@ -180,6 +180,24 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, IsWindowVisible(child) ? 1 : 0);
     return 0;
   }
+  if (command == L"menurect") {
+    // The open popup menu's screen rectangle.
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return 2;
+    RECT r;
+    GetWindowRect(menu, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (command == L"rectid" && argc == 3) {
+    // The screen rectangle of the frame's child with a control id.
+    HWND child = GetDlgItem(frame, _wtoi(argv[2]));
+    if (!child) return 2;
+    RECT r;
+    GetWindowRect(child, &r);
+    std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, IsWindowVisible(child) ? 1 : 0);
+    return 0;
+  }
   if (command == L"rightclick" && argc == 3) {
     SetForegroundWindow(frame);
     return probe::RightClickMenu(frame, argv[2]);

@@ -113,6 +113,8 @@ class CQueltApp : public WinApp {
   ToolService& UserTools() { return tools_; }
   // The cabinet file-list window.
   CabinetFileList& CabinetFiles() { return cabinetFiles_; }
+  // The extended menus' popups.
+  ExtendedMenuService& ExtendedMenus() { return extendedMenus_; }
   // Shows the recent files, the favourite folders and the user tools in
   // the menus.
   void UpdateRecentMenus();

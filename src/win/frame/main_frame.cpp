@@ -165,6 +165,10 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (OnBarNotify(*reinterpret_cast<const NMHDR*>(lp), result)) return result;
       break;
     }
+    case kExtMenuBarPopupMessage:
+      CQueltApp::Get()->ExtendedMenus().ShowPopup(static_cast<int>(wp),
+                                                  {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
+      return 0;
     case kWindowBarPopupMessage:
       ShowWindowBarMenu({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
       return 0;

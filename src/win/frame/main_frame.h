@@ -1,8 +1,9 @@
 // The main frame `CMainFrame`: the MDI frame window of the program. It owns
 // the tool bar with the search-text box, the two tag tool bars, the window
-// bar and the status bar; answers DDE open requests from later starts; takes
-// dropped files; hides behind the notification-area icon in resident mode;
-// runs the window marks and the timers of automatic saving.
+// bar, the extended-menu bar and the status bar; answers DDE open requests
+// from later starts; takes dropped files; hides behind the notification-area
+// icon in resident mode; runs the window marks and the timers of automatic
+// saving.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +15,9 @@
 
 #include "app/auto_save_timer.h"
 #include "app/dock_layout.h"
+#include "app/strip_bars.h"
 #include "app/window_marks.h"
+#include "frame/ext_menu_bar.h"
 #include "frame/status_bar.h"
 #include "frame/tool_bar.h"
 #include "frame/window_bar.h"
@@ -41,6 +44,7 @@ class CMainFrame : public MdiFrame {
   void RemoveTrayIcon();
   CStatusBar& StatusBar() { return statusBar_; }
   CWindowBar& WindowBar() { return windowBar_; }
+  CExtMenuBar& ExtMenuBar() { return extMenuBar_; }
   CToolBar& ToolBar() { return toolBar_; }
   // The tool bar's buttons as the customisation sheet arranged them.
   const std::vector<CommandId>& ToolBarLayout() const { return toolBarLayout_; }
@@ -73,6 +77,7 @@ class CMainFrame : public MdiFrame {
   void CreateBars();
   bool OnBarNotify(const NMHDR& header, LRESULT& result);
   void ShowWindowBarMenu(POINT screen);
+  void CreateStripBars();
   void UpdateIndicators();
   void UpdateTagBars();
   void ApplyBrowseMode();
@@ -83,6 +88,9 @@ class CMainFrame : public MdiFrame {
   // estimate: sizes from shapes_ instead of arranging the bars.
   DockArrangement ArrangeBars(const DockLayout& layout, bool estimate);
   void LayoutBars();
+  // The window bar and the extended-menu bar at their edges.
+  StripBar WindowStrip() const;
+  StripBar ExtStrip() const;
   void MeasureBarShapes();
   void OnBarDrag(int bar, POINT start);
   void StoreBarLayout();
@@ -100,6 +108,11 @@ class CMainFrame : public MdiFrame {
   bool shuttingDown_ = false;
   CStatusBar statusBar_;
   CWindowBar windowBar_;
+  CExtMenuBar extMenuBar_;
+  // Where the extended-menu bar was made: its edge and whether it lies
+  // outside the window bar; a change takes effect at the next start.
+  bool extBarAtTop_ = false;
+  bool extBarFirst_ = false;
   CToolBar toolBar_;
   std::vector<CommandId> toolBarLayout_;
   CToolBar tagBar1_;

@@ -45,9 +45,31 @@ void CMainFrame::CreateBars() {
   // The tag menu of the text view.
   tagMenu_ = BuildMenu(kMenuTextTag);
   if (!tagMenu_) app->GetHost().Beep();
-  windowBar_.Create(hwnd_, s.buttonStyleTabBar != 0, s.tabBarHeightAdjust);
-  if (!s.displayTabBar && windowBar_.Hwnd()) ShowWindow(windowBar_.Hwnd(), SW_HIDE);
+  CreateStripBars();
   RunAutoSaveActions(autoSave_.Start(AutoSaveConfigOf(s)));
+}
+
+void CMainFrame::CreateStripBars() {
+  const AppSettings& s = CQueltApp::Get()->Settings();
+  const auto createWindowBar = [&] {
+    windowBar_.Create(hwnd_, s.buttonStyleTabBar != 0, s.tabBarHeightAdjust);
+    if (!s.displayTabBar && windowBar_.Hwnd()) ShowWindow(windowBar_.Hwnd(), SW_HIDE);
+  };
+  const auto createExtBar = [&] {
+    extMenuBar_.Create(hwnd_, s.buttonStyleExtBar != 0);
+    extMenuBar_.Refresh(CQueltApp::Get()->State().Data().extendedMenus, s.extMenuCount);
+    extMenuBar_.Show(s.displayExtBar != 0);
+  };
+  // The bar made first lies nearer the frame's edge.
+  extBarAtTop_ = s.extBarPosition != 0;
+  extBarFirst_ = ExtBarCreatedFirst(s.tabBarPosition != 0, extBarAtTop_, s.extBarFixedFirst != 0);
+  if (extBarFirst_) {
+    createExtBar();
+    createWindowBar();
+  } else {
+    createWindowBar();
+    createExtBar();
+  }
 }
 
 void CMainFrame::SetToolBarLayout(const std::vector<CommandId>& layout) {
@@ -82,6 +104,7 @@ bool CMainFrame::OnBarNotify(const NMHDR& header, LRESULT& result) {
     return true;
   }
   if (header.hwndFrom == windowBar_.Hwnd()) windowBar_.OnNotify(header);
+  if (header.hwndFrom == extMenuBar_.Hwnd()) extMenuBar_.OnNotify(header);
   return false;
 }
 
@@ -101,6 +124,9 @@ void CMainFrame::OnIdleUpdate() {
   tagBar2_.UpdateButtons();
   UpdateIndicators();
   UpdateTagBars();
+  const int extHeight = extMenuBar_.Height();
+  extMenuBar_.Refresh(CQueltApp::Get()->State().Data().extendedMenus, CQueltApp::Get()->Settings().extMenuCount);
+  if (extMenuBar_.Height() != extHeight) LayoutBars();
 }
 
 void CMainFrame::UpdateIndicators() {
@@ -144,6 +170,7 @@ void CMainFrame::ApplySettings(const AppSettings& before) {
   toolBar_.Show(s.displayToolBar != 0);
   statusBar_.Show(s.displayStatusBar != 0);
   if (windowBar_.Hwnd()) ShowWindow(windowBar_.Hwnd(), s.displayTabBar ? SW_SHOWNA : SW_HIDE);
+  extMenuBar_.Show(s.displayExtBar != 0);
   if (s.findBoxFontNo != before.findBoxFontNo) toolBar_.SetFindBoxFont(s.findBoxFontNo, IsEnglishInterface());
   ApplyBrowseMode();
   RunAutoSaveActions(autoSave_.Apply(AutoSaveConfigOf(before), AutoSaveConfigOf(s)));

@@ -56,9 +56,16 @@ BarRect CMainFrame::DockArea() {
   return {0, 0, rc.right, std::max(0, static_cast<int>(rc.bottom) - statusBar_.Height())};
 }
 
+StripBar CMainFrame::WindowStrip() const {
+  return {CQueltApp::Get()->Settings().tabBarPosition != 0, windowBar_.Height()};
+}
+
+StripBar CMainFrame::ExtStrip() const {
+  return {extBarAtTop_, extMenuBar_.Height()};
+}
+
 DockArrangement CMainFrame::ArrangeBars(const DockLayout& layout, bool estimate) {
-  const bool windowBarAtTop = CQueltApp::Get()->Settings().tabBarPosition != 0;
-  const int strip = windowBar_.Height();
+  const StripHeights strips = StripHeightsOf(WindowStrip(), ExtStrip());
   const DockMeasure measure = [this, estimate](int bar, bool vertical, int length) -> BarSize {
     CToolBar* b = DockBar(bar);
     if (!b->Visible()) return {};
@@ -66,7 +73,7 @@ DockArrangement CMainFrame::ArrangeBars(const DockLayout& layout, bool estimate)
     const SIZE s = b->Arrange(vertical, length);
     return {s.cx, s.cy};
   };
-  return ArrangeDocks(layout, measure, DockArea(), windowBarAtTop ? strip : 0, windowBarAtTop ? 0 : strip);
+  return ArrangeDocks(layout, measure, DockArea(), strips.top, strips.bottom);
 }
 
 void CMainFrame::LayoutBars() {
@@ -77,10 +84,15 @@ void CMainFrame::LayoutBars() {
     CToolBar* bar = DockBar(i);
     if (bar->Visible()) bar->MoveTo(ToRect(docked_.bars[static_cast<std::size_t>(i)]));
   }
+  const StripPlaces strips = PlaceStripBars(docked_.topStrip, docked_.bottomStrip, WindowStrip(), ExtStrip(), extBarFirst_);
   if (windowBar_.Height() > 0) {
-    const bool atTop = CQueltApp::Get()->Settings().tabBarPosition != 0;
-    const BarRect& strip = atTop ? docked_.topStrip : docked_.bottomStrip;
-    MoveWindow(windowBar_.Hwnd(), strip.left, strip.top, strip.Width(), strip.Height(), TRUE);
+    const BarRect& r = strips.windowBar;
+    MoveWindow(windowBar_.Hwnd(), r.left, r.top, r.Width(), r.Height(), TRUE);
+  }
+  if (extMenuBar_.Height() > 0) {
+    const BarRect& r = strips.extBar;
+    MoveWindow(extMenuBar_.Hwnd(), r.left, r.top, r.Width(), r.Height(), TRUE);
+    extMenuBar_.FitTabs();
   }
   const BarRect& c = docked_.client;
   MoveWindow(client_, c.left, c.top, c.Width(), c.Height(), TRUE);

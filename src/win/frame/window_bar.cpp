@@ -18,6 +18,14 @@ constexpr int kWindowBarPoints = 9;
 
 }  // namespace
 
+HFONT CreateTabBarFont(HWND bar) {
+  HDC dc = GetDC(bar);
+  const int height = -MulDiv(kWindowBarPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  ReleaseDC(bar, dc);
+  return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
+}
+
 CWindowBar::~CWindowBar() {
   if (images_) ImageList_Destroy(images_);
   if (font_) DeleteObject(font_);
@@ -30,11 +38,7 @@ bool CWindowBar::Create(HWND frame, bool buttons, int heightAdjust) {
                           0, 0, frame, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kWindowBarId)),
                           GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) return false;
-  HDC dc = GetDC(hwnd_);
-  const int height = -MulDiv(kWindowBarPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  ReleaseDC(hwnd_, dc);
-  font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS UI Gothic");
+  font_ = CreateTabBarFont(hwnd_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   // Images 0-2 for unchanged protected documents (the user picks one set),
   // 3 for a modified one, 4 for a modified protected one.

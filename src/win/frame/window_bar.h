@@ -22,6 +22,9 @@ constexpr UINT kWindowBarId = 32952;
 // point (x low, y high).
 constexpr UINT kWindowBarPopupMessage = 1047;
 
+// The 9-point interface font the tab bars of the frame show their texts in.
+HFONT CreateTabBarFont(HWND bar);
+
 class CWindowBar {
  public:
   ~CWindowBar();
