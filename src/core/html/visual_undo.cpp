@@ -1,0 +1,79 @@
+#include "html/visual_undo.h"
+
+#include <algorithm>
+
+namespace quelt {
+
+void VisualHistory::Begin(const VisualDocument& doc, VisualUndoPlace before) {
+  current_ = VisualUndoStep{};
+  current_.before = before;
+  fonts_ = doc.fonts;
+  links_ = doc.links;
+  open_ = true;
+}
+
+void VisualHistory::Replace(VisualDocument& doc, std::size_t start, std::size_t end, std::string_view text,
+                            std::span<const VisualAttr> attrs) {
+  start = std::min(start, doc.text.size());
+  end = std::clamp(end, start, doc.text.size());
+  VisualDelta d;
+  d.offset = start;
+  d.removedText = doc.text.substr(start, end - start);
+  d.removedAttrs.assign(doc.attrs.begin() + static_cast<std::ptrdiff_t>(start),
+                        doc.attrs.begin() + static_cast<std::ptrdiff_t>(end));
+  d.insertedText = std::string(text);
+  d.insertedAttrs.assign(attrs.begin(), attrs.end());
+  d.insertedAttrs.resize(d.insertedText.size());
+  doc.text.replace(start, end - start, d.insertedText);
+  doc.attrs.erase(doc.attrs.begin() + static_cast<std::ptrdiff_t>(start),
+                  doc.attrs.begin() + static_cast<std::ptrdiff_t>(end));
+  doc.attrs.insert(doc.attrs.begin() + static_cast<std::ptrdiff_t>(start), d.insertedAttrs.begin(),
+                   d.insertedAttrs.end());
+  if (open_) current_.deltas.push_back(std::move(d));
+}
+
+bool VisualHistory::Commit(const VisualDocument& doc) {
+  if (!open_) return false;
+  open_ = false;
+  if (doc.fonts != fonts_) current_.fontsBefore = fonts_;
+  if (doc.links != links_) current_.linksBefore = links_;
+  const bool changed = std::any_of(current_.deltas.begin(), current_.deltas.end(), [](const VisualDelta& d) {
+    return d.removedText != d.insertedText || d.removedAttrs != d.insertedAttrs;
+  });
+  if (!changed && !current_.fontsBefore && !current_.linksBefore) return false;
+  steps_.push_back(std::move(current_));
+  while (steps_.size() > depth_) steps_.pop_front();
+  return true;
+}
+
+void VisualHistory::Cancel(VisualDocument& doc) {
+  if (!open_) return;
+  open_ = false;
+  current_.fontsBefore = fonts_;
+  current_.linksBefore = links_;
+  Revert(doc, current_);
+}
+
+void VisualHistory::Revert(VisualDocument& doc, const VisualUndoStep& step) {
+  for (auto it = step.deltas.rbegin(); it != step.deltas.rend(); ++it) {
+    const VisualDelta& d = *it;
+    const std::size_t end = d.offset + d.insertedText.size();
+    doc.text.replace(d.offset, d.insertedText.size(), d.removedText);
+    doc.attrs.erase(doc.attrs.begin() + static_cast<std::ptrdiff_t>(d.offset),
+                    doc.attrs.begin() + static_cast<std::ptrdiff_t>(end));
+    doc.attrs.insert(doc.attrs.begin() + static_cast<std::ptrdiff_t>(d.offset), d.removedAttrs.begin(),
+                     d.removedAttrs.end());
+  }
+  if (step.fontsBefore) doc.fonts = *step.fontsBefore;
+  if (step.linksBefore) doc.links = *step.linksBefore;
+}
+
+std::optional<VisualUndoPlace> VisualHistory::Undo(VisualDocument& doc) {
+  if (steps_.empty()) return std::nullopt;
+  const VisualUndoStep step = std::move(steps_.back());
+  steps_.pop_back();
+  Revert(doc, step);
+  return step.before;
+}
+
+}  // namespace quelt
