@@ -213,7 +213,10 @@ bool DecodeVisualClip(std::string_view bytes, VisualClip& clip) {
   if (!r.Has(2)) return false;
   const std::uint32_t fonts = r.U16();
   if (fonts > kVisualFontCount || !r.Has(fonts * kFontBytes)) return false;
-  for (std::uint32_t i = 0; i < fonts; ++i) c.fonts.push_back(GetFont(r));
+  for (std::uint32_t i = 0; i < fonts; ++i) {
+    c.fonts.push_back(GetFont(r));
+    if (c.fonts.back() == VisualFont{}) return false;  // the mark of a free table entry
+  }
   if (!r.Has(2)) return false;
   const std::uint32_t links = r.U16();
   if (links > kVisualLinkCount) return false;

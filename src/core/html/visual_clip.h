@@ -39,7 +39,8 @@ struct VisualClip {
 VisualClip MakeVisualClip(const VisualDocument& doc, std::size_t start, std::size_t end);
 std::string EncodeVisualClip(const VisualClip& clip);
 // False for anything but a well-formed clip: a short or overlong buffer,
-// an index outside the clip's lists, a value outside its range, text not
+// an index outside the clip's lists, a value outside its range, a font
+// record of all zeros (a free table entry), text not
 // in the internal form, or the two bytes of a character (or of a CR LF)
 // with different attributes.
 bool DecodeVisualClip(std::string_view bytes, VisualClip& clip);
