@@ -25,7 +25,7 @@ std::string CleanVisualText(std::string_view bytes) {
     } else if (c == kLf) {
       out += "\r\n";
     } else if (IsSjisLeadByte(c)) {
-      const auto t = i + 1 < n ? static_cast<std::uint8_t>(bytes[i + 1]) : 0;
+      const std::uint8_t t = i + 1 < n ? static_cast<std::uint8_t>(bytes[i + 1]) : std::uint8_t{0};
       if (i + 1 < n && IsSjisTrailByte(t)) {
         out += static_cast<char>(c);
         out += static_cast<char>(t);

@@ -3,12 +3,26 @@
 #include <algorithm>
 
 namespace quelt {
+namespace {
+
+void MoveAnchors(VisualDocument& doc, std::size_t start, std::size_t end, std::size_t inserted) {
+  for (VisualFigure& f : doc.figures) {
+    if (f.kind == FigureKind::kFree || f.anchor < 0) continue;
+    const auto anchor = static_cast<std::size_t>(f.anchor);
+    if (anchor <= start) continue;
+    const std::size_t moved = anchor >= end ? anchor - (end - start) + inserted : start;
+    f.anchor = static_cast<int>(moved);
+  }
+}
+
+}  // namespace
 
 void VisualHistory::Begin(const VisualDocument& doc, VisualUndoPlace before) {
   current_ = VisualUndoStep{};
   current_.before = before;
   fonts_ = doc.fonts;
   links_ = doc.links;
+  figures_ = doc.figures;
   open_ = true;
 }
 
@@ -24,6 +38,7 @@ void VisualHistory::Replace(VisualDocument& doc, std::size_t start, std::size_t 
   d.insertedText = std::string(text);
   d.insertedAttrs.assign(attrs.begin(), attrs.end());
   d.insertedAttrs.resize(d.insertedText.size());
+  MoveAnchors(doc, start, end, d.insertedText.size());
   doc.text.replace(start, end - start, d.insertedText);
   doc.attrs.erase(doc.attrs.begin() + static_cast<std::ptrdiff_t>(start),
                   doc.attrs.begin() + static_cast<std::ptrdiff_t>(end));
@@ -37,10 +52,11 @@ bool VisualHistory::Commit(const VisualDocument& doc) {
   open_ = false;
   if (doc.fonts != fonts_) current_.fontsBefore = fonts_;
   if (doc.links != links_) current_.linksBefore = links_;
+  if (doc.figures != figures_) current_.figuresBefore = figures_;
   const bool changed = std::any_of(current_.deltas.begin(), current_.deltas.end(), [](const VisualDelta& d) {
     return d.removedText != d.insertedText || d.removedAttrs != d.insertedAttrs;
   });
-  if (!changed && !current_.fontsBefore && !current_.linksBefore) return false;
+  if (!changed && !current_.fontsBefore && !current_.linksBefore && !current_.figuresBefore) return false;
   steps_.push_back(std::move(current_));
   while (steps_.size() > depth_) steps_.pop_front();
   return true;
@@ -51,6 +67,7 @@ void VisualHistory::Cancel(VisualDocument& doc) {
   open_ = false;
   current_.fontsBefore = fonts_;
   current_.linksBefore = links_;
+  current_.figuresBefore = figures_;
   Revert(doc, current_);
 }
 
@@ -66,6 +83,7 @@ void VisualHistory::Revert(VisualDocument& doc, const VisualUndoStep& step) {
   }
   if (step.fontsBefore) doc.fonts = *step.fontsBefore;
   if (step.linksBefore) doc.links = *step.linksBefore;
+  if (step.figuresBefore) doc.figures = *step.figuresBefore;
 }
 
 std::optional<VisualUndoPlace> VisualHistory::Undo(VisualDocument& doc) {

@@ -2,8 +2,12 @@
 // its attributes goes through Replace inside a step; a step is one user
 // action and undoes as one. A step keeps, for each replacement, the bytes
 // and attributes it removed and those it put in, and the font and link
-// tables as they were before the step when the step changed them, so an
-// undo gives back the document exactly.
+// tables and the figures as they were before the step when the step
+// changed them, so an undo gives back the document exactly.
+//
+// A figure anchored to the text moves with it: text put in or taken out
+// before its anchor shifts the anchor, an anchor inside a removed range
+// goes to the range's start, and an anchor at the start of a change stays.
 #pragma once
 
 #include <array>
@@ -40,6 +44,7 @@ struct VisualUndoStep {
   std::vector<VisualDelta> deltas;
   std::optional<std::array<VisualFont, kVisualFontCount>> fontsBefore;
   std::optional<std::array<std::string, kVisualLinkCount>> linksBefore;
+  std::optional<std::array<VisualFigure, kVisualFigureCount>> figuresBefore;
   VisualUndoPlace before;
 };
 
@@ -74,6 +79,7 @@ class VisualHistory {
   VisualUndoStep current_;
   std::array<VisualFont, kVisualFontCount> fonts_{};
   std::array<std::string, kVisualLinkCount> links_{};
+  std::array<VisualFigure, kVisualFigureCount> figures_{};
   bool open_ = false;
 };
 

@@ -195,6 +195,26 @@ TEST_F(VisualEditTest, UndoingEveryStepGivesBackTheDocumentExactly) {
   }
 }
 
+TEST_F(VisualEditTest, FigureAnchorsMoveWithTheTextAndComeBackOnUndo) {
+  Load("ab\r\ncd\r\nef");
+  doc.figures[0].kind = FigureKind::kLine;
+  doc.figures[0].anchor = 4;  // "cd"
+  doc.figures[1].kind = FigureKind::kLine;
+  doc.figures[1].anchor = 8;  // "ef"
+  doc.figures[2].kind = FigureKind::kLine;  // not anchored
+  const VisualDocument before = doc;
+  editor.InsertText(At(1), "xyz");
+  EXPECT_EQ(doc.figures[0].anchor, 7);
+  editor.InsertText(At(7), "q");  // at the anchor: the paragraph still starts there
+  EXPECT_EQ(doc.figures[0].anchor, 7);
+  editor.Delete({6, 10});  // the anchor inside the removed range
+  EXPECT_EQ(doc.figures[0].anchor, 6);
+  EXPECT_EQ(doc.figures[1].anchor, 8);
+  EXPECT_EQ(doc.figures[2].anchor, kFigureNotAnchored);
+  while (editor.CanUndo()) editor.Undo();
+  EXPECT_EQ(doc, before);
+}
+
 TEST_F(VisualEditTest, UndoPutsTheSelectionBackAndKeepsItsDepth) {
   Load("abc");
   editor.InsertText({1, 2}, "X");
