@@ -63,6 +63,9 @@ VisualAttr VisualEditor::AttrsForInsert(std::size_t offset) const {
     a = doc_.attrs[0];
   }
   a.lineBreak = LineBreakKind::kNone;
+  // Text only joins a link it stands inside, not one it stands beside.
+  const bool insideLink = offset > 0 && offset < doc_.attrs.size() && doc_.attrs[offset].link == a.link;
+  if (!insideLink) a.link = 0;
   return a;
 }
 

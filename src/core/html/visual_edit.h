@@ -4,7 +4,9 @@
 //
 // New text takes the attributes of the character before the caret (of the
 // first character when the caret stands at the start; the base font in an
-// empty document), without its line-break kind. A line break typed or
+// empty document), without its line-break kind, and with its link only
+// when the character after the caret carries the same link: typing inside
+// a link's text extends it, typing at either end of it does not. A line break typed or
 // pasted as plain text is a BR line break, so the page shows as it will in
 // a browser; the line breaks of the raw tag texts are source line breaks,
 // written back as the CR LF they are.

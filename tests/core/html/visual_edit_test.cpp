@@ -36,6 +36,17 @@ TEST_F(VisualEditTest, TypedTextTakesTheAttributesOfTheCharacterBeforeTheCaret) 
   EXPECT_EQ(doc.attrs.size(), doc.text.size());
 }
 
+TEST_F(VisualEditTest, TypedTextJoinsALinkOnlyFromInside) {
+  Load("abc");
+  doc.attrs[0].link = doc.attrs[1].link = static_cast<std::uint8_t>(doc.AddLink("a.html"));
+  editor.InsertText(At(1), "x");  // inside
+  EXPECT_EQ(doc.attrs[1].link, 1);
+  editor.InsertText(At(3), "y");  // at its end
+  EXPECT_EQ(doc.attrs[3].link, 0);
+  editor.InsertText(At(0), "z");  // at its start
+  EXPECT_EQ(doc.attrs[0].link, 0);
+}
+
 TEST_F(VisualEditTest, TheCharacterAfterALineBreakDoesNotInheritItsKind) {
   Load("a\r\n");
   editor.InsertText(At(3), "b");
