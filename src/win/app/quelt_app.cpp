@@ -20,6 +20,8 @@
 #include "frame/main_frame.h"
 #include "frame/menu_builder.h"
 #include "framework/doc_template.h"
+#include "html/visual/hyl_doc.h"
+#include "html/visual/hyl_view.h"
 #include "framework/mdi_child.h"
 #include "framework/property_sheet.h"
 #include "settings/colour_chooser.h"
@@ -172,10 +174,10 @@ bool CQueltApp::InitInstance() {
   auto textMenu = [] { return BuildMenu(kMenuTextDocument).Release(); };
   AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), makeText,
                                                makeTextView));
-  // The HTML visual document has its own window once it arrives; until
-  // then its template shows the text view with the text document's menu bar.
-  AddDocTemplate(std::make_unique<DocTemplate>(IDR_HTMLTYPE, ResourceString(IDR_HTMLTYPE), textMenu(), makeText,
-                                               makeTextView));
+  // The HTML visual document with its own window and menu bar.
+  AddDocTemplate(std::make_unique<DocTemplate>(
+      IDR_HTMLTYPE, ResourceString(IDR_HTMLTYPE), BuildMenu(kMenuHtmlDocument).Release(),
+      [] { return std::make_unique<CHylDoc>(); }, [] { return std::make_unique<CHylView>(); }));
   // The cabinet file list, with the text document's menu bar.
   AddDocTemplate(std::make_unique<DocTemplate>(
       IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), [] { return std::make_unique<CCabinetFileDoc>(); },
@@ -459,7 +461,13 @@ int CQueltApp::ExitInstance() {
   return 0;
 }
 
+DocTemplate* CQueltApp::TemplateForOpen() {
+  if (openKind_ == kOpenKindHtmlVisual && Templates().size() > 1) return Templates()[1].get();
+  return WinApp::TemplateForOpen();
+}
+
 bool CQueltApp::SaveDocumentAs(Document* document) {
+  if (auto* visual = dynamic_cast<CHylDoc*>(document)) return visual->SaveAs();
   auto* text = dynamic_cast<CNorbDoc*>(document);
   return text && DoSaveTextDocument(*text, nullptr, true);
 }

@@ -60,6 +60,8 @@ class CQueltApp : public WinApp {
   // Opens a file with the document kind chosen from the keys held now.
   Document* OpenFileByName(const std::string& path, bool ctrlAllowed);
   // Opens a file with the given open kind and HTML flag (reset afterwards).
+  // Open kind 3 goes to the HTML visual template.
+  DocTemplate* TemplateForOpen() override;
   Document* OpenWithKind(const std::string& path, int openKind, bool html);
   // A new untitled text document.
   Document* NewTextDocument();

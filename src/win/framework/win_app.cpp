@@ -70,8 +70,11 @@ Document* WinApp::OpenDocumentFile(const std::string& path) {
       return doc;
     }
   }
-  return templates_.empty() ? nullptr : templates_.front()->OpenDocumentFile(&path);
+  DocTemplate* target = TemplateForOpen();
+  return target ? target->OpenDocumentFile(&path) : nullptr;
 }
+
+DocTemplate* WinApp::TemplateForOpen() { return templates_.empty() ? nullptr : templates_.front().get(); }
 
 HWND WinApp::MainHwnd() const { return mainFrame_ ? mainFrame_->Hwnd() : nullptr; }
 HWND WinApp::MdiClient() const { return mainFrame_ ? mainFrame_->MdiClient() : nullptr; }

@@ -38,6 +38,8 @@ class WinApp : public CommandTarget {
   // Saves a document under a name the user chooses; false when cancelled.
   virtual bool SaveDocumentAs(Document* document) = 0;
   // Opens a file, or activates its window when it is open already.
+  // The template a file opened by name goes to (the first by default).
+  virtual DocTemplate* TemplateForOpen();
   virtual Document* OpenDocumentFile(const std::string& path);
 
   MdiFrame* MainFrame() const { return mainFrame_; }

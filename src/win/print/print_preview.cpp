@@ -31,7 +31,7 @@ constexpr ButtonSpec kButtons[] = {
 
 class PreviewWindow {
  public:
-  PreviewWindow(HWND frame, const PrintSession& session) : frame_(frame), session_(session) {}
+  PreviewWindow(HWND frame, const PrintPages& session) : frame_(frame), session_(session) {}
   PreviewResult Run();
 
  private:
@@ -54,7 +54,7 @@ class PreviewWindow {
   void Paint(HDC dc, const RECT& client);
 
   HWND frame_;
-  const PrintSession& session_;
+  const PrintPages& session_;
   HWND hwnd_ = nullptr;
   HWND pageText_ = nullptr;
   int page_ = 1;
@@ -365,7 +365,7 @@ LRESULT PreviewWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-PreviewResult ShowPrintPreview(HWND frame, const PrintSession& session) {
+PreviewResult ShowPrintPreview(HWND frame, const PrintPages& session) {
   PreviewWindow window(frame, session);
   return window.Run();
 }

@@ -206,7 +206,7 @@ void PrintService::Print() {
   RunJob(dc, session, first, last);
 }
 
-void PrintService::RunJob(HDC dc, const PrintSession& session, int first, int last) {
+void PrintService::RunJob(HDC dc, const PrintPages& session, int first, int last) {
   const std::wstring name = SjisToWide(session.Title());
   DOCINFOW info{};
   info.cbSize = sizeof info;

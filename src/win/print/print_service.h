@@ -9,6 +9,7 @@
 
 #include "framework/command.h"
 #include "print/print_page.h"
+#include "print/print_preview.h"
 
 namespace quelt::win {
 
@@ -26,18 +27,18 @@ class PrintService {
   bool OnCommand(UINT id);
   bool OnUpdateCommand(UINT id, CommandState& state);
 
+  // For windows that lay out pages of their own: the print dialog (false
+  // when cancelled), the kept printer (null without one, after the
+  // message), and the job over pages first to last (1-based).
+  bool AskPrint(bool selection, PrintRequest& request, HDC& dc);
+  HDC PrinterDc();
+  void RunJob(HDC dc, const PrintPages& pages, int first, int last);
+
  private:
   void PrinterSetup();
   void Print();
   void Preview();
   void PageLayoutCommand();
-  // The print dialog: the request and the printer's device context; false
-  // when cancelled.
-  bool AskPrint(bool selection, PrintRequest& request, HDC& dc);
-  // The kept printer (the system's default at first); null without one,
-  // after the message.
-  HDC PrinterDc();
-  void RunJob(HDC dc, const PrintSession& session, int first, int last);
 
   CQueltApp& app_;
   HGLOBAL devMode_ = nullptr;

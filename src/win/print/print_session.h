@@ -4,6 +4,8 @@
 // into the preview.
 #pragma once
 
+#include "print/print_preview.h"
+
 #include <windows.h>
 
 #include <string>
@@ -37,13 +39,7 @@ struct PrintSource {
 // stream selection.
 PrintSource SourceOf(CNorbEV& edit, bool selection);
 
-// The whole sheet in printer dots and where the printable area lies on it.
-struct PaperGeometry {
-  int width = 0, height = 0;
-  int offsetX = 0, offsetY = 0;
-};
-
-class PrintSession {
+class PrintSession : public PrintPages {
  public:
   PrintSession(const PageLayout& page, PrintSource source, const LocalTime& start);
   PrintSession(const PrintSession&) = delete;
@@ -52,13 +48,11 @@ class PrintSession {
   // Lays the text out for the printer of dc: false (after 59417 or 59418)
   // when nothing can be printed.
   bool Prepare(HDC printer, Host& host);
-  int PageCount() const;
+  int PageCount() const override;
   const PrinterMetrics& Printer() const { return printer_; }
-  const PaperGeometry& Paper() const { return paper_; }
-  // Draws page (1-based) in printer dots: on the printer itself, or on a
-  // device context mapped to them.
-  void DrawPage(HDC dc, int page) const;
-  const std::string& Title() const { return source_.title; }
+  const PaperGeometry& Paper() const override { return paper_; }
+  void DrawPage(HDC dc, int page) const override;
+  const std::string& Title() const override { return source_.title; }
 
  private:
   void DrawBand(HDC dc, int page, const HeaderFooter& band, bool footer) const;

@@ -18,6 +18,7 @@
 #include "text/properties_dialog.h"
 #include "text/rename_dialog.h"
 #include "text/save_dialog.h"
+#include "html/visual/hyl_doc.h"
 #include "view/norb_doc.h"
 
 namespace quelt::win {
@@ -29,16 +30,6 @@ constexpr int kLineEndPane = 6;
 
 CharCodeId g_forcedCode = CharCodeId::kAuto;
 
-FileContext Context() {
-  CQueltApp* app = CQueltApp::Get();
-  FileContext ctx{app->Files(), app->GetHost(), app->Paths().tempFile, app->Settings().crlfEqualSjis != 0};
-  ctx.cipher = &app->Cipher().Config();
-  ctx.askPassword = [] {
-    CQueltApp* a = CQueltApp::Get();
-    return a->Cipher().AskPassword(a->MainHwnd(), false);
-  };
-  return ctx;
-}
 
 // Close All's view of a text document.
 class ClosableTextDocument : public ClosableDocument {
@@ -122,6 +113,17 @@ void PropertiesCommand(CNorbDoc& doc) {
 
 }  // namespace
 
+FileContext DocumentFileContext() {
+  CQueltApp* app = CQueltApp::Get();
+  FileContext ctx{app->Files(), app->GetHost(), app->Paths().tempFile, app->Settings().crlfEqualSjis != 0};
+  ctx.cipher = &app->Cipher().Config();
+  ctx.askPassword = [] {
+    CQueltApp* a = CQueltApp::Get();
+    return a->Cipher().AskPassword(a->MainHwnd(), false);
+  };
+  return ctx;
+}
+
 CharCodeId TakeForcedOpenCode() {
   OpenRequest request;
   request.forcedCode = g_forcedCode;
@@ -163,12 +165,13 @@ void FileOpenCommand() {
     Document* doc = app->OpenWithKind(path, plan.request.openKind, plan.request.html);
     g_forcedCode = CharCodeId::kAuto;
     if (auto* text = dynamic_cast<CNorbDoc*>(doc)) text->Store().SetWriteProtect(chosen.readOnly);
+    if (auto* visual = dynamic_cast<CHylDoc*>(doc)) visual->SetReadOnly(chosen.readOnly);
   }
 }
 
 bool OpenTextDocument(CNorbDoc& doc, const std::string& path) {
   doc.Marks().Clear();
-  const OpenOutcome r = OpenTextFile(Context(), path, TakeForcedOpenCode(), doc.Store());
+  const OpenOutcome r = OpenTextFile(DocumentFileContext(), path, TakeForcedOpenCode(), doc.Store());
   if (!r.ok) return false;
   // A deciphered document has no attribute file: none is written beside a
   // cipher file.
@@ -179,7 +182,7 @@ bool OpenTextDocument(CNorbDoc& doc, const std::string& path) {
 
 SaveOutcome SaveTextDocument(CNorbDoc& doc, const std::string& path) {
   CQueltApp* app = CQueltApp::Get();
-  SaveOutcome r = SaveTextFile(Context(), path, doc.Store());
+  SaveOutcome r = SaveTextFile(DocumentFileContext(), path, doc.Store());
   // An enciphered save leaves no backup, mirror copy or attribute file.
   // A failed attribute file fails the save: the document stays modified,
   // and Save As takes away the text file it has just made (DoSave).

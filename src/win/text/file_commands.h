@@ -18,6 +18,10 @@ class CNorbDoc;
 // document takes it (and it is reset) when it reads its file.
 CharCodeId TakeForcedOpenCode();
 
+// What the engine's file reading and writing needs: the file system, the
+// host, the conversion work file and the cipher settings.
+FileContext DocumentFileContext();
+
 // The open command: the open dialog, then each chosen file.
 void FileOpenCommand();
 

@@ -1,0 +1,105 @@
+#include "html/visual/hyl_doc.h"
+
+#include "app/quelt_app.h"
+#include "html/visual_fonts.h"
+#include "html/visual_reader.h"
+#include "html/visual_writer.h"
+#include "res/resource.h"
+#include "text/file_commands.h"
+#include "text/save_dialog.h"
+
+namespace quelt::win {
+namespace {
+
+VisualFont BaseFontOfSettings() {
+  const HtmlModeSettings& s = CQueltApp::Get()->Settings().htmlMode;
+  return VisualBaseFont(s.defaultFontNo, s.defaultFontPoint, IsEnglishInterface());
+}
+
+}  // namespace
+
+CHylDoc::CHylDoc() : editor_(model_, CQueltApp::Get()->GetHost()) { model_.SetBaseFont(BaseFontOfSettings()); }
+
+bool CHylDoc::OnNewDocument() {
+  model_.Clear();
+  editor_.History().Clear();
+  SetModified(false);
+  return true;
+}
+
+bool CHylDoc::OnOpenDocument(const std::string& path) {
+  const CharCodeId forced = TakeForcedOpenCode();
+  if (!LoadVisualDocument(DocumentFileContext(), path, forced, model_)) return false;
+  editor_.History().Clear();
+  SetModified(false);
+  UpdateAllViews(nullptr, kHintVisualLoaded);
+  return true;
+}
+
+bool CHylDoc::OnSaveDocument(const std::string& path) {
+  if (!SaveVisualDocument(DocumentFileContext(), path, model_)) return false;
+  SetModified(false);
+  UpdateAllViews(nullptr, kHintNone);
+  return true;
+}
+
+void CHylDoc::Changed(View* sender) {
+  if (!IsModified()) {
+    SetModified(true);
+    UpdateAllViews(nullptr, kHintNone);
+  }
+  UpdateAllViews(sender, kHintVisualChanged);
+}
+
+bool CHylDoc::SaveAs() {
+  SaveAsRequest request;
+  request.proposedName = PathName().empty() ? Title() : PathName();
+  request.code = model_.code;
+  request.lineEnd = model_.lineEnd;
+  SaveAsChoice choice;
+  WinSaveAsDialog dialog(CQueltApp::Get()->MainHwnd(), true);
+  if (!dialog.Run(request, choice)) return false;
+  const VisualDocument before = model_;
+  if (choice.code != CharCodeId::kAuto) model_.code = choice.code;
+  if (choice.lineEnd != LineEndId::kAuto) model_.lineEnd = choice.lineEnd;
+  if (!OnSaveDocument(choice.path)) {
+    // A refused save keeps the code and line end the document had.
+    model_.code = before.code;
+    model_.lineEnd = before.lineEnd;
+    return false;
+  }
+  SetPathName(choice.path);
+  CQueltApp::Get()->OnFrameTitleChanged();
+  return true;
+}
+
+bool CHylDoc::OnCommand(UINT id) {
+  switch (id) {
+    case ID_FILE_SAVE:
+      if (PathName().empty() || SaveNeedsDialog(CQueltApp::Get()->Files(), PathName())) return SaveAs(), true;
+      OnSaveDocument(PathName());
+      return true;
+    case ID_FILE_SAVE_AS:
+      SaveAs();
+      return true;
+    case ID_FILE_CLOSE:
+      if (SaveModified()) OnCloseDocument();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CHylDoc::OnUpdateCommand(UINT id, CommandState& state) {
+  switch (id) {
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_FILE_CLOSE:
+      state.enabled = true;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace quelt::win

@@ -1,0 +1,80 @@
+// Printing of the visual view: the document laid out anew for the printer,
+// each page on a sheet as the view shows it, and the preview of the same
+// pages.
+#include <memory>
+
+#include "app/command_ids.h"
+#include "app/quelt_app.h"
+#include "html/visual/hyl_doc.h"
+#include "html/visual/hyl_ev.h"
+#include "html/visual/hyl_painter.h"
+#include "print/print_preview.h"
+#include "print/print_service.h"
+
+namespace quelt::win {
+namespace {
+
+class HylPrintPages : public PrintPages {
+ public:
+  HylPrintPages(HDC printer, const VisualDocument& doc, std::string title)
+      : doc_(doc), metrics_(printer, doc), title_(std::move(title)) {
+    CQueltApp* app = CQueltApp::Get();
+    layout_.Build(doc, metrics_, VisualLayoutOptionsOf(app->Settings().htmlMode), app->GetHost());
+    paper_.width = GetDeviceCaps(printer, PHYSICALWIDTH);
+    paper_.height = GetDeviceCaps(printer, PHYSICALHEIGHT);
+    paper_.offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX);
+    paper_.offsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
+    if (paper_.width <= 0) paper_.width = layout_.Page().width;
+    if (paper_.height <= 0) paper_.height = layout_.Page().height;
+  }
+  int PageCount() const override { return layout_.PageCount(); }
+  const PaperGeometry& Paper() const override { return paper_; }
+  void DrawPage(HDC dc, int page) const override {
+    // The page's corner is the sheet's corner; the printer's origin is the
+    // corner of its printable area.
+    HylPainter painter(doc_, layout_, metrics_, CQueltApp::Get()->Settings().htmlMode, false);
+    const RECT all{-paper_.offsetX, -paper_.offsetY, paper_.width, paper_.height};
+    painter.PaintPage(dc, page - 1, {-paper_.offsetX, -paper_.offsetY}, all, {});
+  }
+  const std::string& Title() const override { return title_; }
+
+ private:
+  const VisualDocument& doc_;
+  mutable GdiVisualMetrics metrics_;
+  VisualLayout layout_;
+  PaperGeometry paper_;
+  std::string title_;
+};
+
+}  // namespace
+
+void CHylEV::Print(bool preview) {
+  PrintService& printing = CQueltApp::Get()->Printing();
+  HDC dc = nullptr;
+  PrintRequest request;
+  if (preview) {
+    dc = printing.PrinterDc();
+  } else if (!printing.AskPrint(false, request, dc)) {
+    return;
+  }
+  if (!dc) return;
+  {
+    HylPrintPages pages(dc, doc_.Model(), doc_.Title());
+    bool print = !preview;
+    if (preview) print = ShowPrintPreview(CQueltApp::Get()->MainHwnd(), pages) == PreviewResult::kPrint;
+    if (print && preview) {
+      DeleteDC(dc);
+      dc = nullptr;
+      if (!printing.AskPrint(false, request, dc) || !dc) return;
+      HylPrintPages again(dc, doc_.Model(), doc_.Title());
+      const auto [first, last] = PagesToPrint(request, again.PageCount());
+      if (first <= last) printing.RunJob(dc, again, first, last);
+    } else if (print) {
+      const auto [first, last] = PagesToPrint(request, pages.PageCount());
+      if (first <= last) printing.RunJob(dc, pages, first, last);
+    }
+  }
+  DeleteDC(dc);
+}
+
+}  // namespace quelt::win

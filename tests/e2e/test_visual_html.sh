@@ -1,0 +1,70 @@
+#!/bin/bash
+# The HTML visual mode: a page opened with the open dialog's kind
+# "HTMLﾋﾞｼﾞｭｱﾙ" shows formatted; text typed and made bold through the
+# character dialog is saved back as HTML of the supported subset.
+source "$(dirname "$0")/lib.sh"
+e2e_begin visual_html
+
+page="$E2E_WORK/page.html"
+printf '<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\nplain <b>bold</b> <FONT COLOR="#FF0000">red</FONT><BR>next\r\n</BODY></HTML>' >"$page"
+printf '[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,0,0,1000,800\r\n' >"$E2E_APP/quelt.INI"
+quelt_start /Q
+check "the program starts" wait_window "Quelt" 60
+sleep 1
+
+# The open dialog, kind 4 of its list.
+(probe command 57601 >/dev/null &)
+sleep 2
+dialog=$(xdotool search --onlyvisible --name "." | while read -r w; do
+  n=$(xdotool getwindowname "$w" 2>/dev/null); case "$n" in *Quelt*) ;; *) echo "$w";; esac; done | head -1)
+check "the open dialog shows" test -n "$dialog"
+xdotool windowactivate --sync "$dialog" 2>/dev/null
+sleep 0.3
+xdotool key alt+k Home Down Down Down Down
+xdotool key alt+n
+xdotool type "$(winpath "$page")"
+xdotool key Return
+check "the page opens in a window of its own" wait_window "page.html" 20
+sleep 1.5
+screenshot "$E2E_WORK/visual.png"
+expect_eq "the visual window is there" "0" "$(probe rect QueltHylEV >/dev/null; echo $?)"
+read -r vl vt vr vb vv <<<"$(probe rect QueltHylEV)"
+convert "$E2E_WORK/visual.png" "$E2E_WORK/visual.ppm"
+python3 - "$E2E_TESTS" "$E2E_WORK/visual.ppm" "$vl" "$vt" "$vr" "$vb" >"$E2E_WORK/pixels.txt" <<'PY'
+import sys
+sys.path.insert(0, sys.argv[1])
+from netpbm import read_netpbm
+w, h, px = read_netpbm(sys.argv[2], b"P6")
+l, t, r, b = map(int, sys.argv[3:7])
+red = dark = 0
+for y in range(t, min(b, t + 300, h)):
+    for x in range(l, min(r, w)):
+        p = px[3 * (y * w + x):3 * (y * w + x) + 3]
+        if p[0] > 180 and p[1] < 80 and p[2] < 80: red += 1
+        if p[0] < 60 and p[1] < 60 and p[2] < 60: dark += 1
+print(red, dark)
+PY
+read -r red dark <"$E2E_WORK/pixels.txt"
+check "red text shows ($red pixels)" test "${red:-0}" -gt 20
+check "dark text shows ($dark pixels)" test "${dark:-0}" -gt 50
+
+# Type at the end of the first paragraph and make the new word bold.
+focus "page.html"
+xdotool mousemove $((vl + 200)) $((vt + 200)) click 1
+sleep 0.3
+xdotool key ctrl+Home Down End
+xdotool type " new"
+xdotool key shift+Left shift+Left shift+Left
+(probe command 32911 >/dev/null &)
+check "the character dialog opens" wait_window "文字" 10
+focus "文字"
+xdotool key alt+b Return
+sleep 0.5
+probe command 57603 >/dev/null
+sleep 1
+expect_eq "the page is saved as HTML" \
+  "$(printf '<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\nplain <B>bold</B> <FONT COLOR="#FF0000">red</FONT><BR>next <B>new</B>\r\n</BODY></HTML>')" \
+  "$(cat "$page")"
+vbs "o.Exit" >/dev/null
+check "the program ends" wait_gone "$QUELT_PID" 30
+e2e_finish
