@@ -53,6 +53,19 @@ std::size_t PreviousCharOffset(std::string_view text, std::size_t offset) {
   return previous;
 }
 
+std::optional<std::pair<int, int>> SelectionSpan(const VisualLayout& layout, std::size_t line, std::size_t start,
+                                                 std::size_t end) {
+  const VisualLine& l = layout.Line(line);
+  const std::size_t from = std::max(start, l.start);
+  const std::size_t to = std::min(end, l.End());
+  if (from >= to) return std::nullopt;
+  const int left = layout.XOf(std::min(from, l.ContentEnd()));
+  int right = layout.Page().textLeft + l.width;
+  if (to < l.ContentEnd()) right = layout.XOf(to);
+  if (l.endsWithBreak && to > l.ContentEnd()) right += l.blankWidth;
+  return std::make_pair(left, right);
+}
+
 VisualCaret CaretAtOffset(const VisualLayout& layout, std::size_t offset) {
   VisualCaret c;
   c.offset = layout.Clamp(offset);

@@ -10,7 +10,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "html/visual_layout.h"
 
@@ -58,6 +60,12 @@ VisualCaret CaretAtPoint(const VisualLayout& layout, VisualPoint p, bool freeCur
 // One move. pageHeight is the screen page in pixels for Page Up and Down.
 VisualMoveResult MoveCaret(const VisualLayout& layout, std::string_view text, VisualCaret& caret,
                            VisualMove move, bool freeCursor, int pageHeight = 0);
+
+// The part of a line a selection [start, end) covers, as x from and to on
+// the line's page; nullopt when it covers nothing there. A selected line
+// break shows as a blank's width after the line's characters.
+std::optional<std::pair<int, int>> SelectionSpan(const VisualLayout& layout, std::size_t line, std::size_t start,
+                                                 std::size_t end);
 
 // The offset of the character before offset (CR LF and two-byte
 // characters as one step) and after it.

@@ -185,6 +185,19 @@ TEST_F(VisualCaretTest, MovesStayInsideTheLaidOutText) {
   EXPECT_EQ(CaretAtPoint(layout, {60, 0, 0}, true).offset, layout.LaidEnd() - 1);
 }
 
+TEST_F(VisualCaretTest, ASelectionSpansItsPartOfEachLine) {
+  Load("abcd\r\n" + std::string(25, 'e'));
+  using Span = std::optional<std::pair<int, int>>;
+  EXPECT_EQ(SelectionSpan(layout, 0, 1, 3), Span({kLeft + 10, kLeft + 30}));
+  // Over the line break: a blank more.
+  EXPECT_EQ(SelectionSpan(layout, 0, 2, 8), Span({kLeft + 20, kLeft + 50}));
+  EXPECT_EQ(SelectionSpan(layout, 1, 2, 8), Span({kLeft, kLeft + 20}));
+  // Through a wrapped line to its end, none of the next.
+  EXPECT_EQ(SelectionSpan(layout, 1, 6, 26), Span({kLeft, kLeft + 200}));
+  EXPECT_EQ(SelectionSpan(layout, 2, 6, 26), std::nullopt);
+  EXPECT_EQ(SelectionSpan(layout, 0, 3, 3), std::nullopt);
+}
+
 TEST(VisualSelectionTest, StartAndEndWhicheverWayItWasMade) {
   const VisualSelection backwards{9, 3};
   EXPECT_EQ(backwards.Start(), 3u);
