@@ -1,7 +1,10 @@
 #include "html/visual/hyl_doc.h"
 
+#include "app/command_ids.h"
 #include "app/quelt_app.h"
+#include "html/tag_dialogs.h"
 #include "html/visual_fonts.h"
+#include "html/visual_page.h"
 #include "html/visual_reader.h"
 #include "html/visual_writer.h"
 #include "res/resource.h"
@@ -73,6 +76,17 @@ bool CHylDoc::SaveAs() {
   return true;
 }
 
+void CHylDoc::PageCommand() {
+  PageTagSettings& last = CQueltApp::Get()->HtmlTags().Settings().page;
+  PageTagSettings sheet = PageSheetOfBody(model_.body, last);
+  if (!RunPageTagSheet(CQueltApp::Get()->MainHwnd(), sheet)) return;
+  last = sheet;
+  const BodySettings body = BodyOfPageSheet(sheet);
+  if (body == model_.body) return;
+  model_.body = body;
+  Changed(nullptr);
+}
+
 bool CHylDoc::OnCommand(UINT id) {
   switch (id) {
     case ID_FILE_SAVE:
@@ -85,6 +99,9 @@ bool CHylDoc::OnCommand(UINT id) {
     case ID_FILE_CLOSE:
       if (SaveModified()) OnCloseDocument();
       return true;
+    case kCmdHylPage:
+      PageCommand();
+      return true;
     default:
       return false;
   }
@@ -96,6 +113,9 @@ bool CHylDoc::OnUpdateCommand(UINT id, CommandState& state) {
     case ID_FILE_SAVE_AS:
     case ID_FILE_CLOSE:
       state.enabled = true;
+      return true;
+    case kCmdHylPage:
+      state.enabled = !readOnly_;
       return true;
     default:
       return false;

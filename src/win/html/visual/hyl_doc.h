@@ -32,6 +32,8 @@ class CHylDoc : public Document {
   void Changed(View* sender);
   // Save As: the save dialog, then the save under the chosen name.
   bool SaveAs();
+  // The page sheet for the BODY settings (32910).
+  void PageCommand();
 
  private:
   VisualDocument model_;

@@ -7,6 +7,8 @@
 #include "app/quelt_app.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_painter.h"
+#include "framework/mdi_child.h"
+#include "text/file_dialog_util.h"
 
 namespace quelt::win {
 
@@ -262,6 +264,31 @@ void CHylEV::Paint(HDC target, const RECT& dirty) {
 
 void CHylEV::Notify() {
   if (observer_) observer_->HylChanged();
+  ShowPosition();
+}
+
+void CHylEV::ShowPosition() {
+  MdiChild* child = CQueltApp::Get()->ActiveChild();
+  if (!child || child->GetView() != view_) return;
+  // "DisplayCursorPosition": the caret's line and column (in characters),
+  // counted from 1.
+  std::wstring line, column;
+  if (CQueltApp::Get()->Settings().htmlMode.displayCursorPosition && layout_.LineCount() > 0) {
+    const std::size_t index = CaretLine(layout_, caret_);
+    const std::string& text = doc_.Model().text;
+    std::size_t chars = 0;
+    for (std::size_t i = layout_.Line(index).start; i < caret_.offset && i < text.size(); i = NextCharOffset(text, i))
+      ++chars;
+    chars += static_cast<std::size_t>(std::max(0, caret_.virtualBlanks));
+    wchar_t buffer[32];
+    swprintf(buffer, 32, L"%05u", static_cast<unsigned>(index + 1));
+    line = buffer;
+    swprintf(buffer, 32, L"%03u", static_cast<unsigned>(chars + 1));
+    column = buffer;
+  }
+  SetStatusPane(1, line);
+  SetStatusPane(2, column);
+  SetStatusPane(3, L"");
 }
 
 }  // namespace quelt::win

@@ -41,6 +41,7 @@ class CHylEV {
 
   // The document changed (loaded, or edited through another window).
   void OnDocumentChanged(bool loaded);
+  void OnActivated() { ShowPosition(); }
   bool OnCommand(UINT id);
   bool OnUpdateCommand(UINT id, CommandState& state);
 
@@ -65,6 +66,8 @@ class CHylEV {
   void ShowCaret();
   void EnsureCaretVisible();
   void Notify();
+  // The caret's place in the status bar, while this window is active.
+  void ShowPosition();
   VisualSelection Selection() const { return {anchor_, caret_.offset}; }
   void SetCaret(const VisualCaret& caret, bool extend);
   // The page and the point on it under a window point.

@@ -104,7 +104,10 @@ void CHylView::OnUpdate(View* sender, int hint) {
 }
 
 void CHylView::OnActivate(bool active) {
-  if (active && edit_) SetFocus(edit_->Hwnd());
+  if (active && edit_) {
+    SetFocus(edit_->Hwnd());
+    edit_->OnActivated();
+  }
 }
 
 bool CHylView::OnCommand(UINT id) { return edit_ && edit_->OnCommand(id); }
