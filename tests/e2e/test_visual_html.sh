@@ -3,6 +3,15 @@
 # "HTMLﾋﾞｼﾞｭｱﾙ" shows formatted; text typed and made bold through the
 # character dialog is saved back as HTML of the supported subset.
 source "$(dirname "$0")/lib.sh"
+html_mode_value() {
+  tr -d '\r' <"$E2E_APP/quelt.INI" | awk -v key="$1" '
+    /^\[/ { section = $0; next }
+    section == "[HtmlMode]" && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
+}
+wait_gone_title() {
+  for _ in $(seq 20); do window_titles | grep -qF "$1" || return 0; sleep 0.25; done
+  return 1
+}
 e2e_begin visual_html
 
 page="$E2E_WORK/page.html"
@@ -65,6 +74,23 @@ sleep 1
 expect_eq "the page is saved as HTML" \
   "$(printf '<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\nplain <B>bold</B> <FONT COLOR="#FF0000">red</FONT><BR>next <B>new</B>\r\n</BODY></HTML>')" \
   "$(cat "$page")"
+# The visual mode's common settings: the line-break marks turned off, a
+# tab width out of range refused with a beep first.
+(probe command 32919 >/dev/null &)
+check "the visual settings sheet opens" wait_window "HTMLﾋﾞｼﾞｭｱﾙ共通設定" 10
+focus "HTMLﾋﾞｼﾞｭｱﾙ共通設定"
+xdotool key alt+w ctrl+a
+xdotool type "300"
+xdotool key Return
+sleep 0.5
+check "a tab width of 300 keeps the sheet open" wait_window "HTMLﾋﾞｼﾞｭｱﾙ共通設定" 3
+xdotool key alt+w ctrl+a
+xdotool type "20"
+xdotool key alt+e Return
+sleep 1
+check "the sheet closes" wait_gone_title "HTMLﾋﾞｼﾞｭｱﾙ共通設定"
 vbs "o.Exit" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30
+expect_eq "the line-break marks are off" "0" "$(html_mode_value DisplayEnter)"
+expect_eq "the tab width is kept" "20" "$(html_mode_value TabWidth)"
 e2e_finish

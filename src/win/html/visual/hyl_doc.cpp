@@ -5,6 +5,7 @@
 #include "html/tag_dialogs.h"
 #include "html/visual_fonts.h"
 #include "html/visual_page.h"
+#include "html/visual/visual_settings_sheet.h"
 #include "html/visual_reader.h"
 #include "html/visual_writer.h"
 #include "res/resource.h"
@@ -102,6 +103,9 @@ bool CHylDoc::OnCommand(UINT id) {
     case kCmdHylPage:
       PageCommand();
       return true;
+    case kCmdHylCommonSettings:
+      RunVisualSettingsSheet(CQueltApp::Get()->MainHwnd());
+      return true;
     default:
       return false;
   }
@@ -116,6 +120,9 @@ bool CHylDoc::OnUpdateCommand(UINT id, CommandState& state) {
       return true;
     case kCmdHylPage:
       state.enabled = !readOnly_;
+      return true;
+    case kCmdHylCommonSettings:
+      state.enabled = true;
       return true;
     default:
       return false;

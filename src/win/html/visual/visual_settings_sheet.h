@@ -1,0 +1,12 @@
+// The common settings of the HTML visual mode (32919): a sheet over the
+// "HtmlMode" settings; confirmed, every visual window lays out anew.
+#pragma once
+
+#include <windows.h>
+
+namespace quelt::win {
+
+// Shows the sheet; true when it was confirmed (the settings changed).
+bool RunVisualSettingsSheet(HWND owner);
+
+}  // namespace quelt::win
