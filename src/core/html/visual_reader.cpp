@@ -1,0 +1,321 @@
+#include "html/visual_reader.h"
+
+#include <vector>
+
+#include "html/visual_html_scan.h"
+
+namespace quelt {
+namespace {
+
+constexpr std::string_view kEndTitleText = "</TITLE>";
+constexpr std::string_view kEndHeadText = "</HEAD>";
+constexpr std::string_view kBareBodyText = "<BODY>";
+constexpr std::string_view kAnchorNameText = "<A NAME";
+
+// The character attributes while the page is read.
+struct ReadState {
+  int size = kDefaultHtmlFontSize;
+  bool bold = false, italic = false;
+  ColourRef colour = 0;
+  bool superscript = false, subscript = false;
+  int link = 0;
+};
+
+// The first pass: the attributes every byte of the page stands in, and the
+// page settings. Title text and tags take the state after them.
+class AttributePass {
+ public:
+  AttributePass(std::string_view page, VisualDocument& doc) : page_(page), doc_(doc), attrs_(page.size()) {}
+
+  std::vector<VisualAttr> Run() {
+    std::size_t i = 0;
+    while (i < page_.size()) {
+      const TagMatch m = MatchVisualTag(page_, i);
+      std::size_t next = m.end;
+      if (m.tag == VisualTag::kNone) {
+        next = i + VisualCharSize(page_, i);
+      } else if (m.tag == VisualTag::kTitle) {
+        next = ReadTitle(m.end);
+      } else {
+        Apply(m);
+      }
+      Fill(i, next);
+      i = next;
+    }
+    return std::move(attrs_);
+  }
+
+ private:
+  std::string_view AttributesOf(const TagMatch& m) const {
+    return page_.substr(m.attrs, m.attrsEnd - m.attrs);
+  }
+
+  // Just after the title's closing tag; the title is taken when it is short
+  // enough. Without a closing tag there is no title.
+  std::size_t ReadTitle(std::size_t from) {
+    const std::size_t close = FindNoCase(page_, from, kEndTitleText);
+    if (close == std::string_view::npos) return from;
+    if (close - from <= kMaxVisualTitleBytes) doc_.body.title.assign(page_.substr(from, close - from));
+    return close + kEndTitleText.size();
+  }
+
+  void ReadBodyColour(std::string_view tag, std::string_view name, BodyColour& out) {
+    const std::optional<std::string> value = FindHtmlAttribute(tag, name);
+    if (!value) return;
+    const std::optional<ColourRef> colour = ParseHtmlColour(*value);
+    if (!colour) return;
+    out.set = true;
+    out.colour = *colour;
+  }
+
+  void Apply(const TagMatch& m) {
+    switch (m.tag) {
+      case VisualTag::kBody: {
+        const std::string_view tag = AttributesOf(m);
+        if (auto image = FindHtmlAttribute(tag, "BACKGROUND")) doc_.body.backgroundImage = *image;
+        ReadBodyColour(tag, "BGCOLOR", doc_.body.background);
+        ReadBodyColour(tag, "TEXT", doc_.body.text);
+        ReadBodyColour(tag, "LINK", doc_.body.link);
+        ReadBodyColour(tag, "VLINK", doc_.body.visitedLink);
+        ReadBodyColour(tag, "ALINK", doc_.body.activeLink);
+        break;
+      }
+      case VisualTag::kFont: {
+        const std::string_view tag = AttributesOf(m);
+        if (auto size = FindHtmlAttribute(tag, "SIZE")) {
+          const long n = ParseHtmlNumber(*size);
+          state_.size = (n >= 1 && n <= 7) ? static_cast<int>(n) : kDefaultHtmlFontSize;
+        }
+        if (auto value = FindHtmlAttribute(tag, "COLOR")) {
+          const std::optional<ColourRef> colour = ParseHtmlColour(*value);
+          state_.colour = (colour && *colour != 0) ? *colour : kVisualBlack;
+        }
+        break;
+      }
+      case VisualTag::kA: {
+        const std::optional<std::string> href = FindHtmlAttribute(AttributesOf(m), "HREF");
+        if (href && !href->empty()) state_.link = doc_.AddLink(*href);
+        break;
+      }
+      case VisualTag::kB: state_.bold = true; break;
+      case VisualTag::kI: state_.italic = true; break;
+      case VisualTag::kSup: state_.superscript = true; break;
+      case VisualTag::kSub: state_.subscript = true; break;
+      case VisualTag::kEndB: state_.bold = false; break;
+      case VisualTag::kEndI: state_.italic = false; break;
+      case VisualTag::kEndSup: state_.superscript = false; break;
+      case VisualTag::kEndSub: state_.subscript = false; break;
+      case VisualTag::kEndFont:
+        state_.size = kDefaultHtmlFontSize;
+        state_.colour = 0;
+        break;
+      case VisualTag::kEndA: state_.link = 0; break;
+      default: break;  // HTML, HEAD, BR and the other closing tags
+    }
+  }
+
+  VisualAttr Current() {
+    if (!fontKnown_ || state_.size != fontSize_ || state_.bold != fontBold_ || state_.italic != fontItalic_) {
+      font_ = doc_.FindOrAddFont(state_.size, state_.bold, state_.italic);
+      fontSize_ = state_.size;
+      fontBold_ = state_.bold;
+      fontItalic_ = state_.italic;
+      fontKnown_ = true;
+    }
+    VisualAttr a;
+    a.font = static_cast<std::uint8_t>(font_);
+    a.link = static_cast<std::uint8_t>(state_.link);
+    a.colour = state_.colour;
+    const std::uint8_t position =
+        state_.superscript ? kPositionSuper : state_.subscript ? kPositionSub : kPositionNormal;
+    a.position = WithPosition(0, position);
+    return a;
+  }
+
+  void Fill(std::size_t from, std::size_t to) {
+    const VisualAttr a = Current();
+    for (std::size_t k = from; k < to; ++k) attrs_[k] = a;
+  }
+
+  std::string_view page_;
+  VisualDocument& doc_;
+  std::vector<VisualAttr> attrs_;
+  ReadState state_;
+  bool fontKnown_ = false;
+  int font_ = 0, fontSize_ = 0;
+  bool fontBold_ = false, fontItalic_ = false;
+};
+
+// Where the body's text starts: after the first BODY tag (with attributes,
+// or the bare "<BODY>") that the reading meets, and a CR LF right after it.
+// npos when the page has no body.
+std::size_t BodyStart(std::string_view page) {
+  std::size_t i = 0;
+  while (i < page.size()) {
+    const TagMatch m = MatchVisualTag(page, i);
+    std::size_t start = std::string_view::npos;
+    if (m.tag == VisualTag::kBody) {
+      start = m.end;
+    } else if (m.tag == VisualTag::kNone && StartsWithNoCase(page, i, kBareBodyText)) {
+      start = i + kBareBodyText.size();
+    }
+    if (start != std::string_view::npos) {
+      if (page.substr(start, 2) == "\r\n") start += 2;
+      return start;
+    }
+    if (m.tag == VisualTag::kTitle) {
+      const std::size_t close = FindNoCase(page, m.end, kEndTitleText);
+      i = close == std::string_view::npos ? m.end : close + kEndTitleText.size();
+    } else if (m.tag != VisualTag::kNone) {
+      i = m.end;
+    } else {
+      i += VisualCharSize(page, i);
+    }
+  }
+  return std::string_view::npos;
+}
+
+// Just after the closing text of a skipped element, or from when it has none.
+std::size_t SkipTo(std::string_view page, std::size_t from, std::string_view closing) {
+  const std::size_t close = FindNoCase(page, from, closing);
+  return close == std::string_view::npos ? from : close + closing.size();
+}
+
+// The second pass: the visual text of the body with the attributes of the
+// first.
+void TextPass(std::string_view page, const std::vector<VisualAttr>& attrs, VisualDocument& doc) {
+  std::size_t i = BodyStart(page);
+  if (i == std::string_view::npos) return;
+  // A line break has no character attributes but the link it stands in.
+  auto lineBreak = [&](std::size_t at, LineBreakKind kind) {
+    VisualAttr a;
+    a.link = attrs[at].link;
+    a.lineBreak = kind;
+    doc.text += "\r\n";
+    doc.attrs.push_back(a);
+    doc.attrs.push_back(a);
+  };
+  // Text of the body: every CR LF in it is a line break of the source. In
+  // a tag kept as text it keeps the tag's attributes, so that the tag is
+  // written back in one piece.
+  auto copy = [&](std::size_t from, std::size_t to, bool tag) {
+    while (from < to) {
+      const std::size_t k = VisualCharSize(page, from);
+      if (page[from] == '\r' && k == 2) {
+        if (tag) {
+          VisualAttr a = attrs[from];
+          a.lineBreak = LineBreakKind::kSource;
+          doc.text += "\r\n";
+          doc.attrs.insert(doc.attrs.end(), 2, a);
+        } else {
+          lineBreak(from, LineBreakKind::kSource);
+        }
+      } else {
+        doc.text.append(page.substr(from, k));
+        doc.attrs.insert(doc.attrs.end(), attrs.begin() + from, attrs.begin() + from + k);
+      }
+      from += k;
+    }
+  };
+  bool keepEndAnchor = false;  // an "<A NAME" tag keeps the next "</A>" too
+  while (i < page.size()) {
+    const TagMatch m = MatchVisualTag(page, i);
+    switch (m.tag) {
+      case VisualTag::kNone: {
+        const std::size_t k = VisualCharSize(page, i);
+        copy(i, i + k, false);
+        i += k;
+        break;
+      }
+      case VisualTag::kHead: i = SkipTo(page, m.end, kEndHeadText); break;
+      case VisualTag::kTitle: i = SkipTo(page, m.end, kEndTitleText); break;
+      case VisualTag::kBr:
+        lineBreak(i, LineBreakKind::kBr);
+        i = m.end;
+        break;
+      case VisualTag::kA:
+        if (StartsWithNoCase(page, i, kAnchorNameText)) {
+          copy(i, m.end, true);
+          keepEndAnchor = true;
+        }
+        i = m.end;
+        break;
+      case VisualTag::kEndA:
+        if (keepEndAnchor) {
+          copy(i, m.end, true);
+          keepEndAnchor = false;
+        }
+        i = m.end;
+        break;
+      default: i = m.end; break;
+    }
+  }
+}
+
+void ParseCleaned(std::string_view page, VisualDocument& doc) {
+  doc.Clear();
+  const std::vector<VisualAttr> attrs = AttributePass(page, doc).Run();
+  TextPass(page, attrs, doc);
+}
+
+}  // namespace
+
+void ParseVisualHtml(std::string_view page, VisualDocument& doc) {
+  std::string cleaned(page);
+  CleanVisualHtml(cleaned);
+  ParseCleaned(cleaned, doc);
+}
+
+bool LoadVisualDocument(const FileContext& ctx, const std::string& path, CharCodeId forcedCode,
+                        VisualDocument& doc) {
+  CharCodeId code = CharCodeId::kShiftJis;
+  LineEndId lineEnd = LineEndId::kCrLf;
+  std::string page;
+  bool read = false;
+  if (!ctx.tempFile.empty()) {
+    Detection d = DetectFile(ctx.fs, path, ctx.crlfEqualSjis);
+    if (forcedCode == CharCodeId::kShiftJis || forcedCode == CharCodeId::kJis || forcedCode == CharCodeId::kEuc)
+      d.code = forcedCode;
+    FileInfo info;
+    const bool plain = d.code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf;
+    // A file too large to convert is read as it stands (and then refused
+    // by its size).
+    if (!plain && ctx.fs.GetInfo(path, info) && !info.isDirectory && info.size <= kMaxConvertBytes) {
+      std::string raw;
+      if (ctx.fs.ReadFile(path, raw, kMaxConvertBytes + 1) && raw.size() <= kMaxConvertBytes) {
+        ConvertResult converted =
+            ToInternal(reinterpret_cast<const std::uint8_t*>(raw.data()), raw.size(), d.code, d.selector);
+        if (converted.status == ConvertStatus::kOutOfMemory) {
+          ctx.host.ShowMessage(kMsgOutOfMemory);
+          return false;
+        }
+        if (converted.status == ConvertStatus::kOk) {
+          page = std::move(converted.bytes);
+          code = d.code;
+          lineEnd = d.lineEnd();
+          read = true;
+        }
+      }
+    }
+  }
+  // One byte over the limit is enough to know the page is too large.
+  if (!read && !ctx.fs.ReadFile(path, page, kMaxVisualFileBytes + 1)) {
+    ctx.host.ShowMessage(kMsgOpenFailed, path);
+    return false;
+  }
+  if (page.size() > kMaxVisualFileBytes) {
+    ctx.host.ShowMessage(kMsgVisualFileTooLarge);
+    return false;
+  }
+  CleanVisualHtml(page);
+  if (!VisualDocument::CheckRoom(page.size() + 10, ctx.host)) return false;
+  VisualDocument loaded;
+  loaded.SetBaseFont(doc.BaseFont());
+  ParseCleaned(page, loaded);
+  loaded.code = code;
+  loaded.lineEnd = lineEnd;
+  doc = std::move(loaded);
+  return true;
+}
+
+}  // namespace quelt
