@@ -9,7 +9,7 @@ html_mode_value() {
     section == "[HtmlMode]" && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
 }
 wait_gone_title() {
-  for _ in $(seq 20); do window_titles | grep -qF "$1" || return 0; sleep 0.25; done
+  for _ in $(seq 40); do window_titles | grep -qF "$1" || return 0; sleep 0.25; done
   return 1
 }
 e2e_begin visual_html
@@ -68,12 +68,50 @@ xdotool key shift+Left shift+Left shift+Left
 check "the character dialog opens" wait_window "文字" 10
 focus "文字"
 xdotool key alt+b Return
-sleep 0.5
+check "the character dialog closes" wait_gone_title "文字"
 probe command 57603 >/dev/null
 sleep 1
 expect_eq "the page is saved as HTML" \
   "$(printf '<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\nplain <B>bold</B> <FONT COLOR="#FF0000">red</FONT><BR>next <B>new</B>\r\n</BODY></HTML>')" \
   "$(cat "$page")"
+# Undo takes back what was typed; a formatted copy pastes with its bold;
+# the link command links the selection; the raw centring tag is text.
+focus "page.html"
+xdotool key ctrl+End Left
+xdotool type "z"
+xdotool key ctrl+z
+sleep 0.3
+xdotool key ctrl+Home Right Right Right Right Right Right shift+Right shift+Right shift+Right shift+Right ctrl+c
+xdotool key ctrl+End Left ctrl+v
+xdotool key ctrl+Home shift+Right shift+Right shift+Right shift+Right shift+Right
+(probe command 32912 >/dev/null &)
+check "the link dialog opens" wait_window "ﾘﾝｸ" 10
+focus "ﾘﾝｸ"
+xdotool key alt+l
+xdotool type "a.html"
+xdotool key Return
+check "the link dialog closes" wait_gone_title "ﾘﾝｸ"
+focus "page.html"
+xdotool key ctrl+End Left shift+Left shift+Left shift+Left shift+Left
+probe command 32913 >/dev/null
+sleep 0.3
+# Typing after the character dialog without a selection: the new text
+# takes the change (bold off, italic on).
+xdotool key ctrl+End Left
+(probe command 32911 >/dev/null &)
+check "the character dialog opens at the caret" wait_window "文字" 10
+focus "文字"
+screenshot "$E2E_WORK/char_dialog.png"
+xdotool key alt+b alt+i Return
+check "the character dialog closes" wait_gone_title "文字"
+focus "page.html"
+xdotool type "q"
+probe command 57603 >/dev/null
+sleep 1
+expect_eq "undo, the formatted paste, the link, the raw tag and the caret's format are saved" \
+  "$(printf '<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\n<A HREF="a.html">plain</A> <B>bold</B> <FONT COLOR="#FF0000">red</FONT><BR>next <B>new<CENTER>bold</CENTER></B><I>q</I>\r\n</BODY></HTML>')" \
+  "$(cat "$page")"
+
 # The visual mode's common settings: the line-break marks turned off, a
 # tab width out of range refused with a beep first.
 (probe command 32919 >/dev/null &)

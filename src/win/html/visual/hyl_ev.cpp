@@ -235,6 +235,7 @@ void CHylEV::EnsureCaretVisible() {
 
 void CHylEV::SetCaret(const VisualCaret& caret, bool extend) {
   const bool hadSelection = anchor_ != caret_.offset;
+  if (caret.offset != caret_.offset) pending_.reset();
   caret_ = caret;
   if (!extend) anchor_ = caret_.offset;
   if (extend || hadSelection) InvalidateRect(hwnd_, nullptr, FALSE);

@@ -10,7 +10,10 @@
 #include <string>
 
 #include "html/visual_caret.h"
+#include "html/visual_format.h"
 #include "html/visual_layout.h"
+
+#include <optional>
 #include "html/visual/hyl_metrics.h"
 #include "framework/command.h"
 
@@ -96,6 +99,9 @@ class CHylEV {
   void Reformatted();
   // hyl_ev_character.cpp
   void CharacterDialog();
+  // Text typed or pasted at the caret, with the pending change when the
+  // caret still stands where the dialog left it.
+  void InsertTyped(const std::string& bytes);
   // hyl_print.cpp
   void Print(bool preview);
 
@@ -110,7 +116,10 @@ class CHylEV {
   std::size_t anchor_ = 0;
   int scrollX_ = 0, scrollY_ = 0;
   bool dragging_ = false;
-  char leadByte_ = 0;  // the first half of a two-byte character typed
+  // The character dialog confirmed without a selection: what is typed next
+  // at that place takes the change.
+  std::optional<CharacterChange> pending_;
+  std::size_t pendingAt_ = 0;
 };
 
 }  // namespace quelt::win

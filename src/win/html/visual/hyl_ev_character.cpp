@@ -1,36 +1,40 @@
-// The character command of the visual view: the character dialog for the
-// selection (or for what is typed at the caret), its choices applied as
-// one undo step.
+// The character command of the visual view: the character dialog in its
+// visual mode for the selection, what the user changed applied as one
+// undo step.
 #include "app/quelt_app.h"
-#include "html/tag_dialogs.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_ev.h"
-#include "html/visual_format.h"
+#include "html/visual/visual_char_dialog.h"
+#include "html/visual_char_dialog.h"
 
 namespace quelt::win {
 
 void CHylEV::CharacterDialog() {
   if (!EditAllowed()) return;
   const VisualSelection sel = Selection();
-  const VisualAttr a = AttrsOfRange(doc_.Editor(), sel.Start(), sel.End());
-  const VisualFont& font = doc_.Model().fonts[a.font];
-  CharTagSettings s;
-  s.superscript = PositionKind(a.position) == 1;
-  s.subscript = PositionKind(a.position) == 2;
-  s.bold = font.weight > 400;
-  s.italic = font.italic != 0;
-  s.points = font.height;
-  s.colour = a.colour;
-  if (!RunCharTagDialog(CQueltApp::Get()->MainHwnd(), s)) return;
-  if (sel.Empty()) return;  // nothing selected: nothing to change
-  CharacterChange c;
-  c.points = s.points;
-  c.bold = s.bold;
-  c.italic = s.italic;
-  c.colour = s.colour;
-  c.superscript = s.superscript;
-  c.subscript = s.subscript;
-  if (ApplyCharacterChange(doc_.Editor(), sel.Start(), sel.End(), c)) Reformatted();
+  const VisualCharValues shown = CharValuesOf(doc_.Model(), AttrsOfRange(doc_.Editor(), sel.Start(), sel.End()));
+  VisualCharValues chosen = shown;
+  if (!RunVisualCharDialog(CQueltApp::Get()->MainHwnd(), chosen)) return;
+  if (sel.Empty()) {
+    pending_ = CharChangeBetween(shown, chosen);
+    pendingAt_ = caret_.offset;
+    return;
+  }
+  if (ApplyCharacterChange(doc_.Editor(), sel.Start(), sel.End(), CharChangeBetween(shown, chosen))) Reformatted();
+}
+
+void CHylEV::InsertTyped(const std::string& bytes) {
+  const std::optional<CharacterChange> change =
+      pending_ && Selection().Empty() && caret_.offset == pendingAt_ ? pending_ : std::nullopt;
+  pending_.reset();
+  const VisualEditResult r = doc_.Editor().InsertText(Selection(), bytes, caret_.virtualBlanks);
+  if (r.done && change) {
+    // The new characters take the change; those typed after them follow
+    // them as typed text follows the character before it.
+    const std::size_t start = r.caret >= bytes.size() ? r.caret - bytes.size() : 0;
+    ApplyCharacterChange(doc_.Editor(), start, r.caret, *change);
+  }
+  AfterEdit(r.done, r.caret);
 }
 
 }  // namespace quelt::win

@@ -98,8 +98,7 @@ void CHylEV::OnChar(wchar_t ch) {
   if (!EditAllowed()) return;
   const std::string bytes = WideToSjis(std::wstring_view(&ch, 1));
   if (bytes.empty()) return;
-  const VisualEditResult r = doc_.Editor().InsertText(Selection(), bytes, caret_.virtualBlanks);
-  AfterEdit(r.done, r.caret);
+  InsertTyped(bytes);
 }
 
 void CHylEV::OnMouseDown(POINT p, bool shift) {
