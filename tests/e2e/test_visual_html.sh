@@ -16,7 +16,7 @@ e2e_begin visual_html
 
 page="$E2E_WORK/page.html"
 printf '<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\nplain <b>bold</b> <FONT COLOR="#FF0000">red</FONT><BR>next\r\n</BODY></HTML>' >"$page"
-printf '[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,0,0,1000,800\r\n' >"$E2E_APP/quelt.INI"
+printf '[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,0,0,1000,800\r\n[HtmlMode]\r\nHylDisplayRulerBar=1\r\nHylDisplayLineBar=1\r\n' >"$E2E_APP/quelt.INI"
 quelt_start /Q
 check "the program starts" wait_window "Quelt" 60
 sleep 1
@@ -38,6 +38,8 @@ sleep 1.5
 screenshot "$E2E_WORK/visual.png"
 expect_eq "the visual window is there" "0" "$(probe rect QueltHylEV >/dev/null; echo $?)"
 read -r vl vt vr vb vv <<<"$(probe rect QueltHylEV)"
+read -r rl rt rr rb rv <<<"$(probe rect QueltHylRuler)"
+check "a ruler of the visual view is shown and lies above or left of the text ($rl $rt $rv)" test "${rv:-0}" = 1 -a "${rt:-9999}" -le "$vt"
 convert "$E2E_WORK/visual.png" "$E2E_WORK/visual.ppm"
 python3 - "$E2E_TESTS" "$E2E_WORK/visual.ppm" "$vl" "$vt" "$vr" "$vb" >"$E2E_WORK/pixels.txt" <<'PY'
 import sys
