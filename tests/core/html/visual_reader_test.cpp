@@ -178,6 +178,14 @@ TEST(ParseVisualHtmlTest, OtherTagsAndNamedAnchorsStayAsText) {
   EXPECT_EQ(lower.attrs[11].link, 0);
 }
 
+TEST(ParseVisualHtmlTest, ALineBreakInsideAKeptAnchorKeepsTheTagInOnePiece) {
+  const VisualDocument doc = Parse(Body("<B><A NAME=\r\nx>t</A></B>"));
+  ASSERT_EQ(doc.text, "<A NAME=\r\nx>t</A>");
+  EXPECT_EQ(doc.attrs[8].lineBreak, LineBreakKind::kSource);
+  EXPECT_TRUE(At(doc, 8).bold);
+  EXPECT_NE(GenerateVisualHtml(doc).find("<B><A NAME=\r\nx>t</A></B>"), std::string::npos);
+}
+
 TEST(ParseVisualHtmlTest, LinksFillTheTableAndTheHundredTwentiethHasNone) {
   std::string inner;
   for (int i = 1; i <= 120; ++i) inner += "<A HREF=\"p" + std::to_string(i) + ".htm\">" + char('a' + i % 26) + "</A>";
