@@ -23,6 +23,8 @@
 //   probe buttonstate ID              "enabled" or "grayed" for a tool-bar button
 //   probe command ID                  sends the command to the frame, as its menu does
 //   probe bars                        the docked bars: place, shown, orientation
+//   probe popuptext                   each popup's title and then the texts of its
+//                                     static controls (a message box's text), one a line
 //
 // Exit code: 0 all as expected, 1 a mismatch, 2 the editor or the menu was
 // not found.
@@ -110,6 +112,26 @@ BOOL CALLBACK PrintPopup(HWND w, LPARAM lp) {
   return TRUE;
 }
 
+BOOL CALLBACK PrintStaticText(HWND w, LPARAM) {
+  wchar_t cls[32] = L"";
+  GetClassNameW(w, cls, 32);
+  if (_wcsicmp(cls, L"Static") != 0) return TRUE;
+  const std::wstring text = probe::WindowText(w);
+  if (!text.empty()) std::printf("%s\n", probe::Utf8(text).c_str());
+  return TRUE;
+}
+
+BOOL CALLBACK PrintPopupText(HWND w, LPARAM lp) {
+  const auto* s = reinterpret_cast<const PopupScan*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid == s->pid && w != s->frame && IsWindowVisible(w)) {
+    std::printf("%s\n", probe::Utf8(probe::WindowText(w)).c_str());
+    EnumChildWindows(w, &PrintStaticText, 0);
+  }
+  return TRUE;
+}
+
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return Usage();
   const std::wstring command = argv[1];
@@ -168,6 +190,12 @@ int wmain(int argc, wchar_t** argv) {
     PopupScan scan{0, frame};
     GetWindowThreadProcessId(frame, &scan.pid);
     EnumWindows(&PrintPopup, reinterpret_cast<LPARAM>(&scan));
+    return 0;
+  }
+  if (command == L"popuptext") {
+    PopupScan scan{0, frame};
+    GetWindowThreadProcessId(frame, &scan.pid);
+    EnumWindows(&PrintPopupText, reinterpret_cast<LPARAM>(&scan));
     return 0;
   }
   if (command == L"caret") return probe::PrintCaret(frame);
