@@ -15,6 +15,10 @@
 namespace quelt::win {
 namespace {
 
+// A read-only page, and every page in browse mode, is neither changed nor
+// written back under its name.
+bool MayWrite(bool readOnly) { return !readOnly && !CQueltApp::Get()->Settings().viewMode; }
+
 VisualFont BaseFontOfSettings() {
   const HtmlModeSettings& s = CQueltApp::Get()->Settings().htmlMode;
   return VisualBaseFont(s.defaultFontNo, s.defaultFontPoint, IsEnglishInterface());
@@ -78,6 +82,10 @@ bool CHylDoc::SaveAs() {
 }
 
 void CHylDoc::PageCommand() {
+  if (!MayWrite(readOnly_)) {
+    CQueltApp::Get()->GetHost().Beep();
+    return;
+  }
   PageTagSettings& last = CQueltApp::Get()->HtmlTags().Settings().page;
   PageTagSettings sheet = PageSheetOfBody(model_.body, last);
   if (!RunPageTagSheet(CQueltApp::Get()->MainHwnd(), sheet)) return;
@@ -91,6 +99,10 @@ void CHylDoc::PageCommand() {
 bool CHylDoc::OnCommand(UINT id) {
   switch (id) {
     case ID_FILE_SAVE:
+      if (!MayWrite(readOnly_)) {
+        CQueltApp::Get()->GetHost().Beep();
+        return true;
+      }
       if (PathName().empty() || SaveNeedsDialog(CQueltApp::Get()->Files(), PathName())) return SaveAs(), true;
       OnSaveDocument(PathName());
       return true;
@@ -114,12 +126,14 @@ bool CHylDoc::OnCommand(UINT id) {
 bool CHylDoc::OnUpdateCommand(UINT id, CommandState& state) {
   switch (id) {
     case ID_FILE_SAVE:
+      state.enabled = MayWrite(readOnly_);
+      return true;
     case ID_FILE_SAVE_AS:
     case ID_FILE_CLOSE:
       state.enabled = true;
       return true;
     case kCmdHylPage:
-      state.enabled = !readOnly_;
+      state.enabled = MayWrite(readOnly_);
       return true;
     case kCmdHylCommonSettings:
       state.enabled = true;
