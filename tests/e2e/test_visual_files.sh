@@ -115,6 +115,29 @@ sleep 1
 check "the print preview opens" wait_window "印刷ﾌﾟﾚﾋﾞｭｰ" 30
 sleep 1.5
 screenshot "$E2E_WORK/preview.png"
+# The sheet is the largest white area; its text is dark.
+convert "$E2E_WORK/preview.png" "$E2E_WORK/preview.ppm"
+sheet=$(python3 - "$E2E_TESTS" "$E2E_WORK/preview.ppm" <<'PY'
+import sys
+sys.path.insert(0, sys.argv[1])
+from netpbm import read_netpbm
+w, h, px = read_netpbm(sys.argv[2], b"P6")
+white = lambda x, y: min(px[3 * (y * w + x):3 * (y * w + x) + 3]) > 245
+cols = [x for x in range(w) if sum(white(x, y) for y in range(0, h, 4)) > h // 8]
+if not cols:
+    print(0, 0)
+    sys.exit()
+left, right = cols[0], cols[-1]
+rows = [y for y in range(h) if sum(white(x, y) for x in range(left, right + 1, 2)) > (right - left) // 4]
+top, bottom = rows[0], rows[-1]
+dark = sum(1 for y in range(top + 4, bottom - 4) for x in range(left + 4, right - 4)
+           if max(px[3 * (y * w + x):3 * (y * w + x) + 3]) < 80)
+print(bottom - top, dark)
+PY
+)
+read -r sheet_h sheet_dark <<<"$sheet"
+check "the preview shows a sheet ($sheet_h rows high)" test "${sheet_h:-0}" -gt 300
+check "the sheet shows the page's text ($sheet_dark dark pixels)" test "${sheet_dark:-0}" -gt 2000
 focus "印刷ﾌﾟﾚﾋﾞｭｰ"
 xdotool key Escape
 check "the print preview closes" wait_gone_title "印刷ﾌﾟﾚﾋﾞｭｰ"
