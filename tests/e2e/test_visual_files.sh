@@ -192,6 +192,19 @@ sleep 1
 expect_eq "undo gives back the saved HTML exactly" \
   "$(od -An -tx1 "$expected" | tr -s ' \n' ' ')" "$(od -An -tx1 "$euc" | tr -s ' \n' ' ')"
 
+# The right button opens the tag popup; its second item is the character
+# dialog.
+focus "euc.html"
+read -r vl vt _ _ _ <<<"$(probe rect QueltHylEV)"
+xdotool mousemove $((vl + 220)) $((vt + 150)) click 3
+for _ in $(seq 20); do probe menurect >/dev/null && break; sleep 0.25; done
+expect_eq "the right button opens the tag popup" "0" "$(probe menurect >/dev/null; echo $?)"
+xdotool key Down Down Return
+check "the popup's character item opens the character dialog" wait_window "文字" 10
+focus "文字"
+xdotool key Escape
+check "the character dialog closes" wait_gone_title "文字"
+
 # 5. Read-only: typing, Delete, Enter and paste change nothing, Save writes
 # nothing, and the window closes without asking to save.
 touch -d '2000-01-01 00:00' "$ro"

@@ -102,6 +102,9 @@ LRESULT CHylEV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEMOVE:
       OnMouseMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return 0;
+    case WM_CONTEXTMENU:
+      OnContextMenu({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      return 0;
     case WM_LBUTTONUP:
       if (dragging_) {
         dragging_ = false;

@@ -84,6 +84,8 @@ class CHylEV {
   void OnChar(wchar_t ch);
   void OnMouseDown(POINT p, bool shift);
   void OnMouseMove(POINT p);
+  // The tag popup at a screen point (-1, -1 from the keyboard: at the caret).
+  void OnContextMenu(POINT screen);
   // After an edit of the engine: the caret to its place, the views told.
   void AfterEdit(bool done, std::size_t caret);
   bool EditAllowed();

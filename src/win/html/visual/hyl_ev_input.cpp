@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/quelt_app.h"
+#include "frame/menu_builder.h"
 #include "framework/win_text.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_ev.h"
@@ -118,6 +119,25 @@ void CHylEV::OnMouseMove(POINT p) {
   const VisualCaret c = CaretAtPoint(layout_, PagePointAt(p), false);
   if (c.offset == caret_.offset) return;
   SetCaret(c, true);
+}
+
+void CHylEV::OnContextMenu(POINT screen) {
+  if (screen.x == -1 && screen.y == -1) {
+    const VisualPoint p = CaretPoint(layout_, caret_);
+    const POINT origin = PageOrigin(p.page);
+    screen = {origin.x + p.x, origin.y + p.y};
+    ClientToScreen(hwnd_, &screen);
+  }
+  MenuHandle menu = BuildMenu(kMenuTagPopup);
+  HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
+  if (!popup) {
+    CQueltApp::Get()->GetHost().Beep();
+    return;
+  }
+  // The frame updates the items and routes the chosen command to this
+  // window, as from the menu bar.
+  TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
+                 CQueltApp::Get()->MainHwnd(), nullptr);
 }
 
 }  // namespace quelt::win
