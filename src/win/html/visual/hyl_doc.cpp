@@ -2,6 +2,7 @@
 
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
+#include "cabinet/cabinet_recorder.h"
 #include "html/tag_dialogs.h"
 #include "html/visual_fonts.h"
 #include "html/visual_page.h"
@@ -104,12 +105,15 @@ bool CHylDoc::OnCommand(UINT id) {
         return true;
       }
       if (PathName().empty() || SaveNeedsDialog(CQueltApp::Get()->Files(), PathName())) return SaveAs(), true;
+      // Recorded as the text document's Save is: the command alone.
+      CabinetRecorder().RecordOperation(id, {});
       OnSaveDocument(PathName());
       return true;
     case ID_FILE_SAVE_AS:
       SaveAs();
       return true;
     case ID_FILE_CLOSE:
+      CabinetRecorder().RecordOperation(id, {});
       if (SaveModified()) OnCloseDocument();
       return true;
     case kCmdHylPage:
