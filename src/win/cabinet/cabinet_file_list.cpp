@@ -11,6 +11,7 @@
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
 #include "framework/win_text.h"
+#include "framework/window_class.h"
 #include "record/recording.h"
 
 namespace quelt::win {
@@ -45,16 +46,7 @@ CCabinetFileView::~CCabinetFileView() {
 }
 
 bool CCabinetFileView::Create(HWND parent) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &CCabinetFileView::WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWindowClass;
-    registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
+  if (!RegisterWindowClass(kWindowClass, &CCabinetFileView::WndProc, IDC_ARROW)) return false;
   hwnd_ = CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                           nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;

@@ -7,6 +7,7 @@
 #include "base/sjis.h"
 #include "binary/binary_rows.h"
 #include "framework/win_text.h"
+#include "framework/window_class.h"
 #include "text/text_store.h"
 #include "view/display_font.h"
 #include "view/norb_doc.h"
@@ -54,17 +55,7 @@ CNorbBV::~CNorbBV() {
 }
 
 bool CNorbBV::Create(HWND parent) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &CNorbBV::WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    wc.hbrBackground = nullptr;
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
+  if (!RegisterWindowClass(kClassName, &CNorbBV::WndProc, IDC_IBEAM)) return false;
   hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, parent,
                           nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;

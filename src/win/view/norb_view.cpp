@@ -5,6 +5,7 @@
 #include "app/command_ids.h"
 #include "app/settings.h"
 #include "app/quelt_app.h"
+#include "framework/window_class.h"
 #include "text/text_store.h"
 #include "view/norb_doc.h"
 
@@ -29,16 +30,7 @@ CNorbView::~CNorbView() {
 CNorbDoc* CNorbView::Doc() const { return static_cast<CNorbDoc*>(GetDocument()); }
 
 bool CNorbView::Create(HWND parent) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &CNorbView::WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
+  if (!RegisterWindowClass(kClassName, &CNorbView::WndProc, IDC_ARROW)) return false;
   hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent, nullptr,
                           GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/quelt_app.h"
+#include "framework/window_class.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_painter.h"
 #include "framework/mdi_child.h"
@@ -21,17 +22,7 @@ CHylEV::~CHylEV() {
 }
 
 bool CHylEV::Create(HWND parent) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &CHylEV::WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
+  if (!RegisterWindowClass(kClassName, &CHylEV::WndProc, IDC_IBEAM, CS_DBLCLKS)) return false;
   hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, parent,
                           nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;

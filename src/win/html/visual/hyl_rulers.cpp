@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/quelt_app.h"
+#include "framework/window_class.h"
 #include "html/visual/hyl_ev.h"
 
 namespace quelt::win {
@@ -24,16 +25,7 @@ HylRulerWindow::~HylRulerWindow() {
 }
 
 bool HylRulerWindow::Create(HWND parent) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &HylRulerWindow::WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kRulerClass;
-    registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
+  if (!RegisterWindowClass(kRulerClass, &HylRulerWindow::WndProc, IDC_ARROW)) return false;
   hwnd_ = CreateWindowExW(0, kRulerClass, L"", WS_CHILD, 0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;
 }

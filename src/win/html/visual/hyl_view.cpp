@@ -1,6 +1,7 @@
 #include "html/visual/hyl_view.h"
 
 #include "app/quelt_app.h"
+#include "framework/window_class.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_rulers.h"
 
@@ -18,16 +19,7 @@ CHylView::~CHylView() {
 CHylDoc* CHylView::Doc() const { return static_cast<CHylDoc*>(GetDocument()); }
 
 bool CHylView::Create(HWND parent) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &CHylView::WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }
+  if (!RegisterWindowClass(kClassName, &CHylView::WndProc, IDC_ARROW)) return false;
   hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent, nullptr,
                           GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;
