@@ -54,7 +54,8 @@ check "harness ready" grep -q '^Ready' "$log"
 
 output=$(timeout 120 wine cscript //nologo tests/win/client.vbs 2>/dev/null | tr -d '\r')
 wait "$harnessPid"
-check "harness ended through Exit" test $? -eq 0
+harnessCode=$?
+check "harness ended through Exit (code $harnessCode)" test "$harnessCode" -eq 0
 check "harness stopped serving" grep -q '^Stopped$' "$log"
 
 # Every call as the fake recorded it: numbers as passed (after coercion),
