@@ -80,7 +80,7 @@ expect_eq "the page is saved as HTML" \
 # the link command links the selection; the raw centring tag is text.
 focus "page.html"
 xdotool key ctrl+End Left
-xdotool type "z"
+xdotool type "zz"
 xdotool key ctrl+z
 sleep 0.3
 xdotool key ctrl+Home Right Right Right Right Right Right shift+Right shift+Right shift+Right shift+Right ctrl+c

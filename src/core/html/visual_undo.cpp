@@ -86,6 +86,19 @@ void VisualHistory::Revert(VisualDocument& doc, const VisualUndoStep& step) {
   if (step.figuresBefore) doc.figures = *step.figuresBefore;
 }
 
+bool VisualHistory::MergeLastTwo() {
+  if (open_ || steps_.size() < 2) return false;
+  VisualUndoStep later = std::move(steps_.back());
+  steps_.pop_back();
+  VisualUndoStep& earlier = steps_.back();
+  for (VisualDelta& d : later.deltas) earlier.deltas.push_back(std::move(d));
+  // The tables as they were before both.
+  if (!earlier.fontsBefore) earlier.fontsBefore = std::move(later.fontsBefore);
+  if (!earlier.linksBefore) earlier.linksBefore = std::move(later.linksBefore);
+  if (!earlier.figuresBefore) earlier.figuresBefore = std::move(later.figuresBefore);
+  return true;
+}
+
 std::optional<VisualUndoPlace> VisualHistory::Undo(VisualDocument& doc) {
   if (steps_.empty()) return std::nullopt;
   const VisualUndoStep step = std::move(steps_.back());

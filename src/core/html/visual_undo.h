@@ -65,6 +65,9 @@ class VisualHistory {
   // Takes the open step back out of the document (a refusal part way).
   void Cancel(VisualDocument& doc);
 
+  // Joins the last two steps into one (what the later one did goes after
+  // what the earlier one did); false with fewer than two.
+  bool MergeLastTwo();
   bool CanUndo() const { return !steps_.empty(); }
   std::size_t Size() const { return steps_.size(); }
   // Undoes the last step; where the selection stood before it.

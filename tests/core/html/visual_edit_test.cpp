@@ -239,3 +239,26 @@ TEST_F(VisualEditTest, UndoPutsTheSelectionBackAndKeepsItsDepth) {
 
 }  // namespace
 }  // namespace quelt::test
+
+namespace quelt::test {
+namespace {
+
+TEST_F(VisualEditTest, TwoMergedStepsUndoAsOneBackToTheDocumentBeforeBoth) {
+  Load("ab");
+  const VisualDocument original = doc;
+  ASSERT_TRUE(editor.InsertText(At(2), "c").done);
+  CharacterChange bold;
+  bold.bold = true;  // a new font entry: the table changes in the later step
+  ASSERT_TRUE(ApplyCharacterChange(editor, 2, 3, bold));
+  EXPECT_FALSE(doc == original);
+  ASSERT_TRUE(editor.History().MergeLastTwo());
+  EXPECT_EQ(1u, editor.History().Size());
+  const auto place = editor.Undo();
+  ASSERT_TRUE(place);
+  EXPECT_EQ(2u, place->caret);
+  EXPECT_TRUE(doc == original);
+  EXPECT_FALSE(editor.History().MergeLastTwo());  // nothing left to join
+}
+
+}  // namespace
+}  // namespace quelt::test

@@ -229,7 +229,10 @@ void CHylEV::EnsureCaretVisible() {
 
 void CHylEV::SetCaret(const VisualCaret& caret, bool extend) {
   const bool hadSelection = anchor_ != caret_.offset;
-  if (caret.offset != caret_.offset) pending_.reset();
+  if (caret.offset != caret_.offset) {
+    pending_.reset();
+    typing_ = false;
+  }
   caret_ = caret;
   if (!extend) anchor_ = caret_.offset;
   if (extend || hadSelection) InvalidateRect(hwnd_, nullptr, FALSE);

@@ -122,6 +122,10 @@ class CHylEV {
   // at that place takes the change.
   std::optional<CharacterChange> pending_;
   std::size_t pendingAt_ = 0;
+  // Characters typed one after another undo as one step: the run goes on
+  // while the caret stays where the last one ended.
+  bool typing_ = false;
+  std::size_t typingEnd_ = 0;
 };
 
 }  // namespace quelt::win

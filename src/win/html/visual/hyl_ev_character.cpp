@@ -27,14 +27,20 @@ void CHylEV::InsertTyped(const std::string& bytes) {
   const std::optional<CharacterChange> change =
       pending_ && Selection().Empty() && caret_.offset == pendingAt_ ? pending_ : std::nullopt;
   pending_.reset();
+  const bool continues = typing_ && Selection().Empty() && caret_.offset == typingEnd_ && caret_.virtualBlanks == 0;
+  VisualHistory& history = doc_.Editor().History();
   const VisualEditResult r = doc_.Editor().InsertText(Selection(), bytes, caret_.virtualBlanks);
   if (r.done && change) {
-    // The new characters take the change; those typed after them follow
-    // them as typed text follows the character before it.
+    // The new characters take the change, in the same undo step; those
+    // typed after them follow them as typed text follows the character
+    // before it.
     const std::size_t start = r.caret >= bytes.size() ? r.caret - bytes.size() : 0;
-    ApplyCharacterChange(doc_.Editor(), start, r.caret, *change);
+    if (ApplyCharacterChange(doc_.Editor(), start, r.caret, *change)) history.MergeLastTwo();
   }
+  if (r.done && continues) history.MergeLastTwo();
   AfterEdit(r.done, r.caret);
+  typing_ = r.done;
+  typingEnd_ = r.caret;
 }
 
 }  // namespace quelt::win

@@ -127,6 +127,7 @@ void CHylEV::Paste() {
 }
 
 void CHylEV::Undo() {
+  typing_ = false;
   if (!EditAllowed()) return;
   const auto place = doc_.Editor().Undo();
   if (!place) return;

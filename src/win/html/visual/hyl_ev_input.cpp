@@ -22,6 +22,7 @@ bool CHylEV::EditAllowed() {
 }
 
 void CHylEV::AfterEdit(bool done, std::size_t caret) {
+  typing_ = false;
   if (!done) return;
   doc_.Changed(view_);
   Relayout();
