@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cabinet/cabinet_file.h"
+
 namespace quelt {
 namespace {
 
-// 0x00BBGGRR: black, blue, cyan, lime, magenta, red, yellow, white, navy,
-// teal, green, purple, maroon, olive, grey, silver.
-constexpr ColourRef kColours[kColourNumberCount] = {
-    0x000000, 0xFF0000, 0xFFFF00, 0x00FF00, 0xFF00FF, 0x0000FF, 0x00FFFF, 0xFFFFFF,
-    0x800000, 0x808000, 0x008000, 0x800080, 0x000080, 0x008080, 0x808080, 0xC0C0C0};
 const char* const kEnglishNames[kColourNumberCount] = {"Black", "Blue",  "Aqua",   "Lime",   "Fuchsia", "Red",
                                                        "Yellow", "White", "Navy",   "Teal",   "Green",   "Purple",
                                                        "Maroon", "Olive", "Gray",   "Silver"};
@@ -39,14 +36,17 @@ std::vector<std::string> Steps(int max, bool inches) {
 }  // namespace
 
 ColourRef ColourOfNumber(int number) {
-  return number >= 1 && number <= kColourNumberCount ? kColours[number - 1] : kColours[0];
+  // The fixed table of the cabinet's colour codes; a number outside it is
+  // black.
+  return number >= 1 && number <= kColourNumberCount ? ColourFromCode(static_cast<std::uint32_t>(number)) & 0xFFFFFF
+                                                      : ColourFromCode(1) & 0xFFFFFF;
 }
 
 int NumberOfColour(ColourRef colour) {
   if (colour == kVisualBlack) return 1;
   if (colour == 0) return 0;
-  for (int i = 0; i < kColourNumberCount; ++i)
-    if (kColours[i] == (colour & 0xFFFFFF)) return i + 1;
+  for (int n = 1; n <= kColourNumberCount; ++n)
+    if (ColourOfNumber(n) == (colour & 0xFFFFFF)) return n;
   return 0;
 }
 

@@ -177,7 +177,7 @@ bool CQueltApp::InitInstance() {
   // The HTML visual document with its own window and menu bar.
   AddDocTemplate(std::make_unique<DocTemplate>(
       IDR_HTMLTYPE, ResourceString(IDR_HTMLTYPE), BuildMenu(kMenuHtmlDocument).Release(),
-      [] { return std::make_unique<CHylDoc>(); }, [] { return std::make_unique<CHylView>(); }));
+      [this] { return std::make_unique<CHylDoc>(*this); }, [this] { return std::make_unique<CHylView>(*this); }));
   // The cabinet file list, with the text document's menu bar.
   AddDocTemplate(std::make_unique<DocTemplate>(
       IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), [] { return std::make_unique<CCabinetFileDoc>(); },

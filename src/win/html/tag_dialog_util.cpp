@@ -125,13 +125,17 @@ bool RunTagSheet(HWND owner, const wchar_t* title, std::span<TagPageHandlers> pa
   return ok;
 }
 
-void FillList(HWND dialog, int id, std::span<const char* const> labels, int selected) {
+void FillList(HWND dialog, int id, const std::vector<std::wstring>& items, int selected) {
   HWND list = GetDlgItem(dialog, id);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
-  for (const char* label : labels) {
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(label).c_str()));
-  }
+  for (const std::wstring& item : items) SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   SendMessageW(list, CB_SETCURSEL, selected, 0);
+}
+
+void FillList(HWND dialog, int id, std::span<const char* const> labels, int selected) {
+  std::vector<std::wstring> items;
+  for (const char* label : labels) items.push_back(Utf8ToWide(label));
+  FillList(dialog, id, items, selected);
 }
 
 void FillNumberList(HWND dialog, int id, int selected) {

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "html/tag_pair.h"
 
@@ -42,6 +43,8 @@ bool RunTagSheet(HWND owner, const wchar_t* title, std::span<TagPageHandlers> pa
 
 // A drop-down list from UTF-8 labels with one entry chosen.
 void FillList(HWND dialog, int id, std::span<const char* const> labels, int selected);
+// The same with texts already in UTF-16 (-1: nothing selected).
+void FillList(HWND dialog, int id, const std::vector<std::wstring>& items, int selected);
 // The number lists of the table dialogs: "標準", 0 .. 100.
 void FillNumberList(HWND dialog, int id, int selected);
 // The margin lists of the frame dialog: "標準", 1 .. 100.

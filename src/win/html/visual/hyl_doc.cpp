@@ -18,16 +18,17 @@ namespace {
 
 // A read-only page, and every page in browse mode, is neither changed nor
 // written back under its name.
-bool MayWrite(bool readOnly) { return !readOnly && !CQueltApp::Get()->Settings().viewMode; }
+bool MayWrite(bool readOnly, const AppSettings& settings) { return !readOnly && !settings.viewMode; }
 
-VisualFont BaseFontOfSettings() {
-  const HtmlModeSettings& s = CQueltApp::Get()->Settings().htmlMode;
+VisualFont BaseFontOf(const HtmlModeSettings& s) {
   return VisualBaseFont(s.defaultFontNo, s.defaultFontPoint, IsEnglishInterface());
 }
 
 }  // namespace
 
-CHylDoc::CHylDoc() : editor_(model_, CQueltApp::Get()->GetHost()) { model_.SetBaseFont(BaseFontOfSettings()); }
+CHylDoc::CHylDoc(CQueltApp& app) : app_(app), editor_(model_, app.GetHost()) {
+  model_.SetBaseFont(BaseFontOf(app.Settings().htmlMode));
+}
 
 bool CHylDoc::OnNewDocument() {
   model_.Clear();
@@ -66,7 +67,7 @@ bool CHylDoc::SaveAs() {
   request.code = model_.code;
   request.lineEnd = model_.lineEnd;
   SaveAsChoice choice;
-  WinSaveAsDialog dialog(CQueltApp::Get()->MainHwnd(), true);
+  WinSaveAsDialog dialog(app_.MainHwnd(), true);
   if (!dialog.Run(request, choice)) return false;
   const VisualDocument before = model_;
   if (choice.code != CharCodeId::kAuto) model_.code = choice.code;
@@ -78,18 +79,18 @@ bool CHylDoc::SaveAs() {
     return false;
   }
   SetPathName(choice.path);
-  CQueltApp::Get()->OnFrameTitleChanged();
+  app_.OnFrameTitleChanged();
   return true;
 }
 
 void CHylDoc::PageCommand() {
-  if (!MayWrite(readOnly_)) {
-    CQueltApp::Get()->GetHost().Beep();
+  if (!MayWrite(readOnly_, app_.Settings())) {
+    app_.GetHost().Beep();
     return;
   }
-  PageTagSettings& last = CQueltApp::Get()->HtmlTags().Settings().page;
+  PageTagSettings& last = app_.HtmlTags().Settings().page;
   PageTagSettings sheet = PageSheetOfBody(model_.body, last);
-  if (!RunPageTagSheet(CQueltApp::Get()->MainHwnd(), sheet)) return;
+  if (!RunPageTagSheet(app_.MainHwnd(), sheet)) return;
   last = sheet;
   const BodySettings body = BodyOfPageSheet(sheet);
   if (body == model_.body) return;
@@ -100,11 +101,11 @@ void CHylDoc::PageCommand() {
 bool CHylDoc::OnCommand(UINT id) {
   switch (id) {
     case ID_FILE_SAVE:
-      if (!MayWrite(readOnly_)) {
-        CQueltApp::Get()->GetHost().Beep();
+      if (!MayWrite(readOnly_, app_.Settings())) {
+        app_.GetHost().Beep();
         return true;
       }
-      if (PathName().empty() || SaveNeedsDialog(CQueltApp::Get()->Files(), PathName())) return SaveAs(), true;
+      if (PathName().empty() || SaveNeedsDialog(app_.Files(), PathName())) return SaveAs(), true;
       // Recorded as the text document's Save is: the command alone.
       CabinetRecorder().RecordOperation(id, {});
       OnSaveDocument(PathName());
@@ -120,7 +121,7 @@ bool CHylDoc::OnCommand(UINT id) {
       PageCommand();
       return true;
     case kCmdHylCommonSettings:
-      RunVisualSettingsSheet(CQueltApp::Get()->MainHwnd());
+      RunVisualSettingsSheet(app_);
       return true;
     default:
       return false;
@@ -130,14 +131,14 @@ bool CHylDoc::OnCommand(UINT id) {
 bool CHylDoc::OnUpdateCommand(UINT id, CommandState& state) {
   switch (id) {
     case ID_FILE_SAVE:
-      state.enabled = MayWrite(readOnly_);
+      state.enabled = MayWrite(readOnly_, app_.Settings());
       return true;
     case ID_FILE_SAVE_AS:
     case ID_FILE_CLOSE:
       state.enabled = true;
       return true;
     case kCmdHylPage:
-      state.enabled = MayWrite(readOnly_);
+      state.enabled = MayWrite(readOnly_, app_.Settings());
       return true;
     case kCmdHylCommonSettings:
       state.enabled = true;

@@ -10,13 +10,15 @@
 
 namespace quelt::win {
 
+class CQueltApp;
+
 // The hints the document sends its views.
 constexpr int kHintVisualLoaded = 16;   // a new model: lay out, caret to the start
 constexpr int kHintVisualChanged = 40;  // the text or its attributes changed
 
 class CHylDoc : public Document {
  public:
-  CHylDoc();
+  explicit CHylDoc(CQueltApp& app);
   bool OnNewDocument() override;
   bool OnOpenDocument(const std::string& path) override;
   bool OnSaveDocument(const std::string& path) override;
@@ -36,6 +38,7 @@ class CHylDoc : public Document {
   void PageCommand();
 
  private:
+  CQueltApp& app_;
   VisualDocument model_;
   VisualEditor editor_;
   bool readOnly_ = false;

@@ -13,7 +13,7 @@
 
 namespace quelt::win {
 
-CHylEV::CHylEV(CHylDoc& doc, View* view) : doc_(doc), view_(view) {}
+CHylEV::CHylEV(CHylDoc& doc, View* view, CQueltApp& app) : doc_(doc), view_(view), app_(app) {}
 
 CHylEV::~CHylEV() {
   metrics_.reset();
@@ -127,8 +127,7 @@ void CHylEV::OnDocumentChanged(bool loaded) {
 void CHylEV::Relayout() {
   if (!metrics_) return;
   metrics_->Refresh();
-  CQueltApp* app = CQueltApp::Get();
-  layout_.Build(doc_.Model(), *metrics_, VisualLayoutOptionsOf(app->Settings().htmlMode), app->GetHost());
+  layout_.Build(doc_.Model(), *metrics_, VisualLayoutOptionsOf(app_.Settings().htmlMode), app_.GetHost());
   UpdateScrollBars();
 }
 
@@ -183,7 +182,7 @@ void CHylEV::ScrollTo(int x, int y) {
 void CHylEV::OnScroll(int bar, int code) {
   SCROLLINFO si{sizeof si, SIF_ALL};
   GetScrollInfo(hwnd_, bar, &si);
-  const int line = bar == SB_VERT ? 20 : CQueltApp::Get()->Settings().htmlMode.hScrollUnit;
+  const int line = bar == SB_VERT ? 20 : app_.Settings().htmlMode.hScrollUnit;
   int pos = si.nPos;
   switch (code) {
     case SB_LINEUP: pos -= line; break;
@@ -251,7 +250,7 @@ void CHylEV::Paint(HDC target, const RECT& dirty) {
   HBRUSH ground = CreateSolidBrush(RGB(128, 128, 128));
   FillRect(dc, &rc, ground);
   DeleteObject(ground);
-  HylPainter painter(doc_.Model(), layout_, *metrics_, CQueltApp::Get()->Settings().htmlMode, true);
+  HylPainter painter(doc_.Model(), layout_, *metrics_, app_.Settings().htmlMode, true);
   for (int page = 0; page < layout_.PageCount(); ++page) painter.PaintPage(dc, page, PageOrigin(page), dirty, Selection());
   BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc, dirty.left,
          dirty.top, SRCCOPY);
@@ -266,12 +265,12 @@ void CHylEV::Notify() {
 }
 
 void CHylEV::ShowPosition() {
-  MdiChild* child = CQueltApp::Get()->ActiveChild();
+  MdiChild* child = app_.ActiveChild();
   if (!child || child->GetView() != view_) return;
   // "DisplayCursorPosition": the caret's line and column (in characters),
   // counted from 1.
   std::wstring line, column;
-  if (CQueltApp::Get()->Settings().htmlMode.displayCursorPosition && layout_.LineCount() > 0) {
+  if (app_.Settings().htmlMode.displayCursorPosition && layout_.LineCount() > 0) {
     const std::size_t index = CaretLine(layout_, caret_);
     const std::string& text = doc_.Model().text;
     std::size_t chars = 0;

@@ -20,6 +20,7 @@
 namespace quelt::win {
 
 class CHylDoc;
+class CQueltApp;
 class View;
 
 // Told when the caret, the scroll position or the layout may have changed
@@ -36,10 +37,11 @@ class CHylEV {
   // Pages stand this many pixels apart and from the window's edges.
   static constexpr int kPageGap = 16;
 
-  CHylEV(CHylDoc& doc, View* view);
+  CHylEV(CHylDoc& doc, View* view, CQueltApp& app);
   ~CHylEV();
   bool Create(HWND parent);
   HWND Hwnd() const { return hwnd_; }
+  CQueltApp& App() const { return app_; }
   void SetObserver(HylObserver* observer) { observer_ = observer; }
 
   // The document changed (loaded, or edited through another window).
@@ -88,6 +90,9 @@ class CHylEV {
   void OnContextMenu(POINT screen);
   // After an edit of the engine: the caret to its place, the views told.
   void AfterEdit(bool done, std::size_t caret);
+  // The document changed: lay out again, put the caret and the anchor,
+  // repaint, and with scroll bring the caret into view.
+  void TakeChange(std::size_t caret, std::size_t anchor, bool scroll);
   bool EditAllowed();
 
   // hyl_ev_commands.cpp
@@ -109,6 +114,7 @@ class CHylEV {
 
   CHylDoc& doc_;
   View* view_;
+  CQueltApp& app_;
   HWND hwnd_ = nullptr;
   HylObserver* observer_ = nullptr;
   HDC screenDc_ = nullptr;

@@ -14,7 +14,7 @@ void CHylEV::CharacterDialog() {
   const VisualSelection sel = Selection();
   const VisualCharValues shown = CharValuesOf(doc_.Model(), AttrsOfRange(doc_.Editor(), sel.Start(), sel.End()));
   VisualCharValues chosen = shown;
-  if (!RunVisualCharDialog(CQueltApp::Get()->MainHwnd(), chosen)) return;
+  if (!RunVisualCharDialog(app_.MainHwnd(), chosen, app_.Settings().htmlMode.measureType == 1)) return;
   if (sel.Empty()) {
     pending_ = CharChangeBetween(shown, chosen);
     pendingAt_ = caret_.offset;

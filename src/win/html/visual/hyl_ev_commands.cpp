@@ -59,7 +59,7 @@ bool CHylEV::OnCommand(UINT id) {
 }
 
 bool CHylEV::OnUpdateCommand(UINT id, CommandState& state) {
-  const bool editable = !doc_.ReadOnly() && !CQueltApp::Get()->Settings().viewMode;
+  const bool editable = !doc_.ReadOnly() && !app_.Settings().viewMode;
   switch (id) {
     case ID_EDIT_COPY: state.enabled = !Selection().Empty(); return true;
     case ID_EDIT_CUT: state.enabled = editable && !Selection().Empty(); return true;
@@ -88,7 +88,7 @@ void CHylEV::Copy() {
   if (sel.Empty()) return;
   const VisualDocument& doc = doc_.Model();
   if (SetClipboardSjis(hwnd_, doc.text.substr(sel.Start(), sel.End() - sel.Start())) != ClipboardWrite::kDone) {
-    CQueltApp::Get()->GetHost().Beep();
+    app_.GetHost().Beep();
     return;
   }
   // Beside the text, the formatted clip for pasting into a visual window.
@@ -130,15 +130,7 @@ void CHylEV::Undo() {
   typing_ = false;
   if (!EditAllowed()) return;
   const auto place = doc_.Editor().Undo();
-  if (!place) return;
-  doc_.Changed(view_);
-  Relayout();
-  caret_ = CaretAtOffset(layout_, place->caret);
-  anchor_ = layout_.Clamp(place->anchor);
-  InvalidateRect(hwnd_, nullptr, FALSE);
-  EnsureCaretVisible();
-  ShowCaret();
-  Notify();
+  if (place) TakeChange(place->caret, place->anchor, true);
 }
 
 void CHylEV::RawTag(UINT id) {
@@ -152,25 +144,17 @@ void CHylEV::LinkDialog() {
   const LinkRange range = LinkRangeOf(doc_.Model(), Selection());
   const std::optional<std::string> destination = LinkForDialog(doc_.Editor(), range);
   if (!destination) return;
-  HtmlTagSettings settings = CQueltApp::Get()->HtmlTags().Settings().html;
+  HtmlTagSettings settings = app_.HtmlTags().Settings().html;
   settings.linkUrl = *destination;
   const std::string shown = doc_.Model().text.substr(range.start, range.end - range.start);
-  if (!RunLinkTagDialog(CQueltApp::Get()->MainHwnd(), settings, shown)) return;
+  if (!RunLinkTagDialog(app_.MainHwnd(), settings, shown)) return;
   if (range.Empty()) {
-    CQueltApp::Get()->GetHost().DefaultBeep();
+    app_.GetHost().DefaultBeep();
     return;
   }
   if (SetLink(doc_.Editor(), range, settings.linkUrl)) Reformatted();
 }
 
-void CHylEV::Reformatted() {
-  doc_.Changed(view_);
-  Relayout();
-  caret_ = CaretAtOffset(layout_, caret_.offset);
-  anchor_ = layout_.Clamp(anchor_);
-  InvalidateRect(hwnd_, nullptr, FALSE);
-  ShowCaret();
-  Notify();
-}
+void CHylEV::Reformatted() { TakeChange(caret_.offset, anchor_, false); }
 
 }  // namespace quelt::win

@@ -16,27 +16,30 @@ bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 }  // namespace
 
 bool CHylEV::EditAllowed() {
-  if (!doc_.ReadOnly() && !CQueltApp::Get()->Settings().viewMode) return true;
-  CQueltApp::Get()->GetHost().Beep();
+  if (!doc_.ReadOnly() && !app_.Settings().viewMode) return true;
+  app_.GetHost().Beep();
   return false;
 }
 
 void CHylEV::AfterEdit(bool done, std::size_t caret) {
   typing_ = false;
-  if (!done) return;
+  if (done) TakeChange(caret, caret, true);
+}
+
+void CHylEV::TakeChange(std::size_t caret, std::size_t anchor, bool scroll) {
   doc_.Changed(view_);
   Relayout();
   caret_ = CaretAtOffset(layout_, caret);
-  anchor_ = caret_.offset;
+  anchor_ = layout_.Clamp(anchor);
   InvalidateRect(hwnd_, nullptr, FALSE);
-  EnsureCaretVisible();
+  if (scroll) EnsureCaretVisible();
   ShowCaret();
   Notify();
 }
 
 bool CHylEV::OnKeyDown(UINT key) {
   const bool ctrl = Held(VK_CONTROL), shift = Held(VK_SHIFT);
-  const bool freeCursor = CQueltApp::Get()->Settings().htmlMode.freeCursor != 0;
+  const bool freeCursor = app_.Settings().htmlMode.freeCursor != 0;
   RECT rc{};
   GetClientRect(hwnd_, &rc);
   auto move = [&](VisualMove m) {
@@ -104,7 +107,7 @@ void CHylEV::OnChar(wchar_t ch) {
 }
 
 void CHylEV::OnMouseDown(POINT p, bool shift) {
-  const bool freeCursor = CQueltApp::Get()->Settings().htmlMode.freeCursor != 0;
+  const bool freeCursor = app_.Settings().htmlMode.freeCursor != 0;
   SetCaret(CaretAtPoint(layout_, PagePointAt(p), freeCursor), shift);
   dragging_ = true;
   SetCapture(hwnd_);
@@ -132,13 +135,13 @@ void CHylEV::OnContextMenu(POINT screen) {
   MenuHandle menu = BuildMenu(kMenuTagPopup);
   HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
   if (!popup) {
-    CQueltApp::Get()->GetHost().Beep();
+    app_.GetHost().Beep();
     return;
   }
   // The frame updates the items and routes the chosen command to this
   // window, as from the menu bar.
   TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
-                 CQueltApp::Get()->MainHwnd(), nullptr);
+                 app_.MainHwnd(), nullptr);
 }
 
 }  // namespace quelt::win

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "cabinet/cabinet_file.h"
+#include "html/visual_dialog_lists.h"
 #include "framework/win_text.h"
 
 namespace quelt::win {
@@ -14,7 +14,7 @@ constexpr COLORREF kGround = RGB(128, 128, 128);
 constexpr COLORREF kDefaultLink = RGB(0, 0, 255);
 constexpr COLORREF kDefaultShade = RGB(192, 192, 192);
 
-COLORREF NumberedColour(int number) { return ColourFromCode(static_cast<std::uint32_t>(number)) & 0xFFFFFF; }
+COLORREF NumberedColour(int number) { return ColourOfNumber(number); }
 
 COLORREF TextColourOf(const VisualDocument& doc, const VisualAttr& a) {
   if (a.link) return doc.body.link.set ? doc.body.link.colour & 0xFFFFFF : kDefaultLink;

@@ -16,10 +16,9 @@ namespace {
 
 class HylPrintPages : public PrintPages {
  public:
-  HylPrintPages(HDC printer, const VisualDocument& doc, std::string title)
-      : doc_(doc), metrics_(printer, doc), title_(std::move(title)) {
-    CQueltApp* app = CQueltApp::Get();
-    layout_.Build(doc, metrics_, VisualLayoutOptionsOf(app->Settings().htmlMode), app->GetHost());
+  HylPrintPages(HDC printer, const VisualDocument& doc, std::string title, CQueltApp& app)
+      : doc_(doc), settings_(app.Settings().htmlMode), metrics_(printer, doc), title_(std::move(title)) {
+    layout_.Build(doc, metrics_, VisualLayoutOptionsOf(settings_), app.GetHost());
     paper_.width = GetDeviceCaps(printer, PHYSICALWIDTH);
     paper_.height = GetDeviceCaps(printer, PHYSICALHEIGHT);
     paper_.offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX);
@@ -32,7 +31,7 @@ class HylPrintPages : public PrintPages {
   void DrawPage(HDC dc, int page) const override {
     // The page's corner is the sheet's corner; the printer's origin is the
     // corner of its printable area.
-    HylPainter painter(doc_, layout_, metrics_, CQueltApp::Get()->Settings().htmlMode, false);
+    HylPainter painter(doc_, layout_, metrics_, settings_, false);
     const RECT all{-paper_.offsetX, -paper_.offsetY, paper_.width, paper_.height};
     painter.PaintPage(dc, page - 1, {-paper_.offsetX, -paper_.offsetY}, all, {});
   }
@@ -40,6 +39,7 @@ class HylPrintPages : public PrintPages {
 
  private:
   const VisualDocument& doc_;
+  const HtmlModeSettings& settings_;
   mutable GdiVisualMetrics metrics_;
   VisualLayout layout_;
   PaperGeometry paper_;
@@ -49,30 +49,27 @@ class HylPrintPages : public PrintPages {
 }  // namespace
 
 void CHylEV::Print(bool preview) {
-  PrintService& printing = CQueltApp::Get()->Printing();
+  PrintService& printing = app_.Printing();
+  if (preview) {
+    // The preview's pages on the kept printer; its print button goes on to
+    // the print dialog as the print command does.
+    HDC dc = printing.PrinterDc();
+    if (!dc) return;
+    bool print = false;
+    {
+      HylPrintPages pages(dc, doc_.Model(), doc_.Title(), app_);
+      print = ShowPrintPreview(app_.MainHwnd(), pages) == PreviewResult::kPrint;
+    }
+    DeleteDC(dc);
+    if (!print) return;
+  }
   HDC dc = nullptr;
   PrintRequest request;
-  if (preview) {
-    dc = printing.PrinterDc();
-  } else if (!printing.AskPrint(false, request, dc)) {
-    return;
-  }
-  if (!dc) return;
+  if (!printing.AskPrint(false, request, dc) || !dc) return;
   {
-    HylPrintPages pages(dc, doc_.Model(), doc_.Title());
-    bool print = !preview;
-    if (preview) print = ShowPrintPreview(CQueltApp::Get()->MainHwnd(), pages) == PreviewResult::kPrint;
-    if (print && preview) {
-      DeleteDC(dc);
-      dc = nullptr;
-      if (!printing.AskPrint(false, request, dc) || !dc) return;
-      HylPrintPages again(dc, doc_.Model(), doc_.Title());
-      const auto [first, last] = PagesToPrint(request, again.PageCount());
-      if (first <= last) printing.RunJob(dc, again, first, last);
-    } else if (print) {
-      const auto [first, last] = PagesToPrint(request, pages.PageCount());
-      if (first <= last) printing.RunJob(dc, pages, first, last);
-    }
+    HylPrintPages pages(dc, doc_.Model(), doc_.Title(), app_);
+    const auto [first, last] = PagesToPrint(request, pages.PageCount());
+    if (first <= last) printing.RunJob(dc, pages, first, last);
   }
   DeleteDC(dc);
 }

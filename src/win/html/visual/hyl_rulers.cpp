@@ -72,7 +72,7 @@ LRESULT CALLBACK HylRulerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
 int CHylRulerBar::Height() const { return 22; }
 
 void CHylRulerBar::Draw(HDC dc, const RECT& rc) {
-  const AppSettings& s = CQueltApp::Get()->Settings();
+  const AppSettings& s = edit_.App().Settings();
   HBRUSH back = CreateSolidBrush(s.rulerBackColorref & 0xFFFFFF);
   FillRect(dc, &rc, back);
   DeleteObject(back);
@@ -116,7 +116,7 @@ void CHylRulerBar::Draw(HDC dc, const RECT& rc) {
 int CHylLineBar::Width() const { return 32; }
 
 void CHylLineBar::Draw(HDC dc, const RECT& rc) {
-  const AppSettings& s = CQueltApp::Get()->Settings();
+  const AppSettings& s = edit_.App().Settings();
   HBRUSH back = CreateSolidBrush(s.lineBackColorref & 0xFFFFFF);
   FillRect(dc, &rc, back);
   DeleteObject(back);

@@ -7,7 +7,7 @@
 
 namespace quelt::win {
 
-CHylView::CHylView() = default;
+CHylView::CHylView(CQueltApp& app) : app_(app) {}
 
 CHylView::~CHylView() {
   lineBar_.reset();
@@ -50,7 +50,7 @@ LRESULT CALLBACK CHylView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void CHylView::OnInitialUpdate() {
   CHylDoc* doc = Doc();
   if (!doc || !hwnd_) return;
-  edit_ = std::make_unique<CHylEV>(*doc, this);
+  edit_ = std::make_unique<CHylEV>(*doc, this, app_);
   if (!edit_->Create(hwnd_)) {
     edit_.reset();
     return;
@@ -68,7 +68,7 @@ void CHylView::LayOutChildren() {
   RECT rc;
   GetClientRect(hwnd_, &rc);
   if (!edit_) return;
-  const HtmlModeSettings& s = CQueltApp::Get()->Settings().htmlMode;
+  const HtmlModeSettings& s = app_.Settings().htmlMode;
   const bool showRuler = ruler_ && s.hylDisplayRulerBar != 0;
   const bool showLines = lineBar_ && s.hylDisplayLineBar != 0;
   const int top = showRuler ? std::min<int>(ruler_->Height(), rc.bottom) : 0;

@@ -13,13 +13,14 @@
 namespace quelt::win {
 
 class CHylDoc;
+class CQueltApp;
 class CHylRulerBar;
 class CHylLineBar;
 
 class CHylView : public View, public HylObserver {
  public:
   static constexpr wchar_t kClassName[] = L"QueltHylView";
-  CHylView();
+  explicit CHylView(CQueltApp& app);
   ~CHylView() override;
   bool Create(HWND parent) override;
   void OnInitialUpdate() override;
@@ -36,6 +37,7 @@ class CHylView : public View, public HylObserver {
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void LayOutChildren();
 
+  CQueltApp& app_;
   std::unique_ptr<CHylEV> edit_;
   std::unique_ptr<CHylRulerBar> ruler_;
   std::unique_ptr<CHylLineBar> lineBar_;

@@ -19,22 +19,10 @@ namespace {
 // chooser's entry.
 constexpr int kPaintIndex = 1 + kColourNumberCount;
 
-void Fill(HWND d, int id, const std::vector<std::wstring>& items, int selected) {
-  SendDlgItemMessageW(d, id, CB_RESETCONTENT, 0, 0);
-  for (const std::wstring& item : items)
-    SendDlgItemMessageW(d, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  SendDlgItemMessageW(d, id, CB_SETCURSEL, selected, 0);
-}
-
 std::vector<std::wstring> Wide(const std::vector<std::string>& utf8) {
   std::vector<std::wstring> out;
   for (const std::string& s : utf8) out.push_back(Utf8ToWide(s));
   return out;
-}
-
-int Selected(HWND d, int id) {
-  const LRESULT i = SendDlgItemMessageW(d, id, CB_GETCURSEL, 0, 0);
-  return i == CB_ERR ? 0 : static_cast<int>(i);
 }
 
 int ColourIndex(ColourRef c) {
@@ -51,11 +39,11 @@ class ColourList {
     std::vector<std::wstring> items{Utf8ToWide(StandardColourName(english))};
     for (const std::string& n : ColourNames(english)) items.push_back(Utf8ToWide(n));
     items.push_back(Utf8ToWide(PaintColourName(english)));
-    Fill(d, id_, items, ColourIndex(value_));
+    FillList(d, id_, items, ColourIndex(value_));
   }
   // A choice of the list; the chooser's entry opens the colour chooser.
   void OnChange(HWND d) {
-    const int i = Selected(d, id_);
+    const int i = ListIndexOr0(d, id_);
     if (i == 0) {
       value_ = 0;
     } else if (i < kPaintIndex) {
@@ -75,9 +63,8 @@ class ColourList {
 
 }  // namespace
 
-bool RunVisualCharDialog(HWND owner, VisualCharValues& v) {
+bool RunVisualCharDialog(HWND owner, VisualCharValues& v, bool inches) {
   VisualCharValues w = v;
-  const bool inches = CQueltApp::Get()->Settings().htmlMode.measureType == 1;
   ColourList colours[] = {{IDC_VCH_COLOUR, w.colour},
                           {IDC_VCH_UNDERLINE_COLOUR, w.underlineColour},
                           {IDC_VCH_SHADING_COLOUR, w.shadingColour}};
@@ -91,8 +78,8 @@ bool RunVisualCharDialog(HWND owner, VisualCharValues& v) {
     ReleaseDC(d, dc);
     lf.lfWeight = IsDlgButtonChecked(d, IDC_VCH_BOLD) == BST_CHECKED ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = IsDlgButtonChecked(d, IDC_VCH_ITALIC) == BST_CHECKED;
-    lf.lfUnderline = Selected(d, IDC_VCH_UNDERLINE) != 0 && Selected(d, IDC_VCH_UNDERLINE) != 6;
-    lf.lfStrikeOut = Selected(d, IDC_VCH_UNDERLINE) == 6;
+    lf.lfUnderline = ListIndexOr0(d, IDC_VCH_UNDERLINE) != 0 && ListIndexOr0(d, IDC_VCH_UNDERLINE) != 6;
+    lf.lfStrikeOut = ListIndexOr0(d, IDC_VCH_UNDERLINE) == 6;
     wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     FontHandle f(CreateFontIndirectW(&lf));
     SendDlgItemMessageW(d, IDC_VCH_SAMPLE, WM_SETFONT, reinterpret_cast<WPARAM>(f.Get()), TRUE);
@@ -102,11 +89,11 @@ bool RunVisualCharDialog(HWND owner, VisualCharValues& v) {
   h.init = [&](HWND d) {
     std::vector<std::wstring> faces;
     for (const std::string& f : VisualFaceChoices(IsEnglishInterface())) faces.push_back(SjisToWide(f));
-    Fill(d, IDC_VCH_FACE, faces, -1);
+    FillList(d, IDC_VCH_FACE, faces, -1);
     SetDlgItemTextW(d, IDC_VCH_FACE, SjisToWide(w.face).c_str());
     std::vector<std::wstring> sizes;
     for (int p : CharPointChoices()) sizes.push_back(std::to_wstring(p));
-    Fill(d, IDC_VCH_SIZE, sizes, -1);
+    FillList(d, IDC_VCH_SIZE, sizes, -1);
     SetDlgItemInt(d, IDC_VCH_SIZE, static_cast<UINT>(w.points), FALSE);
     for (ColourList& c : colours) c.Init(d);
     CheckDlgButton(d, IDC_VCH_BOLD, w.bold ? BST_CHECKED : BST_UNCHECKED);
@@ -114,11 +101,11 @@ bool RunVisualCharDialog(HWND owner, VisualCharValues& v) {
     CheckDlgButton(d, IDC_VCH_SUPERSCRIPT, w.superscript ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(d, IDC_VCH_SUBSCRIPT, w.subscript ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(d, IDC_VCH_SHADING, w.shading ? BST_CHECKED : BST_UNCHECKED);
-    Fill(d, IDC_VCH_UNDERLINE, Wide(UnderlineKindNames()), static_cast<int>(w.underline));
-    Fill(d, IDC_VCH_CHAR_SPACING, Wide(SpacingListTexts(inches)), IndexOfSpacingStep(w.charSpacing));
-    Fill(d, IDC_VCH_LINE_SPACING, Wide(SpacingListTexts(inches)), IndexOfSpacingStep(w.lineSpacing));
-    Fill(d, IDC_VCH_RAISE, Wide(RaiseKindNames()), static_cast<int>(w.raise));
-    Fill(d, IDC_VCH_RAISE_OFFSET, Wide(OffsetListTexts(inches)), IndexOfOffsetStep(w.raiseOffset));
+    FillList(d, IDC_VCH_UNDERLINE, Wide(UnderlineKindNames()), static_cast<int>(w.underline));
+    FillList(d, IDC_VCH_CHAR_SPACING, Wide(SpacingListTexts(inches)), IndexOfSpacingStep(w.charSpacing));
+    FillList(d, IDC_VCH_LINE_SPACING, Wide(SpacingListTexts(inches)), IndexOfSpacingStep(w.lineSpacing));
+    FillList(d, IDC_VCH_RAISE, Wide(RaiseKindNames()), static_cast<int>(w.raise));
+    FillList(d, IDC_VCH_RAISE_OFFSET, Wide(OffsetListTexts(inches)), IndexOfOffsetStep(w.raiseOffset));
     showSample(d);
   };
   h.command = [&](HWND d, int id, int code) {
@@ -164,11 +151,11 @@ bool RunVisualCharDialog(HWND owner, VisualCharValues& v) {
     w.superscript = IsDlgButtonChecked(d, IDC_VCH_SUPERSCRIPT) == BST_CHECKED;
     w.subscript = IsDlgButtonChecked(d, IDC_VCH_SUBSCRIPT) == BST_CHECKED;
     w.shading = IsDlgButtonChecked(d, IDC_VCH_SHADING) == BST_CHECKED;
-    w.underline = static_cast<UnderlineKind>(Selected(d, IDC_VCH_UNDERLINE));
-    w.charSpacing = SpacingStepOfIndex(Selected(d, IDC_VCH_CHAR_SPACING));
-    w.lineSpacing = SpacingStepOfIndex(Selected(d, IDC_VCH_LINE_SPACING));
-    w.raise = static_cast<RaiseKind>(Selected(d, IDC_VCH_RAISE));
-    w.raiseOffset = OffsetStepOfIndex(Selected(d, IDC_VCH_RAISE_OFFSET));
+    w.underline = static_cast<UnderlineKind>(ListIndexOr0(d, IDC_VCH_UNDERLINE));
+    w.charSpacing = SpacingStepOfIndex(ListIndexOr0(d, IDC_VCH_CHAR_SPACING));
+    w.lineSpacing = SpacingStepOfIndex(ListIndexOr0(d, IDC_VCH_LINE_SPACING));
+    w.raise = static_cast<RaiseKind>(ListIndexOr0(d, IDC_VCH_RAISE));
+    w.raiseOffset = OffsetStepOfIndex(ListIndexOr0(d, IDC_VCH_RAISE_OFFSET));
     return true;
   };
   if (!RunTagDialog(owner, IDD_VISUAL_CHARACTER, h)) return false;

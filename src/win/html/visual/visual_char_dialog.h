@@ -10,7 +10,8 @@
 
 namespace quelt::win {
 
-// Shows the dialog with v; true (v holding the choices) when confirmed.
-bool RunVisualCharDialog(HWND owner, VisualCharValues& v);
+// Shows the dialog with v, its spacing lists in inches or millimetres; true
+// (v holding the choices) when confirmed.
+bool RunVisualCharDialog(HWND owner, VisualCharValues& v, bool inches);
 
 }  // namespace quelt::win

@@ -8,6 +8,7 @@
 #include "app/quelt_app.h"
 #include "framework/property_sheet.h"
 #include "framework/win_text.h"
+#include "html/tag_dialog_util.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual_dialog_lists.h"
 #include "html/visual_fonts.h"
@@ -42,27 +43,15 @@ struct SheetState {
 };
 SheetState* g_state = nullptr;  // one sheet at a time
 
-void Fill(HWND page, int id, const std::vector<std::wstring>& items, int selected) {
-  HWND combo = GetDlgItem(page, id);
-  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-  for (const std::wstring& item : items) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  SendMessageW(combo, CB_SETCURSEL, selected, 0);
-}
-
-int Selected(HWND page, int id) {
-  const LRESULT i = SendDlgItemMessageW(page, id, CB_GETCURSEL, 0, 0);
-  return i == CB_ERR ? 0 : static_cast<int>(i);
-}
-
 void Init(HWND page, const HtmlModeSettings& s) {
   const bool english = IsEnglishInterface();
   std::vector<std::wstring> faces, colours;
   for (const std::string& f : VisualFaceChoices(english)) faces.push_back(SjisToWide(f));
   for (const std::string& c : ColourNames(english)) colours.push_back(Utf8ToWide(c));
-  Fill(page, IDC_VIS_FONTNO, faces, s.defaultFontNo);
-  Fill(page, IDC_VIS_DLGFONTNO, faces, s.dlgFontNo);
-  Fill(page, IDC_VIS_MEASURE, {L"mm", L"inch"}, s.measureType);
-  for (const Flag& c : kColours) Fill(page, c.id, colours, s.*c.field - 1);
+  FillList(page, IDC_VIS_FONTNO, faces, s.defaultFontNo);
+  FillList(page, IDC_VIS_DLGFONTNO, faces, s.dlgFontNo);
+  FillList(page, IDC_VIS_MEASURE, {L"mm", L"inch"}, s.measureType);
+  for (const Flag& c : kColours) FillList(page, c.id, colours, s.*c.field - 1);
   for (const Flag& f : kFlags) CheckDlgButton(page, f.id, s.*f.field ? BST_CHECKED : BST_UNCHECKED);
   const VisualNumbers n = NumbersOf(s);
   const int numbers[] = {n.tabWidth, n.defaultFontPoint, n.leftMargin, n.topMargin};
@@ -80,16 +69,16 @@ bool Read(HWND page, HtmlModeSettings& s) {
   }
   HtmlModeSettings v = s;
   if (const auto bad = TakeNumbers({numbers[0], numbers[1], numbers[2], numbers[3]}, v)) {
-    CQueltApp::Get()->GetHost().Beep();
+    TagBeep();
     HWND field = GetDlgItem(page, kNumberIds[static_cast<int>(*bad)]);
     SetFocus(field);
     SendMessageW(field, EM_SETSEL, 0, -1);
     return false;
   }
-  v.defaultFontNo = Selected(page, IDC_VIS_FONTNO);
-  v.dlgFontNo = Selected(page, IDC_VIS_DLGFONTNO);
-  v.measureType = Selected(page, IDC_VIS_MEASURE);
-  for (const Flag& c : kColours) v.*c.field = Selected(page, c.id) + 1;
+  v.defaultFontNo = ListIndexOr0(page, IDC_VIS_FONTNO);
+  v.dlgFontNo = ListIndexOr0(page, IDC_VIS_DLGFONTNO);
+  v.measureType = ListIndexOr0(page, IDC_VIS_MEASURE);
+  for (const Flag& c : kColours) v.*c.field = ListIndexOr0(page, c.id) + 1;
   for (const Flag& f : kFlags) v.*f.field = IsDlgButtonChecked(page, f.id) == BST_CHECKED ? 1 : 0;
   s = v;
   return true;
@@ -118,20 +107,19 @@ INT_PTR CALLBACK PageProc(HWND page, UINT msg, WPARAM, LPARAM lp) {
 
 }  // namespace
 
-bool RunVisualSettingsSheet(HWND owner) {
-  CQueltApp* app = CQueltApp::Get();
-  SheetState state{app->Settings().htmlMode};
+bool RunVisualSettingsSheet(CQueltApp& app) {
+  SheetState state{app.Settings().htmlMode};
   g_state = &state;
   PROPSHEETPAGEW page{};
   page.dwSize = sizeof page;
   page.hInstance = GetModuleHandleW(nullptr);
   page.pszTemplate = MAKEINTRESOURCEW(IDD_VISUAL_SETTINGS);
   page.pfnDlgProc = &PageProc;
-  const bool confirmed = RunPropertySheet(owner, IDS_VISUAL_SETTINGS_TITLE, std::span(&page, 1));
+  const bool confirmed = RunPropertySheet(app.MainHwnd(), IDS_VISUAL_SETTINGS_TITLE, std::span(&page, 1));
   g_state = nullptr;
   if (!confirmed || !state.applied) return false;
-  app->Settings().htmlMode = state.values;
-  for (Document* doc : app->AllDocuments())
+  app.Settings().htmlMode = state.values;
+  for (Document* doc : app.AllDocuments())
     if (auto* visual = dynamic_cast<CHylDoc*>(doc)) visual->UpdateAllViews(nullptr, kHintVisualChanged);
   return true;
 }

@@ -6,7 +6,10 @@
 
 namespace quelt::win {
 
-// Shows the sheet; true when it was confirmed (the settings changed).
-bool RunVisualSettingsSheet(HWND owner);
+class CQueltApp;
+
+// Shows the sheet over the main frame; true when it was confirmed (the
+// settings changed).
+bool RunVisualSettingsSheet(CQueltApp& app);
 
 }  // namespace quelt::win
