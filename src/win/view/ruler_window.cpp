@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/settings.h"
+#include "framework/buffered_paint.h"
 #include "view/ruler_marks.h"
 
 namespace quelt::win {
@@ -121,22 +122,7 @@ int RulerWindow::NumberWidth(HDC dc, const char* text) const {
 }
 
 void RulerWindow::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  RECT rc;
-  GetClientRect(hwnd_, &rc);
-  if (rc.right > 0 && rc.bottom > 0) {
-    // Drawn whole into a bitmap and copied in one step.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, rc.right, rc.bottom);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    Paint(memory, rc);
-    BitBlt(dc, 0, 0, rc.right, rc.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-  }
-  EndPaint(hwnd_, &ps);
+  PaintBuffered(hwnd_, [this](HDC dc, const RECT& client, const RECT&) { Paint(dc, client); });
 }
 
 LRESULT CALLBACK RulerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

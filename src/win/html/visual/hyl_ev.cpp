@@ -8,6 +8,7 @@
 #include "framework/window_class.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_painter.h"
+#include "framework/buffered_paint.h"
 #include "framework/mdi_child.h"
 #include "text/file_dialog_util.h"
 
@@ -48,13 +49,10 @@ LRESULT CALLBACK CHylEV::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CHylEV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd_, &ps);
-      Paint(dc, ps.rcPaint);
-      EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+      // Through a memory bitmap, so typing does not flicker.
+      PaintBuffered(hwnd_, [this](HDC dc, const RECT& client, const RECT& dirty) { Paint(dc, client, dirty); });
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
     case WM_SIZE:
@@ -240,23 +238,12 @@ void CHylEV::SetCaret(const VisualCaret& caret, bool extend) {
   Notify();
 }
 
-void CHylEV::Paint(HDC target, const RECT& dirty) {
-  RECT rc{};
-  GetClientRect(hwnd_, &rc);
-  // Through a memory bitmap, so typing does not flicker.
-  HDC dc = CreateCompatibleDC(target);
-  HBITMAP bitmap = CreateCompatibleBitmap(target, std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1));
-  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+void CHylEV::Paint(HDC dc, const RECT& client, const RECT& dirty) {
   HBRUSH ground = CreateSolidBrush(RGB(128, 128, 128));
-  FillRect(dc, &rc, ground);
+  FillRect(dc, &client, ground);
   DeleteObject(ground);
   HylPainter painter(doc_.Model(), layout_, *metrics_, app_.Settings().htmlMode, true);
   for (int page = 0; page < layout_.PageCount(); ++page) painter.PaintPage(dc, page, PageOrigin(page), dirty, Selection());
-  BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, dc, dirty.left,
-         dirty.top, SRCCOPY);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
 }
 
 void CHylEV::Notify() {

@@ -79,7 +79,7 @@ class CHylEV {
   VisualPoint PagePointAt(POINT p) const;
   int DocumentHeight() const;
 
-  void Paint(HDC dc, const RECT& dirty);
+  void Paint(HDC dc, const RECT& client, const RECT& dirty);
 
   // hyl_ev_input.cpp
   bool OnKeyDown(UINT key);

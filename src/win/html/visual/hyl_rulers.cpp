@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/quelt_app.h"
+#include "framework/buffered_paint.h"
 #include "framework/window_class.h"
 #include "html/visual/hyl_ev.h"
 
@@ -49,20 +50,8 @@ LRESULT CALLBACK HylRulerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
   }
   auto* self = reinterpret_cast<HylRulerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self && msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC target = BeginPaint(hwnd, &ps);
-    RECT rc;
-    GetClientRect(hwnd, &rc);
     // Through a memory bitmap, so the ruler does not flicker as the caret runs.
-    HDC dc = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1));
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    self->Draw(dc, rc);
-    BitBlt(target, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    EndPaint(hwnd, &ps);
+    PaintBuffered(hwnd, [self](HDC dc, const RECT& client, const RECT&) { self->Draw(dc, client); });
     return 0;
   }
   if (msg == WM_ERASEBKGND) return 1;
