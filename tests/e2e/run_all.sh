@@ -12,6 +12,7 @@ if [ -z "${E2E_UNDER_XVFB:-}" ]; then
 fi
 
 mkdir -p "$root/build/e2e"
+: >"$root/build/e2e/times.txt"
 total_pass=0
 total_fail=0
 for t in "$here"/test_*.sh; do
@@ -19,8 +20,10 @@ for t in "$here"/test_*.sh; do
   if [ -n "${1:-}" ] && [[ "$name" != *"$1"* ]]; then continue; fi
   result=$(mktemp)
   echo "== $name"
+  started=$SECONDS
   E2E_RESULT=$result timeout 900 bash "$t"
   rc=$?
+  echo "$name $((SECONDS - started))" >>"$root/build/e2e/times.txt"
   read -r p f <"$result" 2>/dev/null || { p=0; f=0; }
   rm -f "$result"
   if [ "$rc" -ne 0 ] && [ "${f:-0}" -eq 0 ]; then f=1; echo "FAIL [$name]: ended with code $rc"; fi
