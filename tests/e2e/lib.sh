@@ -2,7 +2,8 @@
 # Shared helpers of the tests that drive the real quelt.exe under Wine.
 # A test is tests/e2e/test_*.sh; it sources this file, calls e2e_begin with
 # its name, uses the helpers below and ends with e2e_finish. run_all.sh runs
-# every test inside one virtual X display with one Wine prefix.
+# the tests two at a time, each lane with its own virtual X display and Wine
+# prefix; a test touches only its own work folder, $WINEPREFIX and $DISPLAY.
 #
 #   e2e_begin NAME       fresh work folder $E2E_WORK with the program copied
 #                        into $E2E_APP (settings, cabinet and temporary files
@@ -13,6 +14,7 @@
 #   wait_window TEXT [S] waits up to S seconds (default 30) for a top-level
 #                        window whose title contains TEXT
 #   wait_gone PID [S]    waits for a process to end; false on time-out
+#   quelt_running        true while a quelt.exe runs in this test's prefix
 #   run_vbs FILE ARGS... runs a VBScript client with cscript, prints its
 #                        output without CRs
 #   check WHAT CMD...    counts a pass when CMD succeeds, else prints FAIL
@@ -97,6 +99,17 @@ wait_gone() {
   done
   return 1
 }
+
+# The PIDs of the copies of quelt.exe running in this test's Wine prefix
+# (the automation server is started by COM, not by the test, so its PID is
+# found here); copies in other prefixes, other tests', are not ours.
+quelt_pids() {
+  local pid
+  for pid in $(pgrep -f 'quelt\.exe'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+}
+quelt_running() { [ -n "$(quelt_pids)" ]; }
 
 run_vbs() {
   local file=$1; shift

@@ -32,6 +32,6 @@ check "two.txt was closed" bash -c "! xdotool search --name 'two.txt' >/dev/null
 expect_eq "FileNew" "FileNew=True" "$(printf 'Set o = CreateObject("QUELT.AUTOINT")\r\nWScript.Echo "FileNew=" & o.FileNew()\r\n' >"$E2E_WORK/new.vbs"; run_vbs "$E2E_WORK/new.vbs")"
 check "FileNew opened an untitled document" wait_window "無題" 10
 run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
-for _ in $(seq 1 60); do pgrep -f '[q]uelt.exe' >/dev/null || break; sleep 0.5; done
-check "the server process ended" bash -c "! pgrep -f '[q]uelt.exe'"
+for _ in $(seq 1 120); do quelt_running || break; sleep 0.25; done
+check "the server process ended" eval '! quelt_running'
 e2e_finish

@@ -51,6 +51,10 @@ probe command 32963 >/dev/null
 sleep 1
 expect_eq "there is still one file-list window" 1 "$(count_titles "$list_title")"
 expect_eq "it is the active one" "A" "$(probe titles | grep -- "$list_title" | cut -c1)"
+# The caret panes belong to a text view: the list has none to show.
+for pane in 1 2 3; do
+  expect_eq "status pane $pane is empty while the list is active" "" "$(probe pane $pane | sed 's/ *$//')"
+done
 vbs "WScript.Echo o.FileSave" >/dev/null
 check "saving the list writes nothing" test -z "$(ls "$E2E_WORK" | grep -v -e one -e two -e app -e '\.png' -e '\.vbs' -e '\.log')"
 vbs "o.Exit" >/dev/null

@@ -1,4 +1,7 @@
 #!/bin/bash
+# e2e: alone
+# (It prints through the one print scheduler and reads the PDF folder every
+# job lands in, so no other test may print beside it.)
 # Printing on a real printer: CUPS with the PDF printer as the default
 # queue (started here when it is not running). The page-layout dialog sets
 # the margins and the line spacing (kept in the state file); a Japanese

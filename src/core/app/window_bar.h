@@ -27,7 +27,12 @@ struct WindowBarTab {
   int image = kTabNoImage;
 };
 
-// The tab of the document at 0-based position index.
+// The text with every '&' doubled, so that a control or menu that takes '&'
+// for a mnemonic mark shows it as it is ("a&b.txt" stays "a&b.txt").
+std::string LiteralAmpersands(std::string_view text);
+
+// The tab of the document at 0-based position index; the title's own
+// ampersands show as they are.
 WindowBarTab WindowBarTabFor(std::string_view title, int index, bool modified, bool secondFlag,
                              const WindowBarOptions& options);
 

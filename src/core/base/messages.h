@@ -67,6 +67,7 @@ enum MessageId : int {
   kMsgDataFileReadError = 61700,         // a data file beside the executable cannot be read
   kMsgDataFileInvalid = 61701,           // its content is invalid: the data is skipped
   kMsgDataFileWriteError = 61702,        // it cannot be written: the data is not saved
+  kMsgStateFileKeptAside = 61703,        // the state file is invalid: %1 keeps it at exit
   kMsgGlobalSearchReport = 61710,        // %1 files searched, %2 matches found
   kMsgGlobalSearchTitle = 61711,         // caption of the search over files
   kMsgRangeTooLarge = 61800,             // tag erase over 1 MiB: "指定範囲が大き過ぎます。"

@@ -98,15 +98,27 @@ enum class StateBuild {
 // to their limits; the result always parses.
 StateBuild BuildStateFile(const StateFileData& data, std::string& out);
 
-// Reads the state file at path into data. A missing file gives the defaults
-// silently; a file that cannot be read shows kMsgDataFileReadError, an
-// invalid one kMsgDataFileInvalid, and both give the defaults. True when
-// data came from the file.
-bool ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data);
+// How ReadStateFile ended.
+enum class StateFileRead {
+  kRead,     // data came from the file
+  kMissing,  // no file (or no path): the defaults, silently
+  kRefused,  // the file could not be read, or its content is invalid: the
+             // defaults, after kMsgDataFileReadError or kMsgStateFileKeptAside
+};
+
+// Reads the state file at path into data.
+StateFileRead ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data);
+
+// The name a refused state file is kept under when the exit write replaces
+// it: "<path>.bad" (the newest refused one).
+std::string RefusedStateFileName(const std::string& path);
 
 // Writes data to path. False when the path is empty (the executable's path
 // was not known: nothing is written) or, after kMsgDataFileWriteError, when
-// the file cannot be written.
-bool WriteStateFile(FileSystem& fs, Host& host, const std::string& path, const StateFileData& data);
+// the file cannot be written. With keepRefused (the file was refused at
+// start) the file as it is now is first copied to RefusedStateFileName; when
+// that copy fails nothing is written, so the refused file is never lost.
+bool WriteStateFile(FileSystem& fs, Host& host, const std::string& path, const StateFileData& data,
+                    bool keepRefused = false);
 
 }  // namespace quelt

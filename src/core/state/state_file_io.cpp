@@ -1,26 +1,38 @@
 #include "base/file_system.h"
 #include "base/host.h"
+#include "base/path.h"
 #include "state/state_file.h"
 
 namespace quelt {
 
-bool ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data) {
+StateFileRead ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data) {
   data = {};
-  if (path.empty()) return false;
+  if (path.empty()) return StateFileRead::kMissing;
   std::string bytes;
   if (!fs.ReadFile(path, bytes, kStateFileBufferSize)) {
-    if (fs.Exists(path)) host.ShowMessage(kMsgDataFileReadError);
-    return false;
+    if (!fs.Exists(path)) return StateFileRead::kMissing;
+    host.ShowMessage(kMsgDataFileReadError);
+    return StateFileRead::kRefused;
   }
   if (!ParseStateFile(bytes, data)) {
-    host.ShowMessage(kMsgDataFileInvalid);
-    return false;
+    host.ShowMessage(kMsgStateFileKeptAside, FileNameOf(RefusedStateFileName(path)));
+    return StateFileRead::kRefused;
   }
-  return true;
+  return StateFileRead::kRead;
 }
 
-bool WriteStateFile(FileSystem& fs, Host& host, const std::string& path, const StateFileData& data) {
+std::string RefusedStateFileName(const std::string& path) { return path + ".bad"; }
+
+bool WriteStateFile(FileSystem& fs, Host& host, const std::string& path, const StateFileData& data,
+                    bool keepRefused) {
   if (path.empty()) return false;
+  if (keepRefused && fs.Exists(path)) {
+    std::string old;
+    if (!fs.ReadFile(path, old) || !fs.WriteFile(RefusedStateFileName(path), old)) {
+      host.ShowMessage(kMsgDataFileWriteError);
+      return false;
+    }
+  }
   std::string bytes;
   BuildStateFile(data, bytes);
   if (!fs.WriteFile(path, bytes)) {

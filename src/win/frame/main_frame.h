@@ -104,6 +104,7 @@ class CMainFrame : public MdiFrame {
   bool trayIconShown_ = false;
   bool barsCreated_ = false;
   bool tagBarsShown_ = false;
+  bool caretPanesShown_ = true;  // the caret panes may show a caret
   bool tagBarsPlaced_ = false;  // the tag bars have been shown and placed
   bool shuttingDown_ = false;
   CStatusBar statusBar_;

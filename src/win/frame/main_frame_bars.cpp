@@ -134,10 +134,15 @@ void CMainFrame::UpdateIndicators() {
   statusBar_.SetText(StatusPane::kRecord, Utf8ToWide(record.text));
   MdiChild* child = CQueltApp::Get()->ActiveChild();
   auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
-  if (!child) {
+  // The line and column panes belong to the caret of the active text or
+  // visual view; with none of them active (no window, or the cabinet's file
+  // list) they are empty.
+  const bool caretShown = child && child->GetView() && child->GetView()->ShowsCaretPosition();
+  if (!caretShown && caretPanesShown_) {
     for (StatusPane pane : {StatusPane::kLine, StatusPane::kColumnHigh, StatusPane::kColumnLow})
-      statusBar_.SetText(pane, L"");
+      statusBar_.Clear(pane);
   }
+  caretPanesShown_ = caretShown;
   if (!view) {
     for (StatusPane pane : {StatusPane::kCharCode, StatusPane::kCodeName, StatusPane::kLineEndName,
                             StatusPane::kOverwrite, StatusPane::kProtect})

@@ -78,6 +78,13 @@ void CStatusBar::SetText(StatusPane pane, const std::wstring& text) {
   SendMessageW(hwnd_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void CStatusBar::Clear(StatusPane pane) {
+  const auto i = static_cast<std::size_t>(pane);
+  if (!hwnd_ || i >= shown_.size()) return;
+  shown_[i].clear();
+  SendMessageW(hwnd_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(L""));
+}
+
 void CStatusBar::Show(bool show) {
   if (hwnd_) ShowWindow(hwnd_, show ? SW_SHOW : SW_HIDE);
 }

@@ -38,6 +38,9 @@ class CStatusBar {
   int Height() const;
   void Resize();
   void SetText(StatusPane pane, const std::wstring& text);
+  // Empties a pane whatever it is known to show: some windows write the
+  // caret panes directly.
+  void Clear(StatusPane pane);
   void Show(bool show);
 
  private:

@@ -22,6 +22,9 @@ class View : public CommandTarget {
   // A hint from the document (text loaded, storage reallocated and so on).
   virtual void OnUpdate(View* /*sender*/, int /*hint*/) {}
   virtual void OnActivate(bool /*active*/) {}
+  // True when the status bar's line and column panes show this view's
+  // caret while it is active (the text and visual views; not a list).
+  virtual bool ShowsCaretPosition() const { return false; }
 
   void AttachDocument(Document* document);
   void DetachDocument();

@@ -4,11 +4,12 @@ namespace quelt::win {
 
 void AppState::Load(const std::string& path) {
   path_ = path;
-  if (!path_.empty()) ReadStateFile(files_, host_, path_, data_);
+  refused_ = ReadStateFile(files_, host_, path_, data_) == StateFileRead::kRefused;
 }
 
 void AppState::Save() {
-  if (!path_.empty()) WriteStateFile(files_, host_, path_, data_);
+  // A file refused at start is kept aside before the defaults replace it.
+  if (!path_.empty() && WriteStateFile(files_, host_, path_, data_, refused_)) refused_ = false;
 }
 
 }  // namespace quelt::win

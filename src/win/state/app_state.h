@@ -23,7 +23,8 @@ class AppState {
   // Reads the file (the defaults when it is missing or refused, after the
   // message); an empty path leaves the defaults and makes Save do nothing.
   void Load(const std::string& path);
-  // Writes the record back to the file Load read.
+  // Writes the record back to the file Load read; a file Load refused is
+  // first kept beside it under RefusedStateFileName.
   void Save();
 
   StateFileData& Data() { return data_; }
@@ -33,6 +34,7 @@ class AppState {
   Host& host_;
   std::string path_;
   StateFileData data_;
+  bool refused_ = false;  // the file was there at start but refused
 };
 
 }  // namespace quelt::win

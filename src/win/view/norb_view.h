@@ -25,6 +25,7 @@ class CNorbView : public View, public CabinetPositionSource, private EvObserver 
   void OnInitialUpdate() override;
   void OnUpdate(View* sender, int hint) override;
   void OnActivate(bool active) override;
+  bool ShowsCaretPosition() const override { return true; }
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CommandState& state) override;
   CNorbDoc* Doc() const;

@@ -28,3 +28,21 @@ TEST(WindowBar, ImagesFollowModifiedAndFlag) {
 
 }  // namespace
 }  // namespace quelt
+
+namespace quelt {
+namespace {
+
+// A tab shows a name's ampersands as they are; a Shift-JIS character is
+// never split by the doubling.
+TEST(WindowBarTab, AmpersandsInTitlesAreShownLiterally) {
+  WindowBarOptions o;
+  EXPECT_EQ(WindowBarTabFor("a&b.txt", 0, false, false, o).text, "a&&b.txt");
+  o.addDocNumber = true;
+  EXPECT_EQ(WindowBarTabFor("&&", 0, false, false, o).text, "1. &&&&");
+  EXPECT_EQ(LiteralAmpersands("\x95\x5c&\x83\x5c"), "\x95\x5c&&\x83\x5c");
+  EXPECT_EQ(LiteralAmpersands("x\x81"), "x\x81");  // a lead byte at the end
+  EXPECT_EQ(LiteralAmpersands(""), "");
+}
+
+}  // namespace
+}  // namespace quelt

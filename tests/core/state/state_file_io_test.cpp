@@ -19,7 +19,7 @@ class StateFileIo : public ::testing::Test {
 TEST_F(StateFileIo, MissingFileGivesDefaultsSilently) {
   StateFileData d;
   d.searchHistory = {"x"};
-  EXPECT_FALSE(ReadStateFile(fs, host, kPath, d));
+  EXPECT_EQ(ReadStateFile(fs, host, kPath, d), StateFileRead::kMissing);
   EXPECT_EQ(d, StateFileData{});
   EXPECT_TRUE(host.messages.empty());
 }
@@ -30,7 +30,7 @@ TEST_F(StateFileIo, WrittenFileReadsBack) {
   d.cipher.key = "abcdef";
   ASSERT_TRUE(WriteStateFile(fs, host, kPath, d));
   StateFileData back;
-  EXPECT_TRUE(ReadStateFile(fs, host, kPath, back));
+  EXPECT_EQ(ReadStateFile(fs, host, kPath, back), StateFileRead::kRead);
   EXPECT_EQ(back, d);
   EXPECT_TRUE(host.messages.empty());
 }
@@ -39,9 +39,9 @@ TEST_F(StateFileIo, InvalidContentShowsTheContentMessage) {
   fs.WriteFile(kPath, std::string(400, '\x01'));
   StateFileData d;
   d.searchHistory = {"x"};
-  EXPECT_FALSE(ReadStateFile(fs, host, kPath, d));
+  EXPECT_EQ(ReadStateFile(fs, host, kPath, d), StateFileRead::kRefused);
   EXPECT_EQ(d, StateFileData{});
-  EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgDataFileInvalid});
+  EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgStateFileKeptAside});
 }
 
 TEST_F(StateFileIo, OversizedFileIsReadOnlyToTheBufferAndRefused) {
@@ -50,14 +50,14 @@ TEST_F(StateFileIo, OversizedFileIsReadOnlyToTheBufferAndRefused) {
   BuildStateFile(d, bytes);
   bytes.resize(kStateFileBufferSize + 100, '\0');
   fs.WriteFile(kPath, bytes);
-  EXPECT_FALSE(ReadStateFile(fs, host, kPath, d));
-  EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgDataFileInvalid});
+  EXPECT_EQ(ReadStateFile(fs, host, kPath, d), StateFileRead::kRefused);
+  EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgStateFileKeptAside});
 }
 
 TEST_F(StateFileIo, UnreadableFileShowsTheReadMessage) {
   fs.CreateFolder(kPath);  // a folder where the file should be
   StateFileData d;
-  EXPECT_FALSE(ReadStateFile(fs, host, kPath, d));
+  EXPECT_EQ(ReadStateFile(fs, host, kPath, d), StateFileRead::kRefused);
   EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgDataFileReadError});
 }
 
@@ -67,6 +67,42 @@ TEST_F(StateFileIo, WriteFailureShowsTheWriteMessageAndKeepsTheOldFile) {
   EXPECT_FALSE(WriteStateFile(fs, host, kPath, StateFileData{}));
   EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgDataFileWriteError});
   EXPECT_EQ(*fs.Content(kPath), "old");
+}
+
+// A file refused at start (one flipped byte is enough) survives the exit
+// write beside the new file, the newest refused one replacing an older;
+// when it cannot be kept aside, nothing replaces it.
+TEST_F(StateFileIo, RefusedFileIsKeptAsideByTheExitWrite) {
+  StateFileData d;
+  d.searchHistory = {"needle"};
+  ASSERT_TRUE(WriteStateFile(fs, host, kPath, d));
+  std::string bytes = *fs.Content(kPath);
+  bytes[290] ^= 0x40;  // a history count far over 20
+  fs.WriteFile(kPath, bytes);
+  fs.WriteFile(RefusedStateFileName(kPath), "older refused file");
+
+  StateFileData loaded;
+  ASSERT_EQ(ReadStateFile(fs, host, kPath, loaded), StateFileRead::kRefused);
+  EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgStateFileKeptAside});
+  EXPECT_EQ(host.args, std::vector<std::string>{"quelt.DAT.bad"});
+  ASSERT_TRUE(WriteStateFile(fs, host, kPath, loaded, true));
+  EXPECT_EQ(*fs.Content(RefusedStateFileName(kPath)), bytes);
+  StateFileData back;
+  EXPECT_EQ(ReadStateFile(fs, host, kPath, back), StateFileRead::kRead);
+
+  // The copy cannot be written: the refused file stays as it was.
+  fs.WriteFile(kPath, bytes);
+  fs.FailWritesAfter(0);
+  host.messages.clear();
+  EXPECT_FALSE(WriteStateFile(fs, host, kPath, loaded, true));
+  EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgDataFileWriteError});
+  EXPECT_EQ(*fs.Content(kPath), bytes);
+
+  // An unreadable file cannot be kept aside, so it is not replaced either.
+  fs.FailWritesAfter(-1);
+  fs.FailReads(kPath);
+  EXPECT_FALSE(WriteStateFile(fs, host, kPath, loaded, true));
+  EXPECT_EQ(*fs.Content(kPath), bytes);
 }
 
 TEST_F(StateFileIo, UnknownPathWritesNothing) {

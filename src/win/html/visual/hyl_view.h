@@ -26,6 +26,7 @@ class CHylView : public View, public HylObserver {
   void OnInitialUpdate() override;
   void OnUpdate(View* sender, int hint) override;
   void OnActivate(bool active) override;
+  bool ShowsCaretPosition() const override { return true; }
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CommandState& state) override;
   void HylChanged() override;
