@@ -15,10 +15,10 @@ AppPaths DeriveAppPaths(std::string_view exePath) {
   paths.tempFile = ReplaceExtension(exePath, "TM1");
   paths.dataFile = ReplaceExtension(exePath, "LST");
   paths.keyFile = ReplaceExtension(exePath, "key");
-  paths.backupFolder = paths.exeFolder + "Backup\\";
-  paths.mirrorFolder = paths.exeFolder + "Mirror\\";
-  paths.cipherFolder = paths.exeFolder + "Cipher\\";
-  if (exePath.size() < kMaxExePathForDefaultCabinet) paths.defaultCabinet = paths.exeFolder + "quelt.cab";
+  paths.backupFolder = JoinPath(paths.exeFolder, "Backup\\");
+  paths.mirrorFolder = JoinPath(paths.exeFolder, "Mirror\\");
+  paths.cipherFolder = JoinPath(paths.exeFolder, "Cipher\\");
+  if (exePath.size() < kMaxExePathForDefaultCabinet) paths.defaultCabinet = JoinPath(paths.exeFolder, "quelt.cab");
   return paths;
 }
 

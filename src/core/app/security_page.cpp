@@ -6,6 +6,7 @@
 #include "base/file_system.h"
 #include "base/host.h"
 #include "base/messages.h"
+#include "base/path.h"
 
 namespace quelt {
 namespace {
@@ -15,8 +16,6 @@ std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
   return s;
 }
-
-bool IsDriveRoot(std::string_view f) { return f.size() == 3 && f[1] == ':' && f[2] == '\\'; }
 
 // The folders in the order the page checks them.
 struct FolderCheck {
@@ -31,17 +30,9 @@ constexpr FolderCheck kFolders[] = {
 
 }  // namespace
 
-std::string FolderForDisplay(std::string_view folder) {
-  std::string f(folder);
-  if (f.size() > 1 && f.back() == '\\' && !IsDriveRoot(f)) f.pop_back();
-  return f;
-}
+std::string FolderForDisplay(std::string_view folder) { return WithoutTrailingSeparator(folder); }
 
-std::string FolderForStorage(std::string_view shown) {
-  std::string f(Trimmed(shown));
-  if (!f.empty() && f.back() != '\\') f += '\\';
-  return f;
-}
+std::string FolderForStorage(std::string_view shown) { return WithTrailingSeparator(Trimmed(shown)); }
 
 SecurityPageValues SecurityPageValues::FromSettings(const AppSettings& s, const CipherSecrets& secrets) {
   SecurityPageValues v;

@@ -62,7 +62,7 @@ std::string BackupName(FileSystem& fs, const BackupOptions& options, int& cursor
   std::string name = FileNameOf(path);
   const std::size_t dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.resize(dot);
-  const std::string base = options.backupFolder + name + ".$";
+  const std::string base = JoinPath(options.backupFolder, name + ".$");
   if (cursor < 0 || cursor >= count) {
     int newest = -1;
     FileTime newestTime;
@@ -84,13 +84,13 @@ std::string BackupName(FileSystem& fs, const BackupOptions& options, int& cursor
 
 std::string MirrorName(const BackupOptions& options, const std::string& path) {
   if (!options.makeMirror || path.empty()) return {};
-  if (options.simpleMirror) return options.mirrorFolder + FileNameOf(path);
+  if (options.simpleMirror) return JoinPath(options.mirrorFolder, FileNameOf(path));
   // The path below its drive: "C:" goes, and so do the backslashes that
   // lead the rest (one after a drive letter, two of a network path).
   std::string_view rest = path;
   if (rest.size() >= 2 && rest[1] == ':') rest.remove_prefix(2);
   while (!rest.empty() && rest.front() == '\\') rest.remove_prefix(1);
-  return options.mirrorFolder + std::string(rest);
+  return JoinPath(options.mirrorFolder, rest);
 }
 
 void WriteBackupCopy(FileSystem& fs, Host& host, const BackupOptions& options, int& cursor,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/path.h"
+#include "base/sjis.h"
 
 namespace quelt {
 
@@ -11,13 +12,32 @@ std::string MemoryFileSystem::Key(const std::string& path) {
   for (char& c : key) {
     if (c == '/') c = '\\';
   }
-  while (key.size() > 3 && key.back() == '\\') key.pop_back();
-  return key;
+  return WithoutTrailingSeparator(key);
 }
 
+namespace {
+
+// The folder a key lies in, as a key: shorter than the key, or empty.
+std::string ParentKey(const std::string& key) {
+  std::string parent = WithoutTrailingSeparator(FolderOf(key));
+  return parent.size() < key.size() ? parent : std::string();
+}
+
+// A name Windows refuses: a colon anywhere but after the drive letter, or
+// a wildcard, quote, angle bracket or bar.
+bool IsRefusedPath(std::string_view key) {
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(key.data());
+  for (std::size_t i = 0; i < key.size(); i += SjisCharSize(bytes, key.size(), i)) {
+    const char c = key[i];
+    if ((c == ':' && i != 1) || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool MemoryFileSystem::ParentExists(const std::string& key) const {
-  std::string parent = FolderOf(key);
-  while (parent.size() > 3 && parent.back() == '\\') parent.pop_back();
+  const std::string parent = ParentKey(key);
   if (parent.empty() || parent.size() <= 3) return true;  // a drive root always exists
   return folders_.count(parent) != 0;
 }
@@ -46,7 +66,7 @@ bool MemoryFileSystem::ReadRange(const std::string& path, std::uint64_t offset, 
 
 bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& data) {
   const std::string key = Key(path);
-  if (folders_.count(key) || !ParentExists(key)) return false;
+  if (IsRefusedPath(key) || folders_.count(key) || !ParentExists(key)) return false;
   if (writesLeft_ == 0) return false;
   if (writesLeft_ > 0) --writesLeft_;
   File& f = files_[key];
@@ -72,12 +92,12 @@ bool MemoryFileSystem::GetInfo(const std::string& path, FileInfo& info) {
 
 bool MemoryFileSystem::CreateFolder(const std::string& path) {
   std::string key = Key(path);
-  if (files_.count(key)) return false;
-  while (key.size() > 3) {
+  if (IsRefusedPath(key)) return false;
+  // Each step goes to a shorter parent, so the walk ends at the root or at
+  // the start of a relative path.
+  for (; key.size() > 3; key = ParentKey(key)) {
     if (files_.count(key)) return false;
     folders_.insert(key);
-    key = FolderOf(key);
-    while (key.size() > 3 && key.back() == '\\') key.pop_back();
   }
   return true;
 }
@@ -106,9 +126,7 @@ bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<DirEntry>
   if (!(key.size() <= 3 || folders_.count(key))) return false;
   entries.clear();
   auto inFolder = [&](const std::string& k) {
-    std::string parent = FolderOf(k);
-    while (parent.size() > 3 && parent.back() == '\\') parent.pop_back();
-    return parent == key;
+    return ParentKey(k) == key;
   };
   for (const std::string& d : folders_) {
     if (inFolder(d)) entries.push_back(DirEntry{FileNameOf(d), true, FileAttributes{}});

@@ -67,6 +67,38 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return out;
 }
 
+namespace {
+// Offset of the last character, or npos for an empty path.
+std::size_t LastCharStart(std::string_view path) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t i = 0; i < path.size();) {
+    last = i;
+    i += IsSjisLeadByte(static_cast<std::uint8_t>(path[i])) && i + 1 < path.size() ? 2 : 1;
+  }
+  return last;
+}
+
+bool IsDriveRoot(std::string_view f) { return f.size() == 3 && f[1] == ':' && (f[2] == '\\' || f[2] == '/'); }
+}  // namespace
+
+bool EndsWithSeparator(std::string_view path) {
+  const std::size_t last = LastCharStart(path);
+  return last != std::string_view::npos && (path[last] == '\\' || path[last] == '/');
+}
+
+std::string WithTrailingSeparator(std::string_view folder) {
+  std::string out(folder);
+  if (!out.empty() && !EndsWithSeparator(out)) out += '\\';
+  return out;
+}
+
+std::string WithoutTrailingSeparator(std::string_view folder) {
+  while (folder.size() > 1 && !IsDriveRoot(folder) && EndsWithSeparator(folder)) folder.remove_suffix(1);
+  return std::string(folder);
+}
+
+bool HasFolderPart(std::string_view path) { return NameStart(path) != 0; }
+
 bool IsAbsolutePath(std::string_view path) {
   if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') return true;
   if (path.size() >= 2 && path[1] == ':') {

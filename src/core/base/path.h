@@ -26,6 +26,17 @@ std::string ExtensionOf(std::string_view path);
 std::string ReplaceExtension(std::string_view path, std::string_view ext);
 // Joins a folder and a name, adding a backslash where needed.
 std::string JoinPath(std::string_view folder, std::string_view name);
+// True when the last character is a separator ('\' or '/'); the trail
+// byte 0x5C of "表" or "ソ" is not one.
+bool EndsWithSeparator(std::string_view path);
+// The folder with a trailing backslash ("C:\a" -> "C:\a\"); empty stays empty.
+std::string WithTrailingSeparator(std::string_view folder);
+// The folder without trailing separators, except a drive root ("C:\a\" ->
+// "C:\a", "C:\" stays) and a lone "\".
+std::string WithoutTrailingSeparator(std::string_view folder);
+// True when the path has a folder or drive part ("a\b", "C:b"), false
+// for a bare name.
+bool HasFolderPart(std::string_view path);
 // True for "\\server\..." and for "X:..." with a drive letter.
 bool IsAbsolutePath(std::string_view path);
 // ASCII letters folded to lower case; double-byte characters left alone.

@@ -16,8 +16,9 @@ constexpr unsigned kFactors[3] = {2, 3, 5};
 
 bool InCipherFolder(const CipherConfig& config, std::string_view path) {
   if (!config.doCipher || config.folder.empty()) return false;
-  std::string folder = FoldCase(config.folder);
-  if (folder.back() != '\\') folder += '\\';
+  // Both sides are read from their first byte, so the prefix ends on a
+  // character boundary of the path as well.
+  const std::string folder = FoldCase(WithTrailingSeparator(config.folder));
   const std::string in = FoldCase(FolderOf(path));
   return in.compare(0, folder.size(), folder) == 0;
 }

@@ -45,6 +45,11 @@ std::optional<std::string> OperationFilePath(std::string_view exeFolder, std::st
   return path;
 }
 
+std::optional<std::string> OperationPlayPath(std::string_view exeFolder, std::string_view name) {
+  if (HasFolderPart(name)) return std::string(name);
+  return OperationFilePath(exeFolder, name);
+}
+
 bool OperationFileExists(FileSystem& fs, const std::string& path) {
   FileInfo info;
   return fs.GetInfo(path, info) && !info.isDirectory;

@@ -28,6 +28,9 @@ bool IsPlainFileName(std::string_view name);
 // Nullopt when the name is refused (the caller shows 59423): it is not a
 // plain file name or the path would be kMaxOperationPath bytes or longer.
 std::optional<std::string> OperationFilePath(std::string_view exeFolder, std::string_view name);
+// The file an operation name plays: a name with a folder or drive part is
+// taken as it is, a bare name is the operation file beside the program.
+std::optional<std::string> OperationPlayPath(std::string_view exeFolder, std::string_view name);
 
 // Whether the save has to ask 59424 first.
 bool OperationFileExists(FileSystem& fs, const std::string& path);

@@ -65,7 +65,7 @@ RenameOutcome RenameDocumentFile(Host& host, FileSystem& fs, const std::string& 
     return RenameOutcome::kRefused;
   }
   // newPath may be the very string oldPath refers to: it is set last.
-  const std::string target = FolderOf(oldPath) + newName;
+  const std::string target = JoinPath(FolderOf(oldPath), newName);
   if (target == oldPath) {
     newPath = target;
     return RenameOutcome::kUnchanged;

@@ -159,7 +159,7 @@ DoSaveOutcome DoSave(FileSystem& fs, TextStore& store, const std::string* path, 
   if (!saved.ok) {
     store.SetCharCode(oldCode);
     store.SetLineEnd(oldLineEnd);
-    if (!path && saved.written && !existedBefore) fs.RemoveFile(target);
+    if (saved.written && !existedBefore) fs.RemoveFile(target);
     return outcome;
   }
   outcome.ok = true;

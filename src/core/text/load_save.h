@@ -105,9 +105,10 @@ struct DoSaveOutcome {
 
 // Saves under path, or (path null) asks for one with the proposed name and
 // applies the code and line end chosen. saveDocument writes the document;
-// on failure the previous code and line end come back, and a file that Save
-// As created where none existed is removed again. A file that existed
-// before is never removed.
+// on failure the previous code and line end come back, and a file that this
+// save created where none existed is removed again, whether its path came
+// from the dialog or from the caller (the automation object's Save As). A
+// file that existed before is never removed.
 DoSaveOutcome DoSave(FileSystem& fs, TextStore& store, const std::string* path, const DocumentNames& names,
                      SaveAsDialog& dialog, const std::function<SaveOutcome(const std::string&)>& saveDocument);
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/write_temp_name.h"
 #include "framework/handles.h"
 #include "framework/win_text.h"
 
@@ -70,18 +71,30 @@ bool WinFileSystem::WriteFile(const std::string& path, const std::string& data) 
   if (oldAttributes != INVALID_FILE_ATTRIBUTES &&
       (oldAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return false;
-  const std::wstring temp = target + L".~qt" + std::to_wstring(GetCurrentProcessId());
+  // A short name of its own in the same folder: the target's name with a
+  // suffix would pass the 255-character limit of a name for the longest
+  // names. CREATE_NEW never takes over a file that happens to bear the
+  // name; another one is tried.
+  std::wstring temp;
+  HANDLE created = INVALID_HANDLE_VALUE;
+  for (unsigned attempt = 0; attempt < kWriteTempAttempts; ++attempt) {
+    temp = SjisToWide(WriteTempName(path, GetCurrentProcessId(), attempt));
+    created = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created != INVALID_HANDLE_VALUE) break;
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return false;
+  }
+  FileHandle h(created);
+  if (!h) return false;
   {
-    FileHandle h(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                             nullptr));
-    if (!h) return false;
     // The replacement keeps the old file's creation time.
     WIN32_FILE_ATTRIBUTE_DATA old;
     if (oldAttributes != INVALID_FILE_ATTRIBUTES &&
         GetFileAttributesExW(target.c_str(), GetFileExInfoStandard, &old))
       SetFileTime(h.Get(), &old.ftCreationTime, nullptr, nullptr);
-    if (!WriteAll(h.Get(), data) || !FlushFileBuffers(h.Get())) {
-      h.Reset();
+    const bool written = WriteAll(h.Get(), data) && FlushFileBuffers(h.Get());
+    h.Reset();
+    if (!written) {
       DeleteFileW(temp.c_str());
       return false;
     }

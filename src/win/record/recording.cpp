@@ -2,6 +2,7 @@
 
 #include "app/command_ids.h"
 #include "base/messages.h"
+#include "base/path.h"
 #include "app/quelt_app.h"
 #include "find/find_record.h"
 #include "framework/mdi_child.h"
@@ -114,9 +115,7 @@ void Recording::Play(HWND frame, const std::string* path) {
 }
 
 void Recording::PlayOperationFile(const std::string& name, HWND frame) {
-  // A full path is played as it is; a bare name lives beside the program.
-  const bool full = name.find('\\') != std::string::npos || name.find(':') != std::string::npos;
-  const std::optional<std::string> path = full ? std::optional<std::string>(name) : OperationFilePath(exeFolder_, name);
+  const std::optional<std::string> path = OperationPlayPath(exeFolder_, name);
   if (!path) {
     host_.Beep();
     return;
@@ -191,7 +190,7 @@ void Recording::SaveOperation(HWND frame) {
   if (!AskSaveOperation(frame, choice, accept)) return;
   if (!recorder_.Save(files_, path, choice.comment)) return;
   if (keys_ && !choice.keyText.empty()) {
-    const std::string name = path.substr(path.find_last_of('\\') + 1);
+    const std::string name = FileNameOf(path);
     keys_->AddFromPage(BindingKind::kOperation, 0, name, choice.keyText, choice.ctrl, choice.shift);
   }
 }

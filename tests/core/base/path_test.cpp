@@ -64,6 +64,23 @@ TEST(MemoryFileSystem, FoldersAndFiles) {
   EXPECT_EQ(*fs.Content("C:\\a\\c.txt"), "xyz");
 }
 
+TEST(MemoryFileSystem, NamesWindowsRefusesEndAtOnce) {
+  MemoryFileSystem fs;
+  // A colon past the drive letter has no parent shorter than itself: the
+  // folder walk once went round it for ever.
+  EXPECT_FALSE(fs.CreateFolder("C:\\x:"));
+  EXPECT_FALSE(fs.CreateFolder("C:\\a\\x:\\b"));
+  EXPECT_FALSE(fs.CreateFolder("C:\\a?"));
+  EXPECT_FALSE(fs.IsFolder("C:\\a"));
+  EXPECT_FALSE(fs.WriteFile("C:\\x:", "x"));
+  EXPECT_FALSE(fs.WriteFile("C:\\a*.txt", "x"));
+  // A relative path or a bare drive makes what it names and stops.
+  EXPECT_TRUE(fs.CreateFolder("rel\\sub"));
+  EXPECT_TRUE(fs.IsFolder("rel"));
+  EXPECT_TRUE(fs.CreateFolder("C:"));
+  EXPECT_TRUE(fs.CreateFolder("C:\\"));
+}
+
 TEST(Messages, LanguageAndArguments) {
   EXPECT_EQ(MessageText(kMsgOutOfMemory), "メモリ不足です。");
   SetEnglishInterface(true);

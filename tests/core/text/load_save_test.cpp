@@ -5,6 +5,8 @@
 #include <string>
 
 #include "base/memory_file_system.h"
+#include "marks/attribute_file.h"
+#include "marks/doc_marks.h"
 #include "fake_host.h"
 
 namespace quelt {
@@ -332,6 +334,39 @@ TEST_F(DoSaveTest, SaveAsOfANewFileThatFailsAfterWritingRemovesIt) {
   });
   EXPECT_FALSE(r.ok);
   EXPECT_FALSE(fs.Exists(target));
+}
+
+// The automation object's Save As gives the path itself: a save whose
+// attribute file cannot be written takes the new text file away all the
+// same, and never a file that was there before.
+TEST_F(DoSaveTest, SaveAsWithAGivenPathRemovesTheNewFileWhenItsAttributeFileFails) {
+  ASSERT_TRUE(Open("a\r\nb").ok);
+  DocMarks marks;
+  marks.SetMarks({-2}, {});
+  auto saveWithMarks = [&](const std::string& p) {
+    SaveOutcome s = SaveTextFile(Ctx(), p, store);
+    if (s.ok && !WriteAttributeFile(marks, store, p, fs, host, true, true)) s.ok = false;
+    return s;
+  };
+  const std::string target = "C:\\docs\\auto.txt";
+  fs.FailWritesAfter(1);  // the text file is written, its attribute file is not
+  EXPECT_FALSE(DoSave(fs, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
+  EXPECT_EQ(host.messages, (std::vector<MessageId>{kMsgAttributeWriteError}));
+  EXPECT_FALSE(fs.Exists(target));
+  EXPECT_FALSE(fs.Exists("C:\\docs\\auto.ATR"));
+  EXPECT_EQ(dialog.runs, 0);
+
+  fs.FailWritesAfter(-1);
+  ASSERT_TRUE(fs.WriteFile(target, "old"));
+  fs.FailWritesAfter(1);
+  EXPECT_FALSE(DoSave(fs, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
+  EXPECT_TRUE(fs.Exists(target));
+
+  fs.FailWritesAfter(-1);
+  ASSERT_TRUE(fs.RemoveFile(target));
+  EXPECT_TRUE(DoSave(fs, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
+  EXPECT_EQ(*fs.Content(target), "a\r\nb");
+  EXPECT_TRUE(fs.Exists("C:\\docs\\auto.ATR"));
 }
 
 TEST_F(DoSaveTest, BinaryDocumentsKeepTheirCodeWhateverTheDialogSays) {
