@@ -71,7 +71,7 @@ TEST(FindRun, UpFindsAMatchThatStartsBeforeTheCaretAndRunsPastIt) {
   };
   Case cases[] = {{"plain", Plain("foobar")},
                   {"regex", Plain("fo+bar", {}, regex)},
-                  {"width-folded", Plain("oobar", {}, folded)},  // a full-width f
+                  {"width-folded", Plain("\x82\x86oobar", {}, folded)},  // a full-width f
                   {"several strings", Plain("zz foobar", multi)},
                   {"whole word", Plain("foobar", word)}};
   for (const Case& c : cases) {
