@@ -79,5 +79,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(Boundary(text, hit.start, o.lead));
     FUZZ_CHECK(Boundary(text, hit.start + hit.length, o.lead));
   }
+  // Starts before a point, matches running past it (an upward search): when
+  // the last match of the whole range starts before the point, it is that one.
+  const TextOffset point = Snap(text, from + (to - from) / 2, o.lead);
+  if (point > from) {
+    const SearchHit up = searcher.FindStarting(text.data(), length, from, point, to, false);
+    if (up.found) {
+      FUZZ_CHECK(up.start >= from && up.start < point && up.start + up.length <= to);
+      FUZZ_CHECK(Boundary(text, up.start, o.lead));
+    }
+    const SearchHit whole = searcher.Find(text.data(), length, from, to, false);
+    if (whole.found && whole.start < point) FUZZ_CHECK(up.found && up.start == whole.start);
+  }
   return 0;
 }

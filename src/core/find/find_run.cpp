@@ -70,8 +70,10 @@ SearchHit FindInScope(const Searcher& searcher, const SearchText& text, const Fi
   const TextRange scope{std::min(pass.scope.start, text.length), std::min(pass.scope.end, text.length)};
   TextOffset start = FindStartPoint(text, pass);
   if (!Inside(scope, start)) start = scope.start;
+  // Upwards every start before the start point is tried, and a match may
+  // run past it to the end of the scope.
   SearchHit hit = pass.down ? searcher.Find(text.bytes, text.length, start, scope.end, true, poll)
-                            : searcher.Find(text.bytes, text.length, scope.start, start, false, poll);
+                            : searcher.FindStarting(text.bytes, text.length, scope.start, start, scope.end, false, poll);
   if (!hit.found && pass.wrap) hit = searcher.Find(text.bytes, text.length, scope.start, scope.end, pass.down, poll);
   return hit;
 }

@@ -62,7 +62,8 @@ struct FindPass {
 // hit that is still selected, the character after its first character
 // (down) or the hit's start (up).
 TextOffset FindStartPoint(const SearchText& text, const FindPass& pass);
-// Searches [start, scope end) down or [scope start, start) up; a start
+// Searches [start, scope end) down, or up the matches that start in
+// [scope start, start) and end by the scope's end; a start
 // outside the scope is moved to the scope's start. Without a hit and with
 // wrapping, the whole scope is searched once more.
 SearchHit FindInScope(const Searcher& searcher, const SearchText& text, const FindPass& pass,

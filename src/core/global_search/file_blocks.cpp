@@ -3,21 +3,22 @@
 #include <algorithm>
 
 #include "base/sjis.h"
-#include "text/char_code.h"
 
 namespace quelt {
 
-std::uint32_t BlockCut(const std::string& block) {
+std::uint32_t BlockCut(const std::string& block, std::uint32_t from) {
   const std::size_t crlf = block.rfind("\r\n");
-  if (crlf != std::string::npos) return static_cast<std::uint32_t>(crlf + 2);
-  // No line end: keep whole characters only.
+  if (crlf != std::string::npos && crlf + 1 >= from) return static_cast<std::uint32_t>(crlf + 2);
+  // No line end: keep whole characters only. A byte outside the lead range
+  // always ends a character, so the parity of the run of lead-range bytes
+  // at the end tells whether the last byte begins one.
   const auto* b = reinterpret_cast<const std::uint8_t*>(block.data());
-  std::size_t i = 0;
-  while (i < block.size()) {
-    if (IsSjisLeadByte(b[i]) && i + 1 == block.size()) break;
-    i += SjisCharSize(b, block.size(), i);
-  }
-  return static_cast<std::uint32_t>(i > 0 ? i : block.size());
+  std::size_t cut = block.size();
+  std::size_t p = cut;
+  while (p > 0 && IsSjisLeadByte(b[p - 1])) --p;
+  if (((cut - p) & 1) == 1) --cut;
+  if (cut > 0 && b[cut - 1] == kCr) --cut;
+  return static_cast<std::uint32_t>(cut > 0 ? cut : block.size());
 }
 
 namespace {
@@ -25,6 +26,8 @@ namespace {
 // Files up to this size are read in one go and their blocks taken from
 // memory: one read per file instead of one per block.
 constexpr std::uint64_t kReadWholeBytes = kMaxConvertBytes;
+// A large file is converted in raw pieces of this size.
+constexpr std::uint64_t kRawPieceBytes = 65536;
 
 }  // namespace
 
@@ -34,8 +37,15 @@ bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision,
   path_ = path;
   converted_ = false;
   text_.clear();
+  inMemory_ = false;
   next_ = 0;
   atEnd_ = false;
+  converter_.reset();
+  stream_.clear();
+  streamBase_ = 0;
+  rawNext_ = 0;
+  rawRest_.clear();
+  rawDone_ = false;
   if (cipher && InCipherFolder(*cipher, path)) {
     FileInfo info;
     std::string raw, plain;
@@ -43,23 +53,23 @@ bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision,
         Decipher(cipher->key, raw, plain) && (!askPassword || !*askPassword || (*askPassword)())) {
       text_ = std::move(plain);
       converted_ = true;
+      inMemory_ = true;
       return true;
     }
   }
   // text_ holds the whole file when it fits (checked by reading one byte
-  // more); otherwise it is left empty and blocks are read from the file.
+  // more); otherwise blocks are read from the file.
   FileInfo info;
-  bool whole = false;
   if (fs.GetInfo(path, info) && info.size > kReadWholeBytes) {
     if (!fs.ReadRange(path, 0, 0, text_)) return false;
   } else {
     if (!fs.ReadRange(path, 0, kReadWholeBytes + 1, text_)) return false;
-    whole = text_.size() <= kReadWholeBytes;
+    inMemory_ = text_.size() <= kReadWholeBytes;
   }
-  if (!whole) text_.clear();
+  if (!inMemory_) text_.clear();
   if (codeDecision == 1 || codeDecision < 0 || codeDecision > 3) return true;
   std::string sample;
-  if (whole) {
+  if (inMemory_) {
     sample.assign(text_, 0, std::min<std::size_t>(text_.size(), kDetectSampleBytes));
   } else if (!fs.ReadRange(path, 0, kDetectSampleBytes, sample)) {
     return false;
@@ -67,7 +77,11 @@ bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision,
   const Detection d = Detect(reinterpret_cast<const std::uint8_t*>(sample.data()), sample.size(), crlfEqualSjis);
   const CharCodeId code = codeDecision == 2 ? CharCodeId::kJis : codeDecision == 3 ? CharCodeId::kEuc : d.code;
   if (code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf) return true;
-  if (!whole || text_.size() > kMaxConvertBytes) return true;  // too large to convert: searched as it is
+  if (!inMemory_) {
+    converter_.emplace(code, d.selector);  // converted as it is read
+    converted_ = true;
+    return true;
+  }
   ConvertResult r = ToInternal(reinterpret_cast<const std::uint8_t*>(text_.data()), text_.size(), code, d.selector);
   if (r.status == ConvertStatus::kOk) {
     text_ = std::move(r.bytes);
@@ -76,36 +90,74 @@ bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision,
   return true;
 }
 
+// Converts raw pieces until the converted bytes reach upTo or the file ends.
+bool FileBlocks::FillStream(std::uint64_t upTo) {
+  std::string raw;
+  while (streamBase_ + stream_.size() < upTo && !rawDone_) {
+    raw.clear();
+    if (!fs_->ReadRange(path_, rawNext_, kRawPieceBytes, raw)) return false;
+    rawNext_ += raw.size();
+    rawDone_ = raw.size() < kRawPieceBytes;
+    rawRest_ += raw;
+    const std::size_t used = converter_->Convert(reinterpret_cast<const std::uint8_t*>(rawRest_.data()),
+                                                 rawRest_.size(), rawDone_, stream_);
+    rawRest_.erase(0, used);
+  }
+  return true;
+}
+
 bool FileBlocks::ReadAt(std::uint64_t offset, std::uint64_t n, std::string& out) {
-  // An empty text_ of a file not converted: the file is read.
-  if (!converted_ && text_.empty()) return fs_->ReadRange(path_, offset, n, out);
-  if (offset >= text_.size()) {
-    out.clear();
-  } else {
-    out.assign(text_, static_cast<std::size_t>(offset),
+  if (converter_) {
+    // Offsets only grow: what lies before offset is no longer needed.
+    if (offset > streamBase_) {
+      const std::uint64_t drop = std::min<std::uint64_t>(offset - streamBase_, stream_.size());
+      stream_.erase(0, static_cast<std::size_t>(drop));
+      streamBase_ += drop;
+    }
+    if (!FillStream(offset + n)) return false;
+    if (offset < streamBase_ + stream_.size()) {
+      const auto at = static_cast<std::size_t>(offset - streamBase_);
+      out.append(stream_, at, static_cast<std::size_t>(std::min<std::uint64_t>(n, stream_.size() - at)));
+    }
+    return true;
+  }
+  if (!inMemory_) {
+    if (out.empty()) return fs_->ReadRange(path_, offset, n, out);
+    std::string part;
+    if (!fs_->ReadRange(path_, offset, n, part)) return false;
+    out += part;
+    return true;
+  }
+  if (offset < text_.size()) {
+    out.append(text_, static_cast<std::size_t>(offset),
                static_cast<std::size_t>(std::min<std::uint64_t>(n, text_.size() - offset)));
   }
   return true;
 }
 
-bool FileBlocks::Next(std::string& block) {
+bool FileBlocks::Next(std::string& block, std::uint32_t keep) {
   if (atEnd_ || fs_ == nullptr) return false;
-  if (!ReadAt(next_, kSearchBlockBytes, block) || block.empty()) {
+  keep = std::min<std::uint32_t>(keep, static_cast<std::uint32_t>(block.size()));
+  block.erase(0, block.size() - keep);
+  const std::uint32_t want = std::max(kSearchBlockBytes, keep);
+  if (!ReadAt(next_, want, block) || block.size() == keep) {
     atEnd_ = true;
     return false;
   }
-  if (block.size() < kSearchBlockBytes) {
+  if (block.size() - keep < want) {
     atEnd_ = true;  // a shorter block is the last one
+    next_ += block.size() - keep;
     return true;
   }
-  const std::uint32_t cut = BlockCut(block);
+  const std::uint32_t cut = std::max(BlockCut(block, keep), keep + 1);
+  next_ += cut - keep;
   block.resize(cut);
-  next_ += cut;
   return true;
 }
 
 bool FileBlocks::Whole(std::string& out, std::uint64_t maxBytes) {
-  if (converted_ || (!text_.empty() && text_.size() <= maxBytes)) {
+  if (converter_) return false;  // too large to hold converted
+  if (inMemory_ && (converted_ || text_.size() <= maxBytes)) {
     out = text_;
     return true;
   }

@@ -6,8 +6,8 @@ namespace quelt {
 
 std::string FormatResultLine(std::string_view path, std::uint32_t lineNumber, const std::uint8_t* bytes,
                              std::uint32_t length, std::uint32_t lineStart, std::uint32_t matchStart,
-                             std::uint32_t matchEnd) {
-  const std::uint32_t from = matchEnd - lineStart > kResultLineLead ? matchStart : lineStart;
+                             std::uint32_t matchEnd, std::uint64_t lineBefore) {
+  const std::uint32_t from = matchEnd - lineStart + lineBefore > kResultLineLead ? matchStart : lineStart;
   const std::size_t room = path.size() < kResultPathAndText ? kResultPathAndText - path.size() : 0;
   std::uint32_t to = from;
   while (to < length && bytes[to] != kCr && bytes[to] != kLf) {

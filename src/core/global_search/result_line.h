@@ -15,10 +15,11 @@ constexpr std::uint32_t kResultLineLead = 239;
 constexpr std::uint32_t kResultPathAndText = 499;
 
 // bytes[0..length) is the searched block; lineStart <= matchStart <=
-// matchEnd <= length. The text stops before the line's CR (or a lone LF)
-// and is cut at a character boundary to fit the 499 bytes.
+// matchEnd <= length. lineBefore: the bytes of the line that lie before the
+// block (lineStart is then 0). The text stops before the line's CR (or a
+// lone LF) and is cut at a character boundary to fit the 499 bytes.
 std::string FormatResultLine(std::string_view path, std::uint32_t lineNumber, const std::uint8_t* bytes,
                              std::uint32_t length, std::uint32_t lineStart, std::uint32_t matchStart,
-                             std::uint32_t matchEnd);
+                             std::uint32_t matchEnd, std::uint64_t lineBefore = 0);
 
 }  // namespace quelt

@@ -1,27 +1,28 @@
 #include "global_search/tag_jump.h"
 
+#include "base/sjis.h"
 #include "text/text_store.h"
 #include "view/text_lines.h"
 
 namespace quelt {
 namespace {
 
-constexpr std::size_t kMinTagLine = 7;   // longer than 6 bytes
-constexpr std::size_t kMaxLineDigits = 5;  // fewer than 6 characters between the parentheses
+constexpr std::size_t kMinTagLine = 7;  // longer than 6 bytes
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// The line number after the "(" at open: digits, then ")". Zero when the
-// text there is no such number.
-std::uint32_t NumberAfter(std::string_view line, std::size_t open) {
-  std::uint32_t n = 0;
-  std::size_t i = open + 1;
-  for (; i < line.size() && IsDigit(line[i]); ++i) {
-    if (i - open > kMaxLineDigits) return 0;
-    n = n * 10 + static_cast<std::uint32_t>(line[i] - '0');
+// The decimal number in line[first, last), or 0 when it is empty, holds
+// anything but digits or does not fit a line number.
+std::uint32_t NumberIn(std::string_view line, std::size_t first, std::size_t last) {
+  if (first == last) return 0;
+  std::uint64_t n = 0;
+  for (std::size_t i = first; i < last; ++i) {
+    if (!IsDigit(line[i])) return 0;
+    n = n * 10 + static_cast<std::uint64_t>(line[i] - '0');
+    if (n > kMaxTagLineNumber) return 0;
   }
-  if (i == open + 1 || i >= line.size() || line[i] != ')') return 0;
-  return n;
+  return static_cast<std::uint32_t>(n);
 }
 
 }  // namespace
@@ -29,16 +30,27 @@ std::uint32_t NumberAfter(std::string_view line, std::size_t open) {
 std::optional<TagJumpTarget> ParseTagJumpLine(std::string_view line) {
   if (line.size() > kTagLineBytes) line = line.substr(0, kTagLineBytes);
   if (line.size() < kMinTagLine || line[1] != ':' || line[2] != '\\') return std::nullopt;
-  // "(" and ")" are never the second byte of a double-byte character, so
-  // the bytes can be looked at one by one.
-  for (std::size_t open = line.find('('); open != std::string_view::npos; open = line.find('(', open + 1)) {
-    if (open > kMaxTagPath) break;
-    if (open < kMinTagPath) continue;
-    if (const std::uint32_t n = NumberAfter(line, open); n != 0) {
-      return TagJumpTarget{std::string(line.substr(0, open)), n};
-    }
+  // The file part ends at the first colon after the drive (a path holds
+  // none), or with the line. The walk goes by characters, so a second byte
+  // is never taken for a separator; the last "(" and ")" met are kept.
+  const auto* b = reinterpret_cast<const std::uint8_t*>(line.data());
+  std::size_t open = std::string_view::npos, close = std::string_view::npos;
+  std::size_t end = 3;
+  while (end < line.size() && line[end] != ':') {
+    if (line[end] == '(') open = end;
+    if (line[end] == ')') close = end;
+    end += SjisCharSize(b, line.size(), end);
   }
-  return std::nullopt;
+  // The line number is the last parenthesised number of the file part: only
+  // blanks may stand between its ")" and the colon.
+  if (open == std::string_view::npos || close == std::string_view::npos || close < open) return std::nullopt;
+  for (std::size_t i = close + 1; i < end; ++i) {
+    if (!IsBlank(line[i])) return std::nullopt;
+  }
+  if (open < kMinTagPath || open > kMaxTagPath) return std::nullopt;
+  const std::uint32_t number = NumberIn(line, open + 1, close);
+  if (number == 0) return std::nullopt;
+  return TagJumpTarget{std::string(line.substr(0, open)), number};
 }
 
 std::string TagLineAt(const TextStore& store, TextOffset p) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/types.h"
+#include "text/text_store.h"
 
 namespace quelt {
 
@@ -26,11 +27,16 @@ struct TagJumpTarget {
   bool operator==(const TagJumpTarget&) const = default;
 };
 
+// The largest line number a result line may name: any the text store can
+// hold (a logical line per display line at most).
+constexpr std::uint32_t kMaxTagLineNumber = kMaxDisplayLines;
+
 // The file and line a result line names, or nullopt. The line must be over
-// 6 bytes, begin with a drive ("C:\"), and have a "(" after 4 to 259 bytes of
-// path with fewer than 6 digits before its ")", a number that is not 0. A
-// path that itself holds "(" ("C:\Program Files (x86)\...") is read up to the
-// first "(" that is followed by such a number.
+// 6 bytes and begin with a drive ("C:\"). The file part ends at the first
+// colon after the drive (or with the line); its last parenthesised number,
+// followed by nothing but blanks, is the line (1 to kMaxTagLineNumber), and
+// the 4 to 259 bytes before its "(" are the path, which may hold
+// parentheses of its own ("C:\x(1)\a.txt(5): ...", "C:\Program Files (x86)\...").
 std::optional<TagJumpTarget> ParseTagJumpLine(std::string_view line);
 
 // The first kTagLineBytes of the logical line holding p, without its CR LF.

@@ -1,5 +1,7 @@
 #include "search/multi_text.h"
 
+#include <algorithm>
+
 #include "search/scan_range.h"
 
 namespace quelt {
@@ -79,10 +81,17 @@ bool MultiTextSearcher::MatchesAt(const Alternative& a, const std::uint8_t* byte
   return !a.endsInLoneLead || at + n == length;
 }
 
-SearchHit MultiTextSearcher::Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to,
-                                  bool down, const CancelPoll* poll) const {
-  if (alternatives_.empty() || to > length || from >= to) return SearchHit{};
-  return ScanRange(bytes, from, to, down, poll, lead_,
+std::uint32_t MultiTextSearcher::Longest() const {
+  std::size_t n = 0;
+  for (const Alternative& a : alternatives_) n = std::max(n, a.bytes.size());
+  return static_cast<std::uint32_t>(n);
+}
+
+SearchHit MultiTextSearcher::FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from,
+                                          TextOffset startTo, TextOffset to, bool down,
+                                          const CancelPoll* poll) const {
+  if (alternatives_.empty() || to > length || startTo > to || from >= startTo) return SearchHit{};
+  return ScanRange(bytes, from, startTo, down, poll, lead_,
                    [&](TextOffset pos, TextOffset limit, CharBoundaries& boundaries) {
                      for (; pos < limit; ++pos) {
                        if (!firstBytes_[bytes[pos]] || !boundaries.At(pos)) continue;

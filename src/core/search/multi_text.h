@@ -28,7 +28,15 @@ class MultiTextSearcher {
   bool Prepare(std::string_view text, bool matchCase, LeadByteTest lead);
 
   SearchHit Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to, bool down,
-                 const CancelPoll* poll) const;
+                 const CancelPoll* poll) const {
+    return FindStarting(bytes, length, from, to, to, down, poll);
+  }
+  // A match starting in [from, startTo) and ending at or before to.
+  SearchHit FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset startTo,
+                         TextOffset to, bool down, const CancelPoll* poll) const;
+
+  // The longest alternative.
+  std::uint32_t Longest() const;
 
  private:
   struct Alternative {

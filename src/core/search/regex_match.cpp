@@ -129,6 +129,9 @@ bool PatternSearcher::Prepare(std::string_view text, const SearchOptions& option
   // Every repetition element must be entered for a match; the eleventh
   // would need an eleventh level.
   never_ = steps_.empty() || repeats > kMaxRepeatLevels;
+  // Each element takes at most one double-byte character (or a CR LF); "$"
+  // looks at one byte more.
+  reach_ = repeats > 0 ? kUnboundedReach : static_cast<std::uint32_t>(2 * steps_.size() + 1);
   return true;
 }
 
@@ -200,13 +203,13 @@ TextOffset PatternSearcher::NextCandidate(const std::uint8_t* bytes, TextOffset 
   return pos;
 }
 
-SearchHit PatternSearcher::Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to,
-                                bool down, const CancelPoll* poll) const {
-  if (never_ || to > length || from >= to) return SearchHit{};
+SearchHit PatternSearcher::FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from,
+                                        TextOffset startTo, TextOffset to, bool down, const CancelPoll* poll) const {
+  if (never_ || to > length || startTo > to || from >= startTo) return SearchHit{};
   std::vector<TextOffset> stack;
   std::unordered_set<std::uint64_t> failed;
   const Context context{bytes, length, to, &stack, &failed};
-  return ScanRange(bytes, from, to, down, poll, lead_,
+  return ScanRange(bytes, from, startTo, down, poll, lead_,
                    [&](TextOffset pos, TextOffset limit, CharBoundaries& boundaries) {
                      while (pos < limit) {
                        const TextOffset at = NextCandidate(bytes, pos, limit, to);

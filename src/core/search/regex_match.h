@@ -25,6 +25,8 @@
 namespace quelt {
 
 constexpr int kMaxRepeatLevels = 10;
+// The reach of a pattern with a repetition: no bound.
+constexpr std::uint32_t kUnboundedReach = 0xFFFFFFFFu;
 
 class PatternSearcher {
  public:
@@ -32,7 +34,16 @@ class PatternSearcher {
   bool Prepare(std::string_view text, const SearchOptions& options);
 
   SearchHit Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to, bool down,
-                 const CancelPoll* poll) const;
+                 const CancelPoll* poll) const {
+    return FindStarting(bytes, length, from, to, to, down, poll);
+  }
+  // A match starting in [from, startTo) and ending at or before to.
+  SearchHit FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset startTo,
+                         TextOffset to, bool down, const CancelPoll* poll) const;
+
+  // The most bytes a match and the look at the byte after it reach from the
+  // match's start; kUnboundedReach when a repetition can run on.
+  std::uint32_t Reach() const { return reach_; }
 
  private:
   struct Step {
@@ -70,6 +81,7 @@ class PatternSearcher {
   bool anchorStart_ = false;
   bool anchorEnd_ = false;
   bool never_ = true;
+  std::uint32_t reach_ = 0;
   bool matchCase_ = false;
   bool foldWidth_ = false;
   LeadByteTest lead_;

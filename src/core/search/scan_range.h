@@ -46,12 +46,13 @@ inline bool EndsDoubleByte(const std::uint8_t* bytes, TextOffset pos, LeadByteTe
 }
 
 // Runs find(pos, limit, boundaries) -> SearchHit, the first hit starting in
-// [pos, limit), over [from, to): down returns the first hit, up the one
-// starting last. The poll is asked each time another kCancelPollInterval
-// bytes have been passed.
+// [pos, limit), over the starts [from, startTo): down returns the first hit,
+// up the one starting last. Where a hit may end is find's business. The poll
+// is asked each time another kCancelPollInterval bytes have been passed.
 template <class Find>
-SearchHit ScanRange(const std::uint8_t* bytes, TextOffset from, TextOffset to, bool down,
+SearchHit ScanRange(const std::uint8_t* bytes, TextOffset from, TextOffset startTo, bool down,
                     const CancelPoll* poll, LeadByteTest lead, Find&& find) {
+  const TextOffset to = startTo;
   CharBoundaries boundaries(bytes, from, lead);
   SearchHit last;
   TextOffset pos = from;

@@ -132,10 +132,10 @@ bool SearchCore::Accepted(const std::uint8_t* bytes, std::uint32_t length, TextO
   return end >= length || !IsWordByte(bytes[end]);
 }
 
-SearchHit SearchCore::Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to,
-                           bool down, const CancelPoll* poll) const {
-  if (text_.empty() || to > length || from >= to) return SearchHit{};
-  return ScanRange(bytes, from, to, down, poll, lead_,
+SearchHit SearchCore::FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from,
+                                   TextOffset startTo, TextOffset to, bool down, const CancelPoll* poll) const {
+  if (text_.empty() || to > length || startTo > to || from >= startTo) return SearchHit{};
+  return ScanRange(bytes, from, startTo, down, poll, lead_,
                    [&](TextOffset pos, TextOffset limit, CharBoundaries& boundaries) {
                      while (pos < limit) {
                        const TextOffset at = NextCandidate(bytes, pos, limit, to);

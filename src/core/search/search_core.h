@@ -18,7 +18,12 @@ class SearchCore {
   bool Prepare(std::string_view text, bool matchCase, bool wholeWord, LeadByteTest lead);
 
   SearchHit Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to, bool down,
-                 const CancelPoll* poll) const;
+                 const CancelPoll* poll) const {
+    return FindStarting(bytes, length, from, to, to, down, poll);
+  }
+  // A match starting in [from, startTo) and ending at or before to.
+  SearchHit FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset startTo,
+                         TextOffset to, bool down, const CancelPoll* poll) const;
 
   // The first position in [pos, limit) where the text's bytes match and end
   // at or before `to`, or `limit`. Character boundaries are not checked.

@@ -27,19 +27,33 @@ bool Searcher::Prepare(std::string_view text, const SearchOptions& options) {
   return ready;
 }
 
-SearchHit Searcher::Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to, bool down,
-                         const CancelPoll* poll) const {
+SearchHit Searcher::FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from,
+                                 TextOffset startTo, TextOffset to, bool down, const CancelPoll* poll) const {
   switch (path_) {
     case Path::kPlain:
-      return plain_.Find(bytes, length, from, to, down, poll);
+      return plain_.FindStarting(bytes, length, from, startTo, to, down, poll);
     case Path::kMulti:
-      return multi_.Find(bytes, length, from, to, down, poll);
+      return multi_.FindStarting(bytes, length, from, startTo, to, down, poll);
     case Path::kPattern:
-      return pattern_.Find(bytes, length, from, to, down, poll);
+      return pattern_.FindStarting(bytes, length, from, startTo, to, down, poll);
     case Path::kNone:
       break;
   }
   return SearchHit{};
+}
+
+std::uint32_t Searcher::Reach() const {
+  switch (path_) {
+    case Path::kPlain:
+      return plain_.size() + 1;
+    case Path::kMulti:
+      return multi_.Longest() + 1;
+    case Path::kPattern:
+      return pattern_.Reach();
+    case Path::kNone:
+      break;
+  }
+  return 0;
 }
 
 }  // namespace quelt

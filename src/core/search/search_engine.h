@@ -32,7 +32,20 @@ class Searcher {
   // bytes[0..length). from and to are character boundaries. The byte before
   // and the byte after the range may be read for whole words and anchors.
   SearchHit Find(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to, bool down,
-                 const CancelPoll* poll = nullptr) const;
+                 const CancelPoll* poll = nullptr) const {
+    return FindStarting(bytes, length, from, to, to, down, poll);
+  }
+
+  // The first (down) or last (up) match that starts in [from, startTo) and
+  // ends at or before to (startTo <= to): an upward search takes a match
+  // that starts before its start point and runs past it.
+  SearchHit FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset startTo,
+                         TextOffset to, bool down, const CancelPoll* poll = nullptr) const;
+
+  // The most bytes a match starting at a position, with the bytes looked at
+  // after it (whole words, "$"), can reach from there; kUnboundedReach when a
+  // repetition can run on.
+  std::uint32_t Reach() const;
 
  private:
   enum class Path { kNone, kPlain, kMulti, kPattern };

@@ -76,6 +76,24 @@ struct ConvertResult {
 // bytes are copied as they are.
 ConvertResult ToInternal(const std::uint8_t* buffer, std::size_t n, CharCodeId code, int selector);
 
+// The conversion into the internal form of a file taken piece by piece, of
+// any size: what it writes equals ToInternal over the whole file. A JIS
+// escape state, a CR LF pair or an EUC pair cut by a piece's end carries
+// over: the bytes it cannot decide yet are left for the next piece.
+class InternalStream {
+ public:
+  InternalStream(CharCodeId code, int selector) : code_(code), selector_(selector) {}
+  // Converts the start of in[0..n) and appends it to out; returns how many
+  // bytes were used (the rest, a few bytes, begins the next piece). With
+  // last, the piece ends the file and every byte is used.
+  std::size_t Convert(const std::uint8_t* in, std::size_t n, bool last, std::string& out);
+
+ private:
+  CharCodeId code_;
+  int selector_;
+  bool kanji_ = false;
+};
+
 // Converts internal text into the given code (kAuto counts as Shift-JIS) with
 // every CR LF written as the given line end (kAuto counts as CR LF).
 ConvertResult FromInternal(const std::uint8_t* text, std::size_t n, CharCodeId code, LineEndId lineEnd);

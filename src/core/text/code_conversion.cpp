@@ -43,10 +43,18 @@ inline void PutPair(std::uint16_t code, std::uint8_t*& out) {
   *out++ = static_cast<std::uint8_t>(code & 0xFF);
 }
 
+// The routines into the internal form convert the positions before `stop`
+// (at most n); a decision at a position looks at no more than the three
+// bytes after it, so with stop <= n - 3 every decision is the one the whole
+// buffer would give. They return the bytes written and leave in `taken` how
+// many input bytes they used.
+
 // Output at most 2n bytes.
-std::size_t SjisToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, std::uint8_t* out) {
+std::size_t SjisToInternal(const std::uint8_t* in, std::size_t n, std::size_t stop, bool lineEnds,
+                           std::uint8_t* out, std::size_t& taken) {
   std::uint8_t* const start = out;
-  for (std::size_t i = 0; i < n;) {
+  std::size_t i = 0;
+  for (; i < stop;) {
     const std::uint8_t c = in[i];
     if (lineEnds && IsLineEndByte(c)) {
       i += PutLineEnd(in, n, i, out);
@@ -55,6 +63,7 @@ std::size_t SjisToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds,
       ++i;
     }
   }
+  taken = i;
   return static_cast<std::size_t>(out - start);
 }
 
@@ -64,10 +73,12 @@ std::size_t SjisToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds,
 // skipped rather than read as a pair, and a pair never swallows a line end or
 // the escape that follows a stray single byte: one bad byte would otherwise
 // garble the rest of the run, or of the file.
-std::size_t JisToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, std::uint8_t* out) {
+// `kanji` carries the mode from one piece of a file to the next.
+std::size_t JisToInternal(const std::uint8_t* in, std::size_t n, std::size_t stop, bool lineEnds, bool& kanji,
+                          std::uint8_t* out, std::size_t& taken) {
   std::uint8_t* const start = out;
-  bool kanji = false;
-  for (std::size_t i = 0; i < n;) {
+  std::size_t i = 0;
+  for (; i < stop;) {
     const std::uint8_t c = in[i];
     if (lineEnds && IsLineEndByte(c)) {
       i += PutLineEnd(in, n, i, out);
@@ -94,14 +105,17 @@ std::size_t JisToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, 
     *out++ = c;
     ++i;
   }
+  taken = i;
   return static_cast<std::size_t>(out - start);
 }
 
 // Output at most 2n bytes. A lead byte followed by a line end is dropped
 // rather than taking the line end into a pair.
-std::size_t EucToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, std::uint8_t* out) {
+std::size_t EucToInternal(const std::uint8_t* in, std::size_t n, std::size_t stop, bool lineEnds,
+                          std::uint8_t* out, std::size_t& taken) {
   std::uint8_t* const start = out;
-  for (std::size_t i = 0; i < n;) {
+  std::size_t i = 0;
+  for (; i < stop;) {
     const std::uint8_t c = in[i];
     if (c < 0x80) {
       if (lineEnds && IsLineEndByte(c)) {
@@ -112,7 +126,10 @@ std::size_t EucToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, 
       }
       continue;
     }
-    if (i + 1 >= n) break;  // a lone first byte at the end is dropped
+    if (i + 1 >= n) {  // a lone first byte at the end is dropped
+      i = n;
+      break;
+    }
     const std::uint8_t next = in[i + 1];
     if (IsLineEndByte(next)) {
       ++i;
@@ -135,6 +152,7 @@ std::size_t EucToInternal(const std::uint8_t* in, std::size_t n, bool lineEnds, 
       i += 2;
     }
   }
+  taken = i;
   return static_cast<std::size_t>(out - start);
 }
 
@@ -264,16 +282,43 @@ ConvertResult Run(std::size_t n, std::size_t bound, Routine routine) {
 ConvertResult ToInternal(const std::uint8_t* buffer, std::size_t n, CharCodeId code, int selector) {
   if (buffer == nullptr) n = 0;
   const bool lineEnds = selector != kSelectorCrLf;
+  bool kanji = false;
+  std::size_t taken = 0;
   return Run(n, 2 * n, [&](std::uint8_t* out) {
     switch (code) {
       case CharCodeId::kJis:
-        return JisToInternal(buffer, n, lineEnds, out);
+        return JisToInternal(buffer, n, n, lineEnds, kanji, out, taken);
       case CharCodeId::kEuc:
-        return EucToInternal(buffer, n, lineEnds, out);
+        return EucToInternal(buffer, n, n, lineEnds, out, taken);
       default:
-        return SjisToInternal(buffer, n, lineEnds, out);
+        return SjisToInternal(buffer, n, n, lineEnds, out, taken);
     }
   });
+}
+
+std::size_t InternalStream::Convert(const std::uint8_t* in, std::size_t n, bool last, std::string& out) {
+  if (in == nullptr) n = 0;
+  // Three bytes of look-ahead stay for the next piece unless this is the last.
+  const std::size_t stop = last ? n : (n > 3 ? n - 3 : 0);
+  if (stop == 0 && !last) return 0;
+  const std::size_t before = out.size();
+  out.resize(before + 2 * n);
+  auto* to = reinterpret_cast<std::uint8_t*>(out.data()) + before;
+  const bool lineEnds = selector_ != kSelectorCrLf;
+  std::size_t taken = 0, written = 0;
+  switch (code_) {
+    case CharCodeId::kJis:
+      written = JisToInternal(in, n, stop, lineEnds, kanji_, to, taken);
+      break;
+    case CharCodeId::kEuc:
+      written = EucToInternal(in, n, stop, lineEnds, to, taken);
+      break;
+    default:
+      written = SjisToInternal(in, n, stop, lineEnds, to, taken);
+      break;
+  }
+  out.resize(before + written);
+  return taken;
 }
 
 ConvertResult FromInternal(const std::uint8_t* text, std::size_t n, CharCodeId code, LineEndId lineEnd) {

@@ -51,8 +51,48 @@ TEST(FindRun, ASelectedHitMovesTheStartPoint) {
   EXPECT_EQ(FindInScope(Plain("aa"), Over(text), down).start, 1u);
   FindPass up = Pass(4, 4, false);
   up.lastHit = TextRange{2, 4};
-  // Up: the search ends before the hit, not at the caret behind it.
-  EXPECT_EQ(FindInScope(Plain("aa"), Over(text), up).start, 0u);
+  // Up: the starts before the hit's start, not before the caret behind it;
+  // like downwards, the hit found may overlap the selected one.
+  EXPECT_EQ(FindInScope(Plain("aa"), Over(text), up).start, 1u);
+}
+
+TEST(FindRun, UpFindsAMatchThatStartsBeforeTheCaretAndRunsPastIt) {
+  FindFlags regex;
+  regex.regex = true;
+  FindFlags folded;
+  folded.distinguishWidth = false;
+  FindSettings multi;
+  multi.multiText = true;
+  FindSettings word;
+  word.wholeWord = true;
+  struct Case {
+    const char* name;
+    Searcher searcher;
+  };
+  Case cases[] = {{"plain", Plain("foobar")},
+                  {"regex", Plain("fo+bar", {}, regex)},
+                  {"width-folded", Plain("\x82\x86oobar", {}, folded)},  // a full-width f
+                  {"several strings", Plain("zz foobar", multi)},
+                  {"whole word", Plain("foobar", word)}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string one = " foobar";
+    for (TextOffset caret = 2; caret <= 7; ++caret) {
+      const SearchHit hit = FindInScope(c.searcher, Over(one), Pass(7, caret, false, false));
+      ASSERT_TRUE(hit.found) << caret;
+      EXPECT_EQ(hit.start, 1u);
+      EXPECT_EQ(hit.length, 6u);
+    }
+    EXPECT_FALSE(FindInScope(c.searcher, Over(one), Pass(7, 1, false, false)).found);
+    // With wrapping, the hit around the caret comes before the one below it.
+    const std::string two = "foobar foobar";
+    EXPECT_EQ(FindInScope(c.searcher, Over(two), Pass(13, 3, false)).start, 0u);
+    EXPECT_EQ(FindInScope(c.searcher, Over(two), Pass(13, 9, false)).start, 7u);
+    // A match may run past the caret but not past the scope.
+    FindPass scoped = Pass(13, 9, false, false);
+    scoped.scope = TextRange{0, 12};
+    EXPECT_EQ(FindInScope(c.searcher, Over(two), scoped).start, 0u);
+  }
 }
 
 TEST(FindRun, VirtualSpaceStartsAfterTheLineEnd) {
