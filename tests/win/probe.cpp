@@ -23,14 +23,12 @@
 //   probe buttonstate ID              "enabled" or "grayed" for a tool-bar button
 //   probe command ID                  sends the command to the frame, as its menu does
 //   probe bars                        the docked bars: place, shown, orientation
-//   probe tabtexts ID                 the tab texts of the frame's tab control ID
 //   probe popuptext                   each popup's title and then the texts of its
 //                                     static controls (a message box's text), one a line
 //
 // Exit code: 0 all as expected, 1 a mismatch, 2 the editor or the menu was
 // not found.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -217,23 +215,6 @@ int wmain(int argc, wchar_t** argv) {
     RECT r;
     GetWindowRect(menu, &r);
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
-    return 0;
-  }
-  if (command == L"tabtexts" && argc == 3) {
-    // The texts of the tabs of the frame's tab control with a control id,
-    // as the control holds them (a doubled '&' shows as one).
-    HWND tabs = GetDlgItem(frame, _wtoi(argv[2]));
-    if (!tabs) return 2;
-    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-      wchar_t text[512] = {};
-      TCITEMW item{};
-      item.mask = TCIF_TEXT;
-      item.pszText = text;
-      item.cchTextMax = 511;
-      SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-      std::printf("%s\n", probe::Utf8(text).c_str());
-    }
     return 0;
   }
   if (command == L"rectid" && argc == 3) {

@@ -24,6 +24,8 @@ DropEffect ChooseDropEffect(bool ctrlHeld, bool copyAllowed, bool moveAllowed) {
   return moveAllowed ? DropEffect::kMove : DropEffect::kNone;
 }
 
+bool EditCommandReadsClipboard(CommandId id) { return id == kCmdEditPaste || id == kCmdPasteSelected; }
+
 bool EditCommandEnabled(CommandId id, const EditCommandContext& c, bool& known) {
   known = true;
   if (IsSelectionConversionCommand(id)) return c.editable && c.streamSelection;

@@ -40,6 +40,10 @@ struct EditCommandContext {
   bool clipHistoryHasCurrent = false;
 };
 
+// True for the commands whose state depends on the clipboard holding text
+// (asking it is slow, so a window asks only for these).
+bool EditCommandReadsClipboard(CommandId id);
+
 // Enabled state of an edit command; false in `known` for other commands.
 bool EditCommandEnabled(CommandId id, const EditCommandContext& c, bool& known);
 

@@ -13,6 +13,13 @@ namespace quelt::win {
 
 WinApp* WinApp::instance_ = nullptr;
 
+namespace {
+// How long the message queue stays empty before the idle pass runs, and the
+// longest a steady stream of messages can put the pass off.
+constexpr DWORD kIdleQuietMs = 8;
+constexpr DWORD kIdleMaxDelayMs = 50;
+}  // namespace
+
 bool KeyDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 
 WinApp::WinApp() { instance_ = this; }
@@ -28,8 +35,17 @@ int WinApp::Run() {
   MSG msg;
   long idleCount = 0;
   bool idle = true;
+  DWORD idleSince = GetTickCount();  // when the pending idle pass became due
   for (;;) {
     while (idle && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      // One idle pass per burst of messages: an automation client's calls
+      // arrive as several messages each, a few milliseconds apart, and the
+      // pass (every bar's update handlers) would otherwise run between them
+      // all. So the pass waits until the queue has stayed empty a moment,
+      // but never longer than kIdleMaxDelayMs after it became due.
+      if (idleCount == 0 && GetTickCount() - idleSince < kIdleMaxDelayMs &&
+          MsgWaitForMultipleObjectsEx(0, nullptr, kIdleQuietMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT)
+        continue;
       if (!OnIdle(idleCount++)) idle = false;
     }
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -40,6 +56,7 @@ int WinApp::Run() {
     }
     // Input and paint messages start a new idle cycle; timers do not.
     if (msg.message != WM_TIMER && msg.message != WM_PAINT) {
+      if (!idle || idleCount > 0) idleSince = GetTickCount();
       idle = true;
       idleCount = 0;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/clipboard_state.h"
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
 #include "binary/binary_rows.h"
@@ -60,7 +61,7 @@ bool CNorbBV::OnUpdateCommand(UINT id, CommandState& state) {
     case kCmdEditCopy: state.enabled = caret_.HasSelection(); return true;
     case kCmdEditCut: state.enabled = editable && caret_.HasSelection(); return true;
     case kCmdEditPaste:
-      state.enabled = editable && (IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT));
+      state.enabled = editable && ClipboardHasText();
       return true;
     case kCmdSelectAll: state.enabled = doc_.Store().Length() > 0; return true;
     case kCmdJump:

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/clipboard_state.h"
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
 #include "view/convert_ops.h"
@@ -411,7 +412,7 @@ bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
   c.textEmpty = doc_.Store().Length() == 0;
   c.canUndo = doc_.History().CanUndo();
   c.canRedo = doc_.History().CanRedo();
-  c.clipboardHasText = IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT);
+  c.clipboardHasText = EditCommandReadsClipboard(static_cast<CommandId>(id)) && ClipboardHasText();
   c.clipHistoryHasCurrent = app->Clips().HasCurrent();
   bool known = false;
   const bool enabled = EditCommandEnabled(id, c, known);

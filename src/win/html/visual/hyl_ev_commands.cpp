@@ -2,6 +2,7 @@
 // character and link dialogs and the raw tags.
 #include <algorithm>
 
+#include "framework/clipboard_state.h"
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
 #include "framework/win_text.h"
@@ -64,7 +65,7 @@ bool CHylEV::OnUpdateCommand(UINT id, CommandState& state) {
     case ID_EDIT_COPY: state.enabled = !Selection().Empty(); return true;
     case ID_EDIT_CUT: state.enabled = editable && !Selection().Empty(); return true;
     case ID_EDIT_PASTE:
-      state.enabled = editable && (IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT));
+      state.enabled = editable && ClipboardHasText();
       return true;
     case ID_EDIT_UNDO: state.enabled = editable && doc_.Editor().CanUndo(); return true;
     case kCmdTagCharacter:
