@@ -26,12 +26,6 @@ TEST(WindowBar, ImagesFollowModifiedAndFlag) {
   EXPECT_EQ(WindowBarTabFor("a", 0, false, true, o).image, kTabNoImage);
 }
 
-}  // namespace
-}  // namespace quelt
-
-namespace quelt {
-namespace {
-
 // A tab shows a name's ampersands as they are; a Shift-JIS character is
 // never split by the doubling.
 TEST(WindowBarTab, AmpersandsInTitlesAreShownLiterally) {
