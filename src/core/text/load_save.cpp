@@ -43,8 +43,12 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
 
   std::string text;
   bool deciphered = false;
-  if (ctx.cipher && !ctx.tempFile.empty() &&
-      DecipherForOpening(ctx.fs, ctx.host, *ctx.cipher, path, ctx.tempFile, ctx.askPassword)) {
+  CipherOpen cipherOpen = CipherOpen::kNotCipher;
+  if (ctx.cipher && !ctx.tempFile.empty()) {
+    cipherOpen = DecipherForOpening(ctx.fs, ctx.host, *ctx.cipher, path, ctx.tempFile, ctx.askPassword,
+                                    kind == DocumentKind::kText);
+  }
+  if (cipherOpen == CipherOpen::kDeciphered || cipherOpen == CipherOpen::kDoubtful) {
     // The work file holds the plain text only as long as it is read.
     deciphered = ctx.fs.ReadFile(ctx.tempFile, text, static_cast<std::uint64_t>(kMaxLoadSize) + 1);
     ctx.fs.RemoveFile(ctx.tempFile);
@@ -76,6 +80,13 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
   }
   if (r.truncated) ctx.host.ShowMessage(kMsgTooManyChars);
   store.SetOpenedFromCipher(deciphered);
+  // Bytes that are not surely the file's text open write-protected, so that
+  // no save writes them over the enciphered file by mistake.
+  if (const MessageId why = CipherOpenProtectionMessage(cipherOpen); why != kMsgNone) {
+    store.SetWriteProtect(true);
+    outcome.writeProtected = true;
+    ctx.host.ShowMessage(why);
+  }
   outcome.ok = true;
   outcome.hint = r.hint;
   return outcome;

@@ -36,6 +36,9 @@ struct OpenOutcome {
   bool ok = false;
   int hint = kHintNone;    // the update hint the views get
   bool converted = false;  // read through the temporary file
+  // Opened write-protected, after its message: a cipher file that the key
+  // or the password did not surely open.
+  bool writeProtected = false;
 };
 
 // Reads path into store, which was created with the document's kind. Text
