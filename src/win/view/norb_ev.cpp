@@ -293,15 +293,21 @@ void CNorbEV::PlaceSystemCaret(bool recreate) {
   }
   const POINT pt = CellPoint(caret_.pos.column, caret_.pos.line);
   SetCaretPos(pt.x, pt.y);
-  if (!IsEnglishInterface() && !recorder_.IsPlaying()) {
-    // The composition window follows the caret (after playback, once).
-    if (HIMC imc = ImmGetContext(hwnd_)) {
-      COMPOSITIONFORM cf{};
-      cf.dwStyle = settings_.spotConversionIME ? CFS_POINT : CFS_DEFAULT;
-      cf.ptCurrentPos = pt;
-      ImmSetCompositionWindow(imc, &cf);
-      ImmReleaseContext(hwnd_, imc);
-    }
+  // The composition window follows the caret while a composition is open
+  // (after playback, once); a composition that starts is placed then. Asking
+  // the input method at every caret move would cost each move a round trip
+  // to it.
+  if (composing_ && !recorder_.IsPlaying()) PlaceCompositionWindow(pt);
+}
+
+void CNorbEV::PlaceCompositionWindow(POINT pt) {
+  if (IsEnglishInterface()) return;
+  if (HIMC imc = ImmGetContext(hwnd_)) {
+    COMPOSITIONFORM cf{};
+    cf.dwStyle = settings_.spotConversionIME ? CFS_POINT : CFS_DEFAULT;
+    cf.ptCurrentPos = pt;
+    ImmSetCompositionWindow(imc, &cf);
+    ImmReleaseContext(hwnd_, imc);
   }
 }
 
@@ -376,6 +382,13 @@ LRESULT CNorbEV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE: OnSize(LOWORD(lp), HIWORD(lp)); return 0;
     case WM_VSCROLL: OnScrollBar(SB_VERT, LOWORD(wp)); return 0;
     case WM_HSCROLL: OnScrollBar(SB_HORZ, LOWORD(wp)); return 0;
+    case WM_IME_STARTCOMPOSITION:
+      composing_ = true;
+      PlaceCompositionWindow(CellPoint(caret_.pos.column, caret_.pos.line));
+      return DefWindowProcW(hwnd_, msg, wp, lp);
+    case WM_IME_ENDCOMPOSITION:
+      composing_ = false;
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_SETFOCUS:
       focused_ = true;
       SetCaret(caret_.pos, true, true);

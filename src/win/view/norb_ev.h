@@ -248,6 +248,8 @@ class CNorbEV {
   void ScrollTo(std::uint32_t topLine, int firstColumn);
   void EnsureCaretVisible(int column, std::uint32_t line, CaretKey key);
   void PlaceSystemCaret(bool recreate);
+  // Puts the input method's composition window at pt (client coordinates).
+  void PlaceCompositionWindow(POINT pt);
   void OnSize(int width, int height);
   void OnScrollBar(int bar, int code);
   std::uint32_t MaxTopLine() const;
@@ -378,6 +380,7 @@ class CNorbEV {
   // The selection a search made.
   std::optional<TextRange> lastHit_;
   bool focused_ = false;
+  bool composing_ = false;  // between the input method's start and end of a composition
   bool dragging_ = false;
   // ---- OLE drag source (norb_ev_drag.cpp) ----
   struct DragSourceState {
