@@ -116,7 +116,7 @@ wait_gone() {
 quelt_pids() {
   local pid
   for pid in $(pgrep -f 'quelt\.exe'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
   done
 }
 quelt_running() { [ -n "$(quelt_pids)" ]; }

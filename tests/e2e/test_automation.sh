@@ -31,6 +31,24 @@ check "one.txt is active again after two.txt was closed" wait_window "one.txt" 1
 check "two.txt was closed" bash -c "! xdotool search --name 'two.txt' >/dev/null"
 expect_eq "FileNew" "FileNew=True" "$(printf 'Set o = CreateObject("QUELT.AUTOINT")\r\nWScript.Echo "FileNew=" & o.FileNew()\r\n' >"$E2E_WORK/new.vbs"; run_vbs "$E2E_WORK/new.vbs")"
 check "FileNew opened an untitled document" wait_window "無題" 10
+# The bars follow a change made through the automation object at once: an
+# insertion enables Undo on the tool bar and moves the caret panes; its
+# undo greys Undo again and puts the line pane back; the overwrite mode
+# shows in its pane.
+printf 'Set o = CreateObject("QUELT.AUTOINT")\r\no.InsertString "abc" & vbCrLf & "de", 7\r\n' >"$E2E_WORK/state1.vbs"
+run_vbs "$E2E_WORK/state1.vbs" >/dev/null
+expect_eq "Undo is enabled right after an automation insertion" "enabled" "$(probe buttonstate 57643)"
+expect_eq "the line pane shows the caret's new line right after" "2" "$(probe pane 1 | tr -dc '0-9' | sed 's/^0*//')"
+printf 'Set o = CreateObject("QUELT.AUTOINT")\r\no.Undo\r\no.SetInsertMode False\r\n' >"$E2E_WORK/state2.vbs"
+run_vbs "$E2E_WORK/state2.vbs" >/dev/null
+expect_eq "Undo is greyed right after the automation undo" "grayed" "$(probe buttonstate 57643)"
+expect_eq "the line pane is back on line 1" "1" "$(probe pane 1 | tr -dc '0-9' | sed 's/^0*//')"
+expect_eq "the overwrite pane shows the mode set through the object" "上書" "$(probe pane 7 | sed 's/ *$//')"
+# Saved, so that the exit asks nothing.
+printf 'Set o = CreateObject("QUELT.AUTOINT")\r\no.SetInsertMode True\r\no.FileSaveAs "%s"\r\n' \
+  "$(winpath "$E2E_WORK/state.txt")" >"$E2E_WORK/state3.vbs"
+run_vbs "$E2E_WORK/state3.vbs" >/dev/null
+expect_eq "the overwrite pane empties when insert mode is set back" "" "$(probe pane 7 | sed 's/ *$//')"
 run_vbs "$E2E_TESTS/exit.vbs" >/dev/null
 for _ in $(seq 1 120); do quelt_running || break; sleep 0.25; done
 check "the server process ended" eval '! quelt_running'
