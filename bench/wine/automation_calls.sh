@@ -2,7 +2,8 @@
 # Calls per second through the automation object under Wine, reported, never
 # asserted: a call that needs no view (GetTabColumnCount), one that reads the
 # caret (GetLinePos), one that moves it (MoveCaret 4) and, in the same run,
-# the same caret moves played as one operation file. Builds nothing: run it
+# the same caret moves played as one operation file, and the same calls
+# served by a server that does no work (the floor). Builds nothing: run it
 # after the win32 build, e.g.
 #   xvfb-run -a -s "-screen 0 1280x1024x24" bash bench/wine/automation_calls.sh [calls]
 source "$(dirname "$0")/../../tests/e2e/lib.sh"
@@ -53,4 +54,35 @@ VBS
 echo "automation calls per second ($calls calls each; the played line counts moves per second):"
 run_vbs "$E2E_WORK/bench.vbs" | tee "$E2E_WORK/bench.txt"
 grep -q '^played_moves' "$E2E_WORK/bench.txt" && pass || fail "the benchmark client did not finish"
+vbs "o.Exit" >/dev/null
+wait_gone "$QUELT_PID" 30
+
+# The floor, in the same run: the same calls served by auto_harness.exe, a
+# server of the same object that does no work, so what is left is the cost
+# of an out-of-process call under this Wine. It registers itself for the
+# run and is unregistered after (the editor registers itself at each start).
+harness=$E2E_WORK/auto_harness.exe
+cp "$E2E_BUILD/tests/win/auto_harness.exe" "$harness"
+(timeout 120 wine "$harness" "$(winpath "$E2E_WORK/harness.log")" 100 >/dev/null 2>&1 &)
+for _ in $(seq 120); do grep -q '^Ready' "$E2E_WORK/harness.log" 2>/dev/null && break; sleep 0.25; done
+cat >"$E2E_WORK/floor.vbs" <<VBS
+Option Explicit
+Dim o, i, t, n, x
+n = $calls
+Set o = CreateObject("QUELT.AUTOINT")
+For i = 1 To n : x = o.GetTabColumnCount() : x = o.GetLinePos() : o.MoveCaret 4 : Next
+t = Timer
+For i = 1 To n : x = o.GetTabColumnCount() : Next
+WScript.Echo "floor_GetTabColumnCount " & FormatNumber(n / (Timer - t + 0.0001), 1)
+t = Timer
+For i = 1 To n : x = o.GetLinePos() : Next
+WScript.Echo "floor_GetLinePos " & FormatNumber(n / (Timer - t + 0.0001), 1)
+t = Timer
+For i = 1 To n : o.MoveCaret 4 : Next
+WScript.Echo "floor_MoveCaret_4 " & FormatNumber(n / (Timer - t + 0.0001), 1)
+o.Exit
+VBS
+run_vbs "$E2E_WORK/floor.vbs" | tee "$E2E_WORK/floor.txt"
+grep -q '^floor_MoveCaret_4' "$E2E_WORK/floor.txt" && pass || fail "the floor client did not finish"
+timeout 60 wine "$harness" /UnregServer >/dev/null 2>&1
 e2e_finish

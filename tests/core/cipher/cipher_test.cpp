@@ -280,7 +280,9 @@ TEST_F(CipherSaveTest, UnsureOpensAreWriteProtectedWithTheirReason) {
     EXPECT_EQ(store.WriteProtect(), c.message != kMsgNone) << c.key;
     EXPECT_EQ(r.writeProtected, c.message != kMsgNone) << c.key;
     EXPECT_EQ(host.messages, c.message == kMsgNone ? std::vector<MessageId>{} : std::vector<MessageId>{c.message});
-    if (c.rawBytes) EXPECT_EQ(store.Text().substr(0, 6), cipher.substr(0, 6)) << c.key;
+    if (c.rawBytes) {
+      EXPECT_EQ(store.Text().substr(0, 6), cipher.substr(0, 6)) << c.key;
+    }
     EXPECT_EQ(store.Text() == "memo\r\nmore\r\n", c.message == kMsgNone) << c.key;
     EXPECT_FALSE(store.EditAllowed(false) && c.message != kMsgNone);
     EXPECT_FALSE(fs.Exists("C:\\q.TM1"));
