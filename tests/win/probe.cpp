@@ -15,6 +15,8 @@
 //   probe button ID                   finds the button of a command and clicks it
 //   probe titles                      the titles of the document windows, one a
 //                                     line, the active one after "A ", others "- "
+//   probe chars CLASS HEX...          posts each UTF-16 unit as WM_CHAR to the
+//                                     first child window of the class
 //   probe tabcount                    the number of tabs on the window bar
 //   probe states                      the document windows, "M " maximised,
 //                                     "I " minimised, "N " otherwise
@@ -206,6 +208,16 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"caret") return probe::PrintCaret(frame);
+  if (command == L"chars" && argc >= 4) {
+    // Typed characters without the keyboard: each UTF-16 unit (hex) posted
+    // as WM_CHAR to the first child of the class, as the keyboard's
+    // translation would post it. (xdotool types a character that is on no
+    // key by remapping a spare key, which Wine can read late under load.)
+    HWND child = probe::FindChildOfClass(frame, argv[2]);
+    if (!child) return 2;
+    for (int i = 3; i < argc; ++i) PostMessageW(child, WM_CHAR, static_cast<WPARAM>(std::wcstoul(argv[i], nullptr, 16)), 1);
+    return 0;
+  }
   if (command == L"rect" && argc == 3) {
     // A child window's screen rectangle and whether it is shown.
     HWND child = probe::FindChildOfClass(frame, argv[2]);
