@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/sjis.h"
+#include "html/visual_html_refs.h"
 
 namespace quelt {
 namespace {
@@ -35,11 +36,22 @@ constexpr std::array<TagText, 22> kTags = {{
     {"<A", VisualTag::kA, true},               {"<BR>", VisualTag::kBr, false},
 }};
 
-// The first ">" at or after from, or the end of the text.
+// The ">" that ends a tag whose attributes start at from, or the end of the
+// text. A quoted value runs to its closing quote, a ">" in it included; a
+// quote with no closing one before the next "<" is a plain character, so
+// that a stray quote does not take the tags after it into its tag.
 std::size_t TagClose(std::string_view text, std::size_t from) {
   std::size_t i = from;
   while (i < text.size()) {
     if (text[i] == '>') return i;
+    if (text[i] == '"') {
+      std::size_t j = i + 1;
+      while (j < text.size() && text[j] != '"' && text[j] != '<') j += VisualCharSize(text, j);
+      if (j < text.size() && text[j] == '"') {
+        i = j + 1;
+        continue;
+      }
+    }
     i += VisualCharSize(text, i);
   }
   return text.size();
@@ -170,11 +182,11 @@ std::optional<std::string> FindHtmlAttribute(std::string_view tag, std::string_v
       if (j < n && tag[j] == '"') {
         start = ++j;
         while (j < n && tag[j] != '"') j += VisualCharSize(tag, j);
-        value.assign(tag.substr(start, j - start));
+        value = DecodeHtmlReferences(tag.substr(start, j - start));
         if (j < n) ++j;
       } else {
         while (j < n && !IsSpace(tag[j]) && tag[j] != '"') j += VisualCharSize(tag, j);
-        value.assign(tag.substr(start, j - start));
+        value = DecodeHtmlReferences(tag.substr(start, j - start));
       }
       i = j;
     }

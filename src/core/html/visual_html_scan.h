@@ -45,9 +45,10 @@ struct TagMatch {
 };
 
 // The tag at text[pos], ignoring case. BODY, FONT and A are their name
-// and a blank (space, tab, CR LF or LF), and run on to the first ">"
-// after them (or the end of the text). The others are exactly their own
-// text. kNone when the text there is no recognised tag.
+// and a blank (space, tab, CR LF or LF), and run on to their ">" (or the
+// end of the text); a ">" inside a quoted value does not end them. The
+// others are exactly their own text. kNone when the text there is no
+// recognised tag.
 TagMatch MatchVisualTag(std::string_view text, std::size_t pos);
 
 // The size of the blank at text[i] (2 for CR LF); 0 when there is none.
@@ -68,7 +69,8 @@ std::size_t FindNoCase(std::string_view text, std::size_t from, std::string_view
 // name, without the closing ">"), ignoring the case of the name; nullopt
 // when the tag has no such attribute. A value in double quotes runs to the
 // closing quote; one without runs up to the next blank or double quote. An
-// attribute written without a value gives an empty value.
+// attribute written without a value gives an empty value. Character
+// references in the value are read (see DecodeHtmlReferences).
 std::optional<std::string> FindHtmlAttribute(std::string_view tag, std::string_view name);
 
 // A colour value: "#RRGGBB" or "RRGGBB". A pair that is not two

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "html/visual_html_refs.h"
 #include "html/visual_html_scan.h"
 
 namespace quelt {
@@ -49,12 +50,14 @@ class AttributePass {
     return page_.substr(m.attrs, m.attrsEnd - m.attrs);
   }
 
-  // Just after the title's closing tag; the title is taken when it is short
-  // enough. Without a closing tag there is no title.
+  // Just after the title's closing tag; the title is taken when, its
+  // references read, it is short enough. Without a closing tag there is no
+  // title.
   std::size_t ReadTitle(std::size_t from) {
     const std::size_t close = FindNoCase(page_, from, kEndTitleText);
     if (close == std::string_view::npos) return from;
-    if (close - from <= kMaxVisualTitleBytes) doc_.body.title.assign(page_.substr(from, close - from));
+    std::string title = DecodeHtmlReferences(page_.substr(from, close - from));
+    if (title.size() <= kMaxVisualTitleBytes) doc_.body.title = std::move(title);
     return close + kEndTitleText.size();
   }
 

@@ -130,6 +130,23 @@ TEST(MatchVisualTagTest, AnyBlankAfterTheNameOpensBodyFontAndA) {
   EXPECT_FALSE(IsNamedAnchor("<ANAME=y>", 0));
 }
 
+TEST(MatchVisualTagTest, AQuotedValueHoldsAClosingBracket) {
+  const std::string_view page = "<A HREF=\"a>b\" X>t";
+  const TagMatch a = MatchVisualTag(page, 0);
+  EXPECT_EQ(a.end, page.size() - 1);
+  EXPECT_EQ(FindHtmlAttribute(page.substr(a.attrs, a.attrsEnd - a.attrs), "HREF").value(), "a>b");
+  // A quote without its closing one before the next "<" is a plain
+  // character: the tag ends at its first ">".
+  EXPECT_EQ(MatchVisualTag("<A HREF=\"a>b<B>\">", 0).end, 11u);
+  EXPECT_EQ(MatchVisualTag("<FONT FACE=\"x>", 0).end, 14u);
+}
+
+TEST(FindHtmlAttributeTest, ReferencesInValuesAreRead) {
+  EXPECT_EQ(FindHtmlAttribute("HREF=\"a&quot;b&#62;&#x3C;&amp;c&copy;\"", "HREF").value(), "a\"b><&c&copy;");
+  EXPECT_EQ(FindHtmlAttribute("SIZE=&#53; COLOR=&#35;FF0000", "SIZE").value(), "5");
+  EXPECT_EQ(FindHtmlAttribute("SIZE=&#53; COLOR=&#35;FF0000", "COLOR").value(), "#FF0000");
+}
+
 // ---- Parsing ----
 
 TEST(ParseVisualHtmlTest, LowerCaseBoldAndItalic) {
@@ -204,6 +221,16 @@ TEST(ParseVisualHtmlTest, ABodyTagBrokenAfterItsNameOpensTheBody) {
   // A named anchor with a tab stays text, and so does its "</A>".
   doc = Parse(Body("<A\tNAME=top>z</A>"));
   EXPECT_EQ(doc.text, "<A\tNAME=top>z</A>");
+}
+
+TEST(ParseVisualHtmlTest, TheTitleIsReadWithItsReferences) {
+  EXPECT_EQ(Parse("<TITLE>a &lt;/TITLE&gt; &amp; &quot;b&quot; &copy;</TITLE><BODY>").body.title,
+            "a </TITLE> & \"b\" &copy;");
+  // Its length counts once the references are read.
+  std::string written;
+  for (int i = 0; i < 80; ++i) written += "&lt;";
+  EXPECT_EQ(Parse("<TITLE>" + written + "</TITLE><BODY>").body.title, std::string(80, '<'));
+  EXPECT_EQ(Parse("<TITLE>" + written + "&gt;</TITLE><BODY>").body.title, "");
 }
 
 TEST(ParseVisualHtmlTest, OtherTagsAndNamedAnchorsStayAsText) {
