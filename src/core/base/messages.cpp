@@ -151,6 +151,8 @@ constexpr Entry kMessages[] = {
      "The document is too large to save with these settings. Save it as Shift-JIS with CR LF."},
     {kMsgVisualCreateFailed, "HTMLファイルは作成できませんでした。", "The HTML file could not be created."},
     {kMsgVisualSelectionTooLong, "選択文字列が長すぎます。", "The selected text is too long."},
+    {kMsgVisualNoBody, "BODYタグがないため、ビジュアル指定では本文を読み込めません。上書き禁止で開きます。",
+     "The page has no BODY tag, so its text cannot be read in the visual mode. It is opened write-protected."},
 };
 
 std::atomic<bool> g_english{false};

@@ -84,6 +84,7 @@ enum MessageId : int {
   kMsgVisualSaveTooLarge = 61905,        // a converted save over 2 MiB
   kMsgVisualCreateFailed = 61906,        // the HTML file cannot be created
   kMsgVisualSelectionTooLong = 61907,    // a link over a selection of 256 bytes or more
+  kMsgVisualNoBody = 61908,              // a page without a BODY tag opens write-protected
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/sjis.h"
+#include "html/visual_html_refs.h"
 
 namespace quelt {
 namespace {
@@ -17,7 +18,7 @@ bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 struct TagText {
   std::string_view text;
   VisualTag tag;
-  bool hasAttributes;  // runs on to the first ">"
+  bool hasAttributes;  // a blank follows the name, and the tag runs on to its ">"
 };
 
 // The order in which the tags are tried; the first match wins.
@@ -29,17 +30,28 @@ constexpr std::array<TagText, 22> kTags = {{
     {"</SUB>", VisualTag::kEndSub, false},     {"</A>", VisualTag::kEndA, false},
     {"</BR>", VisualTag::kEndBr, false},       {"<HTML>", VisualTag::kHtml, false},
     {"<HEAD>", VisualTag::kHead, false},       {"<TITLE>", VisualTag::kTitle, false},
-    {"<BODY ", VisualTag::kBody, true},        {"<B>", VisualTag::kB, false},
-    {"<I>", VisualTag::kI, false},             {"<FONT ", VisualTag::kFont, true},
+    {"<BODY", VisualTag::kBody, true},         {"<B>", VisualTag::kB, false},
+    {"<I>", VisualTag::kI, false},             {"<FONT", VisualTag::kFont, true},
     {"<SUP>", VisualTag::kSup, false},         {"<SUB>", VisualTag::kSub, false},
-    {"<A ", VisualTag::kA, true},              {"<BR>", VisualTag::kBr, false},
+    {"<A", VisualTag::kA, true},               {"<BR>", VisualTag::kBr, false},
 }};
 
-// The first ">" at or after from, or the end of the text.
+// The ">" that ends a tag whose attributes start at from, or the end of the
+// text. A quoted value runs to its closing quote, a ">" in it included; a
+// quote with no closing one before the next "<" is a plain character, so
+// that a stray quote does not take the tags after it into its tag.
 std::size_t TagClose(std::string_view text, std::size_t from) {
   std::size_t i = from;
   while (i < text.size()) {
     if (text[i] == '>') return i;
+    if (text[i] == '"') {
+      std::size_t j = i + 1;
+      while (j < text.size() && text[j] != '"' && text[j] != '<') j += VisualCharSize(text, j);
+      if (j < text.size() && text[j] == '"') {
+        i = j + 1;
+        continue;
+      }
+    }
     i += VisualCharSize(text, i);
   }
   return text.size();
@@ -90,6 +102,17 @@ std::size_t VisualCharSize(std::string_view text, std::size_t i) {
   return 1;
 }
 
+std::size_t BlankSize(std::string_view text, std::size_t i) {
+  if (i >= text.size() || !IsSpace(text[i])) return 0;
+  return VisualCharSize(text, i);
+}
+
+bool IsNamedAnchor(std::string_view text, std::size_t pos) {
+  if (!StartsWithNoCase(text, pos, "<A")) return false;
+  const std::size_t blank = BlankSize(text, pos + 2);
+  return blank != 0 && StartsWithNoCase(text, pos + 2 + blank, "NAME");
+}
+
 bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view word) {
   if (pos > text.size() || text.size() - pos < word.size()) return false;
   for (std::size_t k = 0; k < word.size(); ++k)
@@ -111,8 +134,10 @@ TagMatch MatchVisualTag(std::string_view text, std::size_t pos) {
   if (pos >= text.size() || text[pos] != '<') return m;
   for (const TagText& t : kTags) {
     if (!StartsWithNoCase(text, pos, t.text)) continue;
+    const std::size_t blank = t.hasAttributes ? BlankSize(text, pos + t.text.size()) : 0;
+    if (t.hasAttributes && blank == 0) continue;
     m.tag = t.tag;
-    m.attrs = m.attrsEnd = m.end = pos + t.text.size();
+    m.attrs = m.attrsEnd = m.end = pos + t.text.size() + blank;
     if (t.hasAttributes) {
       m.attrsEnd = TagClose(text, m.attrs);
       m.end = m.attrsEnd < text.size() ? m.attrsEnd + 1 : m.attrsEnd;
@@ -157,11 +182,11 @@ std::optional<std::string> FindHtmlAttribute(std::string_view tag, std::string_v
       if (j < n && tag[j] == '"') {
         start = ++j;
         while (j < n && tag[j] != '"') j += VisualCharSize(tag, j);
-        value.assign(tag.substr(start, j - start));
+        value = DecodeHtmlReferences(tag.substr(start, j - start));
         if (j < n) ++j;
       } else {
         while (j < n && !IsSpace(tag[j]) && tag[j] != '"') j += VisualCharSize(tag, j);
-        value.assign(tag.substr(start, j - start));
+        value = DecodeHtmlReferences(tag.substr(start, j - start));
       }
       i = j;
     }

@@ -38,16 +38,25 @@ struct TagMatch {
   VisualTag tag = VisualTag::kNone;
   std::size_t end = 0;  // just after the tag
   // The attributes of a BODY, FONT or A tag: from after the tag's name
-  // and its space up to its ">" (or the end of the text); empty for the
+  // and its blank up to its ">" (or the end of the text); empty for the
   // other tags.
   std::size_t attrs = 0;
   std::size_t attrsEnd = 0;
 };
 
-// The tag at text[pos], ignoring case. BODY, FONT and A run to the first
-// ">" after them (or the end of the text); the others are exactly their
-// own text. kNone when the text there is no recognised tag.
+// The tag at text[pos], ignoring case. BODY, FONT and A are their name
+// and a blank (space, tab, CR LF or LF), and run on to their ">" (or the
+// end of the text); a ">" inside a quoted value does not end them. The
+// others are exactly their own text. kNone when the text there is no
+// recognised tag.
 TagMatch MatchVisualTag(std::string_view text, std::size_t pos);
+
+// The size of the blank at text[i] (2 for CR LF); 0 when there is none.
+std::size_t BlankSize(std::string_view text, std::size_t i);
+
+// True when text[pos] starts a named anchor: "<A", a blank and "NAME",
+// ignoring case.
+bool IsNamedAnchor(std::string_view text, std::size_t pos);
 
 // True when text[pos] starts with word, ignoring case.
 bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view word);
@@ -59,8 +68,9 @@ std::size_t FindNoCase(std::string_view text, std::size_t from, std::string_view
 // The value of the attribute name inside tag (the part after the tag's
 // name, without the closing ">"), ignoring the case of the name; nullopt
 // when the tag has no such attribute. A value in double quotes runs to the
-// closing quote; one without runs up to the next space or double quote. An
-// attribute written without a value gives an empty value.
+// closing quote; one without runs up to the next blank or double quote. An
+// attribute written without a value gives an empty value. Character
+// references in the value are read (see DecodeHtmlReferences).
 std::optional<std::string> FindHtmlAttribute(std::string_view tag, std::string_view name);
 
 // A colour value: "#RRGGBB" or "RRGGBB". A pair that is not two

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "html/visual_html_refs.h"
 #include "html/visual_html_scan.h"
 
 namespace quelt {
@@ -10,7 +11,6 @@ namespace {
 constexpr std::string_view kEndTitleText = "</TITLE>";
 constexpr std::string_view kEndHeadText = "</HEAD>";
 constexpr std::string_view kBareBodyText = "<BODY>";
-constexpr std::string_view kAnchorNameText = "<A NAME";
 
 // The character attributes while the page is read.
 struct ReadState {
@@ -50,12 +50,14 @@ class AttributePass {
     return page_.substr(m.attrs, m.attrsEnd - m.attrs);
   }
 
-  // Just after the title's closing tag; the title is taken when it is short
-  // enough. Without a closing tag there is no title.
+  // Just after the title's closing tag; the title is taken when, its
+  // references read, it is short enough. Without a closing tag there is no
+  // title.
   std::size_t ReadTitle(std::size_t from) {
     const std::size_t close = FindNoCase(page_, from, kEndTitleText);
     if (close == std::string_view::npos) return from;
-    if (close - from <= kMaxVisualTitleBytes) doc_.body.title.assign(page_.substr(from, close - from));
+    std::string title = DecodeHtmlReferences(page_.substr(from, close - from));
+    if (title.size() <= kMaxVisualTitleBytes) doc_.body.title = std::move(title);
     return close + kEndTitleText.size();
   }
 
@@ -182,10 +184,10 @@ std::size_t SkipTo(std::string_view page, std::size_t from, std::string_view clo
 }
 
 // The second pass: the visual text of the body with the attributes of the
-// first.
-void TextPass(std::string_view page, const std::vector<VisualAttr>& attrs, VisualDocument& doc) {
+// first. False when the page has no body.
+bool TextPass(std::string_view page, const std::vector<VisualAttr>& attrs, VisualDocument& doc) {
   std::size_t i = BodyStart(page);
-  if (i == std::string_view::npos) return;
+  if (i == std::string_view::npos) return false;
   // A line break has no character attributes but the link it stands in.
   auto lineBreak = [&](std::size_t at, LineBreakKind kind) {
     VisualAttr a;
@@ -234,7 +236,7 @@ void TextPass(std::string_view page, const std::vector<VisualAttr>& attrs, Visua
         i = m.end;
         break;
       case VisualTag::kA:
-        if (StartsWithNoCase(page, i, kAnchorNameText)) {
+        if (IsNamedAnchor(page, i)) {
           copy(i, m.end, true);
           keepEndAnchor = true;
         }
@@ -250,24 +252,32 @@ void TextPass(std::string_view page, const std::vector<VisualAttr>& attrs, Visua
       default: i = m.end; break;
     }
   }
+  return true;
 }
 
-void ParseCleaned(std::string_view page, VisualDocument& doc) {
+bool ParseCleaned(std::string_view page, VisualDocument& doc) {
   doc.Clear();
   const std::vector<VisualAttr> attrs = AttributePass(page, doc).Run();
-  TextPass(page, attrs, doc);
+  return TextPass(page, attrs, doc);
+}
+
+bool HoldsText(std::string_view page) {
+  for (char c : page)
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return true;
+  return false;
 }
 
 }  // namespace
 
-void ParseVisualHtml(std::string_view page, VisualDocument& doc) {
+bool ParseVisualHtml(std::string_view page, VisualDocument& doc) {
   std::string cleaned(page);
   CleanVisualHtml(cleaned);
-  ParseCleaned(cleaned, doc);
+  return ParseCleaned(cleaned, doc);
 }
 
 bool LoadVisualDocument(const FileContext& ctx, const std::string& path, CharCodeId forcedCode,
-                        VisualDocument& doc) {
+                        VisualDocument& doc, bool* noBody) {
+  if (noBody) *noBody = false;
   CharCodeId code = CharCodeId::kShiftJis;
   LineEndId lineEnd = LineEndId::kCrLf;
   std::string page;
@@ -311,10 +321,14 @@ bool LoadVisualDocument(const FileContext& ctx, const std::string& path, CharCod
   if (!VisualDocument::CheckRoom(page.size() + 10, ctx.host)) return false;
   VisualDocument loaded;
   loaded.SetBaseFont(doc.BaseFont());
-  ParseCleaned(page, loaded);
+  const bool body = ParseCleaned(page, loaded);
   loaded.code = code;
   loaded.lineEnd = lineEnd;
   doc = std::move(loaded);
+  if (!body && HoldsText(page)) {
+    ctx.host.ShowMessage(kMsgVisualNoBody);
+    if (noBody) *noBody = true;
+  }
   return true;
 }
 

@@ -16,8 +16,8 @@ namespace quelt {
 // Parses page (internal form: Shift-JIS, CR LF) into doc. The bytes are
 // cleaned first (see CleanVisualHtml). The document is cleared (its base
 // font stays); its code and line end are Shift-JIS and CR LF. A page
-// without a BODY tag gives an empty text.
-void ParseVisualHtml(std::string_view page, VisualDocument& doc);
+// without a BODY tag gives an empty text and false.
+bool ParseVisualHtml(std::string_view page, VisualDocument& doc);
 
 // Reads the file at path into doc. With a work file in ctx the file's code
 // (forcedCode 1-3 overrides the detected one) and line end are detected and
@@ -25,7 +25,11 @@ void ParseVisualHtml(std::string_view page, VisualDocument& doc);
 // saving; otherwise it is read as Shift-JIS with CR LF. The page read must
 // be at most kMaxVisualFileBytes bytes long. Failures show their message
 // and give false with doc as it was.
+//
+// A page that holds more than blanks but has no BODY tag loads as an empty
+// document that saving would write over the page: its message is shown and
+// *noBody set, and the caller opens the document write-protected.
 bool LoadVisualDocument(const FileContext& ctx, const std::string& path, CharCodeId forcedCode,
-                        VisualDocument& doc);
+                        VisualDocument& doc, bool* noBody = nullptr);
 
 }  // namespace quelt

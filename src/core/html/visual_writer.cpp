@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/sjis.h"
+#include "html/visual_html_refs.h"
 
 namespace quelt {
 namespace {
@@ -43,7 +44,7 @@ void AppendBodyColour(std::string& out, const char* name, const BodyColour& c) {
 
 std::string BodyOpening(const BodySettings& body) {
   std::string out = "<BODY";
-  if (!body.backgroundImage.empty()) out += " BACKGROUND=\"" + body.backgroundImage + "\"";
+  if (!body.backgroundImage.empty()) out += " BACKGROUND=\"" + EncodeHtmlValue(body.backgroundImage) + "\"";
   AppendBodyColour(out, "BGCOLOR", body.background);
   AppendBodyColour(out, "TEXT", body.text);
   AppendBodyColour(out, "LINK", body.link);
@@ -65,7 +66,7 @@ void OpenRun(std::string& out, const SavedAttr& s, const std::string& href) {
     if (s.colour != 0) out += " COLOR=" + FormatHtmlColor(s.colour, true, true);
     out += ">";
   }
-  if (!href.empty()) out += "<A HREF=\"" + href + "\">";
+  if (!href.empty()) out += "<A HREF=\"" + EncodeHtmlValue(href) + "\">";
 }
 
 void CloseRun(std::string& out, const SavedAttr& s, const std::string& href) {
@@ -109,7 +110,8 @@ SavedAttr SavedAttrOf(const VisualDocument& doc, const VisualAttr& a) {
 }
 
 std::string GenerateVisualHtml(const VisualDocument& doc) {
-  std::string out = "<HTML><HEAD><TITLE>" + doc.body.title + "</TITLE></HEAD>" + BodyOpening(doc.body);
+  std::string out =
+      "<HTML><HEAD><TITLE>" + EncodeHtmlValue(doc.body.title) + "</TITLE></HEAD>" + BodyOpening(doc.body);
   const std::vector<bool> rules = RuleStarts(doc);
   const std::string& text = doc.text;
   const std::size_t n = std::min(text.size(), doc.attrs.size());

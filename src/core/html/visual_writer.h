@@ -25,7 +25,10 @@ struct SavedAttr {
 // the page's normal text: no size, not bold, not italic.
 SavedAttr SavedAttrOf(const VisualDocument& doc, const VisualAttr& a);
 
-// The whole page in the internal form (Shift-JIS, CR LF).
+// The whole page in the internal form (Shift-JIS, CR LF). The title, the
+// background image name and the link destinations are written with
+// character references where their characters would end or break them
+// (see EncodeHtmlValue), so that reading gives them back as they were.
 std::string GenerateVisualHtml(const VisualDocument& doc);
 
 // Generates the page and writes it to path in the document's code and line

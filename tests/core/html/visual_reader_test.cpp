@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "base/memory_file_system.h"
 #include "fake_host.h"
@@ -111,6 +112,41 @@ TEST(MatchVisualTagTest, OrderCaseAndExtent) {
   EXPECT_EQ(open.attrsEnd, 9u);
 }
 
+TEST(MatchVisualTagTest, AnyBlankAfterTheNameOpensBodyFontAndA) {
+  for (const char* blank : {" ", "\t", "\r\n", "\n"}) {
+    const std::string b = blank;
+    EXPECT_EQ(MatchVisualTag("<BODY" + b + "CLASS=\"BOOK\">", 0).tag, VisualTag::kBody) << b;
+    EXPECT_EQ(MatchVisualTag("<font" + b + "size=2>", 0).tag, VisualTag::kFont) << b;
+    const TagMatch a = MatchVisualTag("<A" + b + "HREF=x>", 0);
+    EXPECT_EQ(a.tag, VisualTag::kA) << b;
+    EXPECT_EQ(a.attrs, 2 + b.size()) << b;
+    EXPECT_TRUE(IsNamedAnchor("<a" + b + "name=t>", 0)) << b;
+  }
+  EXPECT_EQ(MatchVisualTag("<BODYX>", 0).tag, VisualTag::kNone);
+  EXPECT_EQ(MatchVisualTag("<ABBR title=x>", 0).tag, VisualTag::kNone);
+  EXPECT_EQ(MatchVisualTag("<A>", 0).tag, VisualTag::kNone);
+  EXPECT_EQ(MatchVisualTag("<B> ", 0).end, 3u);
+  EXPECT_FALSE(IsNamedAnchor("<A HREF=x NAME=y>", 0));
+  EXPECT_FALSE(IsNamedAnchor("<ANAME=y>", 0));
+}
+
+TEST(MatchVisualTagTest, AQuotedValueHoldsAClosingBracket) {
+  const std::string_view page = "<A HREF=\"a>b\" X>t";
+  const TagMatch a = MatchVisualTag(page, 0);
+  EXPECT_EQ(a.end, page.size() - 1);
+  EXPECT_EQ(FindHtmlAttribute(page.substr(a.attrs, a.attrsEnd - a.attrs), "HREF").value(), "a>b");
+  // A quote without its closing one before the next "<" is a plain
+  // character: the tag ends at its first ">".
+  EXPECT_EQ(MatchVisualTag("<A HREF=\"a>b<B>\">", 0).end, 11u);
+  EXPECT_EQ(MatchVisualTag("<FONT FACE=\"x>", 0).end, 14u);
+}
+
+TEST(FindHtmlAttributeTest, ReferencesInValuesAreRead) {
+  EXPECT_EQ(FindHtmlAttribute("HREF=\"a&quot;b&#62;&#x3C;&amp;c&copy;\"", "HREF").value(), "a\"b><&c&copy;");
+  EXPECT_EQ(FindHtmlAttribute("SIZE=&#53; COLOR=&#35;FF0000", "SIZE").value(), "5");
+  EXPECT_EQ(FindHtmlAttribute("SIZE=&#53; COLOR=&#35;FF0000", "COLOR").value(), "#FF0000");
+}
+
 // ---- Parsing ----
 
 TEST(ParseVisualHtmlTest, LowerCaseBoldAndItalic) {
@@ -166,6 +202,35 @@ TEST(ParseVisualHtmlTest, TextBeforeTheBodyIsLostAndNoBodyGivesAnEmptyText) {
   doc = Parse("<TITLE><BODY x></TITLE><BODY>y");
   EXPECT_EQ(doc.text, "y");
   EXPECT_EQ(doc.body.title, "<BODY x>");
+}
+
+TEST(ParseVisualHtmlTest, ABodyTagBrokenAfterItsNameOpensTheBody) {
+  // A generated page: the BODY tag's attributes on the next line.
+  VisualDocument doc = Parse("<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY\r\nCLASS=\"BOOK\" BGCOLOR=\"#FFFFFF\">\r\n"
+                             "<FONT\tSIZE=5>big</FONT><A\r\nHREF=\"p.htm\">ln</A>\r\n</BODY></HTML>");
+  EXPECT_EQ(doc.text, "bigln\r\n");
+  EXPECT_EQ(doc.body.background, (BodyColour{true, 0xFFFFFF}));
+  EXPECT_EQ(At(doc, 0).size, 5);
+  EXPECT_EQ(doc.LinkText(doc.attrs.at(3).link), "p.htm");
+  doc = Parse("<BODY\tTEXT=#FF0000>x");
+  EXPECT_EQ(doc.text, "x");
+  EXPECT_EQ(doc.body.text, (BodyColour{true, 0x0000FF}));
+  doc = Parse("<body\nbgcolor=#000000>y");
+  EXPECT_EQ(doc.text, "y");
+  EXPECT_TRUE(doc.body.background.set);
+  // A named anchor with a tab stays text, and so does its "</A>".
+  doc = Parse(Body("<A\tNAME=top>z</A>"));
+  EXPECT_EQ(doc.text, "<A\tNAME=top>z</A>");
+}
+
+TEST(ParseVisualHtmlTest, TheTitleIsReadWithItsReferences) {
+  EXPECT_EQ(Parse("<TITLE>a &lt;/TITLE&gt; &amp; &quot;b&quot; &copy;</TITLE><BODY>").body.title,
+            "a </TITLE> & \"b\" &copy;");
+  // Its length counts once the references are read.
+  std::string written;
+  for (int i = 0; i < 80; ++i) written += "&lt;";
+  EXPECT_EQ(Parse("<TITLE>" + written + "</TITLE><BODY>").body.title, std::string(80, '<'));
+  EXPECT_EQ(Parse("<TITLE>" + written + "&gt;</TITLE><BODY>").body.title, "");
 }
 
 TEST(ParseVisualHtmlTest, OtherTagsAndNamedAnchorsStayAsText) {
@@ -319,6 +384,27 @@ TEST_F(LoadVisualTest, WithoutAWorkFileThePageIsReadAsItIs) {
   EXPECT_EQ(doc.code, CharCodeId::kShiftJis);
   EXPECT_EQ(doc.lineEnd, LineEndId::kCrLf);
   EXPECT_EQ(doc.text, "\n" + kEucA);
+}
+
+TEST_F(LoadVisualTest, APageWithTextButNoBodyIsReportedForWriteProtection) {
+  bool noBody = false;
+  fs.WriteFile(kFile, "<HTML><HEAD><TITLE>t</TITLE></HEAD>\r\n<P>text</P>\r\n</HTML>");
+  ASSERT_TRUE(LoadVisualDocument(Ctx(), kFile, CharCodeId::kAuto, doc, &noBody));
+  EXPECT_TRUE(noBody);
+  EXPECT_TRUE(doc.text.empty());
+  EXPECT_EQ(doc.body.title, "t");
+  EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgVisualNoBody});
+  // An empty body, an empty page and one of blanks are no such page.
+  for (const char* page : {"<HTML><BODY></BODY></HTML>", "<BODY\r\n>", "", " \r\n\t\n"}) {
+    fs.WriteFile(kFile, page);
+    ASSERT_TRUE(LoadVisualDocument(Ctx(), kFile, CharCodeId::kAuto, doc, &noBody));
+    EXPECT_FALSE(noBody) << page;
+  }
+  EXPECT_EQ(host.messages.size(), 1u);
+  // A failed load says nothing of a body.
+  noBody = true;
+  EXPECT_FALSE(LoadVisualDocument(Ctx(), "C:\\docs\\missing.htm", CharCodeId::kAuto, doc, &noBody));
+  EXPECT_FALSE(noBody);
 }
 
 TEST_F(LoadVisualTest, ReadFailuresAndTheBaseFont) {

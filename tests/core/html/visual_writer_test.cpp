@@ -180,6 +180,40 @@ TEST_F(SaveVisualTest, OtherCodesAreConvertedAndLoadBackTheSame) {
   EXPECT_EQ(back.text, doc.text);
 }
 
+// What the link and page dialogs take comes back from the file unchanged,
+// whatever characters it holds.
+TEST_F(SaveVisualTest, LinksBackgroundAndTitleComeBackWhateverTheyHold) {
+  const std::string hyo = "\x95\x5C", po = "\x83\x7C";  // 表 and ポ: second bytes "\\" and "|"
+  const std::string values[] = {"a>b", "say \"hi\"", "x<y", "a&amp;b", "&copy;", "</TITLE>", " a b ",
+                                "a.cgi?q=1&r=2", hyo + "\\" + po + "|\"" + hyo, "a\r\nb", "\n", "\t"};
+  fs.CreateFolder("C:\\quelt");
+  const FileContext load{fs, host, "C:\\quelt\\q.TM1", false, nullptr, {}};
+  for (const CharCodeId code : {CharCodeId::kShiftJis, CharCodeId::kEuc}) {
+    for (const std::string& value : values) {
+      doc = VisualDocument();
+      doc.body.title = value;
+      doc.body.backgroundImage = value;
+      VisualAttr a;
+      a.link = static_cast<std::uint8_t>(doc.AddLink(value));
+      Append(doc, "t", a);
+      Append(doc, "u");
+      doc.code = code;
+      doc.lineEnd = code == CharCodeId::kEuc ? LineEndId::kLf : LineEndId::kCrLf;
+      ASSERT_TRUE(SaveVisualDocument(Ctx(), kFile, doc));
+      VisualDocument back;
+      bool noBody = true;
+      ASSERT_TRUE(LoadVisualDocument(load, kFile, CharCodeId::kAuto, back, &noBody)) << value;
+      EXPECT_FALSE(noBody);
+      EXPECT_EQ(back.body, doc.body) << value;
+      EXPECT_EQ(back.text, "tu") << value;
+      ASSERT_EQ(back.attrs.size(), 2u);
+      EXPECT_EQ(back.LinkText(back.attrs[0].link), value);
+      EXPECT_EQ(back.attrs[1].link, 0) << value;
+    }
+  }
+  EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(SaveVisualTest, AnOversizedPageToConvertIsRefusedAndTheOldFileStays) {
   fs.WriteFile(kFile, "old");
   for (int i = 0; i < 4000; ++i) {

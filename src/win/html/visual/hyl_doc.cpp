@@ -32,6 +32,7 @@ CHylDoc::CHylDoc(CQueltApp& app) : app_(app), editor_(model_, app.GetHost()) {
 
 bool CHylDoc::OnNewDocument() {
   model_.Clear();
+  bodyUnread_ = false;
   editor_.History().Clear();
   SetModified(false);
   return true;
@@ -39,7 +40,9 @@ bool CHylDoc::OnNewDocument() {
 
 bool CHylDoc::OnOpenDocument(const std::string& path) {
   const CharCodeId forced = TakeForcedOpenCode();
-  if (!LoadVisualDocument(DocumentFileContext(), path, forced, model_)) return false;
+  bool noBody = false;
+  if (!LoadVisualDocument(DocumentFileContext(), path, forced, model_, &noBody)) return false;
+  bodyUnread_ = noBody;
   editor_.History().Clear();
   SetModified(false);
   UpdateAllViews(nullptr, kHintVisualLoaded);
@@ -62,6 +65,10 @@ void CHylDoc::Changed(View* sender) {
 }
 
 bool CHylDoc::SaveAs() {
+  if (bodyUnread_) {
+    app_.GetHost().Beep();
+    return false;
+  }
   SaveAsRequest request;
   request.proposedName = PathName().empty() ? Title() : PathName();
   request.code = model_.code;
@@ -84,7 +91,7 @@ bool CHylDoc::SaveAs() {
 }
 
 void CHylDoc::PageCommand() {
-  if (!MayWrite(readOnly_, app_.Settings())) {
+  if (!MayWrite(ReadOnly(), app_.Settings())) {
     app_.GetHost().Beep();
     return;
   }
@@ -101,7 +108,7 @@ void CHylDoc::PageCommand() {
 bool CHylDoc::OnCommand(UINT id) {
   switch (id) {
     case ID_FILE_SAVE:
-      if (!MayWrite(readOnly_, app_.Settings())) {
+      if (!MayWrite(ReadOnly(), app_.Settings())) {
         app_.GetHost().Beep();
         return true;
       }
@@ -131,14 +138,16 @@ bool CHylDoc::OnCommand(UINT id) {
 bool CHylDoc::OnUpdateCommand(UINT id, CommandState& state) {
   switch (id) {
     case ID_FILE_SAVE:
-      state.enabled = MayWrite(readOnly_, app_.Settings());
+      state.enabled = MayWrite(ReadOnly(), app_.Settings());
       return true;
     case ID_FILE_SAVE_AS:
+      state.enabled = !bodyUnread_;
+      return true;
     case ID_FILE_CLOSE:
       state.enabled = true;
       return true;
     case kCmdHylPage:
-      state.enabled = MayWrite(readOnly_, app_.Settings());
+      state.enabled = MayWrite(ReadOnly(), app_.Settings());
       return true;
     case kCmdHylCommonSettings:
       state.enabled = true;

@@ -27,8 +27,9 @@ class CHylDoc : public Document {
 
   VisualDocument& Model() { return model_; }
   VisualEditor& Editor() { return editor_; }
-  // Opened with the open dialog's read-only box: nothing may change it.
-  bool ReadOnly() const { return readOnly_; }
+  // Opened with the open dialog's read-only box, or a page whose body the
+  // visual mode cannot read: nothing may change it.
+  bool ReadOnly() const { return readOnly_ || bodyUnread_; }
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // After an edit: the document is modified and its views follow.
   void Changed(View* sender);
@@ -42,6 +43,9 @@ class CHylDoc : public Document {
   VisualDocument model_;
   VisualEditor editor_;
   bool readOnly_ = false;
+  // The page holds text but no BODY tag: the empty document must not be
+  // written, neither over it nor under another name.
+  bool bodyUnread_ = false;
 };
 
 }  // namespace quelt::win
