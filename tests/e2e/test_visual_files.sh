@@ -232,6 +232,25 @@ expect_eq "the read-only page closes without asking to save" "" "$(probe popups)
 [ -n "$(probe popups)" ] && { activate_title "$(probe popups | head -1)"; xdotool key Escape; }
 expect_eq "the read-only page's window is gone" "0" "$(probe titles | grep -cF ro.html)"
 
+# 6. A page with text but no BODY tag the visual mode can read opens
+# write-protected with a message, and Save does not wipe it.
+nobody="$E2E_WORK/nobody.html"
+printf '<html><head><title>t</title></head>\r\n<p>text without a body tag</p>\r\n</html>\r\n' >"$nobody"
+nobody_sum=$(md5 "$nobody")
+open_visual "$nobody"
+box=$(wait_popup)
+expect_eq "a page without a body says it opens write-protected" \
+  "BODYタグがないため、ビジュアル指定では本文を読み込めません。上書き禁止で開きます。" \
+  "$(probe popuptext | grep -F "BODYタグ" | head -1)"
+activate_title "$box"
+xdotool key Return
+check "the page without a body opens" wait_window "nobody.html" 20
+check "the message box closes" wait_no_popup
+focus "nobody.html"
+xdotool type "xy"
+probe command 57603 >/dev/null
+expect_eq "Save leaves the page without a body as it was" "$nobody_sum" "$(md5 "$nobody")"
+
 vbs "o.Exit" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30
 e2e_finish
