@@ -128,18 +128,44 @@ std::size_t Utf8ToInternal(const std::uint8_t* in, std::size_t n, std::size_t st
   std::uint8_t* const start = out;
   std::size_t i = 0;
   while (i < stop) {
-    // ASCII runs, eight bytes at a time.
-    while (i + 8 <= stop) {
-      std::uint64_t w;
-      std::memcpy(&w, in + i, 8);
-      if ((w & kHighs) != 0 || (lineEnds && (HasByte(w, kCr) || HasByte(w, kLf)))) break;
-      std::memcpy(out, &w, 8);
-      out += 8;
-      i += 8;
-    }
-    if (i >= stop) break;
     const std::uint8_t c = in[i];
+    // The common case of Japanese text first: runs of three-byte sequences
+    // of double-byte characters other than the two-form ones.
+    if ((c & 0xF0) == 0xE0) {
+      const std::uint16_t* const toCode = t.toCode.data();
+      std::size_t j = i;
+      std::uint8_t* o = out;
+      while (j < stop && j + 2 < n) {
+        const unsigned lead = in[j], b1 = in[j + 1], b2 = in[j + 2];
+        if ((lead & 0xF0) != 0xE0 || ((b1 | b2 << 8) & 0xC0C0) != 0x8080) break;
+        const unsigned u = (lead & 0x0F) << 12 | (b1 & 0x3F) << 6 | (b2 & 0x3F);
+        if (u < 0x800 || (u >= 0xD800 && u <= 0xDFFF)) break;  // overlong, surrogate
+        const unsigned code = toCode[u];
+        if (code == kNoCode || code <= 0xFF || (code >> 8) == 0x81) break;
+        o[0] = static_cast<std::uint8_t>(code >> 8);
+        o[1] = static_cast<std::uint8_t>(code);
+        o += 2;
+        j += 3;
+      }
+      if (j != i) {
+        out = o;
+        i = j;
+        continue;
+      }
+    }
     if (c < 0x80) {
+      // ASCII runs, eight bytes at a time.
+      bool run = false;
+      while (i + 8 <= stop) {
+        std::uint64_t w;
+        std::memcpy(&w, in + i, 8);
+        if ((w & kHighs) != 0 || (lineEnds && (HasByte(w, kCr) || HasByte(w, kLf)))) break;
+        std::memcpy(out, &w, 8);
+        out += 8;
+        i += 8;
+        run = true;
+      }
+      if (run) continue;
       if (lineEnds && (c == kCr || c == kLf)) {
         PutLineEndFrom(in, n, i, out);
       } else {
@@ -222,18 +248,20 @@ void WalkInternal(const std::uint8_t* in, std::size_t n, UnicodeForms forms, Sin
   const Tables& t = GetTables();
   std::size_t i = 0;
   while (i < n) {
-    if constexpr (Sink::kAsciiRuns) {
-      while (i + 8 <= n) {
-        std::uint64_t w;
-        std::memcpy(&w, in + i, 8);
-        if ((w & kHighs) != 0 || HasByte(w, kCr)) break;
-        sink.Ascii8(w);
-        i += 8;
-      }
-      if (i >= n) break;
-    }
     const std::uint8_t c = in[i];
     if (c < 0x80) {
+      if constexpr (Sink::kAsciiRuns) {
+        bool run = false;
+        while (i + 8 <= n) {
+          std::uint64_t w;
+          std::memcpy(&w, in + i, 8);
+          if ((w & kHighs) != 0 || HasByte(w, kCr)) break;
+          sink.Ascii8(w);
+          i += 8;
+          run = true;
+        }
+        if (run) continue;
+      }
       if (c == kCr && i + 1 < n && in[i + 1] == kLf) {
         sink.LineEnd();
         i += 2;
@@ -242,6 +270,31 @@ void WalkInternal(const std::uint8_t* in, std::size_t n, UnicodeForms forms, Sin
         ++i;
       }
       continue;
+    }
+    if constexpr (Sink::kAsciiRuns) {
+      // UTF-8: runs of double-byte characters of three-byte sequences other
+      // than the two-form ones.
+      const char16_t* const toUnit = t.toUnit.data();
+      std::size_t j = i;
+      std::uint8_t* o = sink.out;
+      while (j + 1 < n) {
+        const unsigned lead = in[j], trail = in[j + 1];
+        if (!IsSjisLeadByte(static_cast<std::uint8_t>(lead)) || lead == 0x81 ||
+            !IsSjisTrailByte(static_cast<std::uint8_t>(trail)))
+          break;
+        const unsigned u = toUnit[lead << 8 | trail];
+        if (u < 0x800) break;  // undefined, or a two-byte sequence
+        o[0] = static_cast<std::uint8_t>(0xE0 | u >> 12);
+        o[1] = static_cast<std::uint8_t>(0x80 | (u >> 6 & 0x3F));
+        o[2] = static_cast<std::uint8_t>(0x80 | (u & 0x3F));
+        o += 3;
+        j += 2;
+      }
+      if (j != i) {
+        sink.out = o;
+        i = j;
+        continue;
+      }
     }
     if (IsSjisLeadByte(c) && i + 1 < n && IsSjisTrailByte(in[i + 1])) {
       const std::uint8_t trail = in[i + 1];
@@ -391,7 +444,7 @@ ConvertResult EncodeUnicode(const std::uint8_t* text, std::size_t n, CharCodeId 
     return result;
   }
   auto* out = reinterpret_cast<std::uint8_t*>(result.bytes.data());
-  std::memcpy(out, signature.data(), signature.size());
+  if (!signature.empty()) std::memcpy(out, signature.data(), signature.size());
   out += signature.size();
   std::size_t written = 0;
   if (code == CharCodeId::kUtf16Le) {
