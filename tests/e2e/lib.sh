@@ -17,6 +17,7 @@
 #   quelt_running        true while a quelt.exe runs in this test's prefix
 #   run_vbs FILE ARGS... runs a VBScript client with cscript, prints its
 #                        output without CRs
+#   wait_no_window TEXT [SECONDS]  waits until no shown window's title holds TEXT
 #   check WHAT CMD...    counts a pass when CMD succeeds, else prints FAIL
 #   expect_eq WHAT WANT GOT
 #   probe ARGS...        runs tests/win's probe.exe (built beside quelt.exe)
@@ -86,6 +87,15 @@ wait_window() {
   local text=$1 seconds=${2:-30} i
   for ((i = 0; i < seconds * 4; i++)); do
     window_titles | grep -qF -- "$text" && return 0
+    sleep 0.25
+  done
+  return 1
+}
+
+wait_no_window() {
+  local text=$1 seconds=${2:-30} i
+  for ((i = 0; i < seconds * 4; i++)); do
+    window_titles | grep -qF -- "$text" || return 0
     sleep 0.25
   done
   return 1

@@ -51,7 +51,7 @@ vbs 'o.Exit' >/dev/null
 wait_gone "$QUELT_PID" 30
 
 # 3. Cipher saving: the key "abcdef12" and the password "pw12" go into the
-# state file the first run wrote, in its stored form.
+# state file the first run wrote, in the scrambled form of earlier versions.
 python3 - "$E2E_APP/quelt.DAT" <<'PY'
 import struct, sys
 def block(key, password):
@@ -66,10 +66,16 @@ def block(key, password):
         prev = (p + (state >> 24) + prev) & 0xFF
         out.append(prev)
     return struct.pack("<I", 68) + bytes(out)
-data = open(sys.argv[1], "rb").read()
-empty = block(b"", b"")
-assert data.count(empty) == 1, "the state file's cipher section was not found"
-open(sys.argv[1], "wb").write(data.replace(empty, block(b"abcdef12", b"pw12")))
+data = bytearray(open(sys.argv[1], "rb").read())
+# The cipher section (empty: a zero length) comes right before the extended
+# menus, the last section, which holds 20 empty menus here. The key goes in
+# in the form earlier versions wrote, which the program still reads.
+menus = struct.pack("<i", 20) + (b"\0" + struct.pack("<ii", 0, 0)) * 20
+at = len(data) - len(menus) - 4
+assert data[at + 4:] == menus and data[at:at + 4] == bytes(4), "the state file's cipher section was not found"
+data[at:at + 4] = block(b"abcdef12", b"pw12")
+data[0:4] = struct.pack("<I", len(data))
+open(sys.argv[1], "wb").write(data)
 PY
 check "the key went into the state file" test $? -eq 0
 secret=$E2E_WORK/cipher/sub/secret.txt
@@ -138,4 +144,48 @@ vbs 'o.Exit' >/dev/null
 wait_gone "$QUELT_PID" 30
 expect_eq "the security page switched the mirror copies off" "0" "$(settings_value MakeMirrorFile)"
 expect_eq "the cipher folder stays" "$(winpath "$E2E_WORK/cipher")\\" "$(settings_value CipherFPath)"
+
+# 5. The exit wrote the key and password sealed for this user: the old
+# scrambled form is gone, and the next run still knows both.
+python3 - "$E2E_APP/quelt.DAT" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+assert b"QSL1" in data and b"abcdef12" not in data, "the secrets are not sealed"
+PY
+check "the state file holds the key sealed" test $? -eq 0
+cp "$secret" "$E2E_WORK/secret.before"
+quelt_start /Q
+check "the program starts again" wait_window "Quelt" 60
+(vbs "o.FileOpen \"$(winpath "$secret")\"" >/dev/null &)
+check "the sealed password is asked for" wait_window "ﾊﾟｽﾜｰﾄﾞ" 30
+focus "ﾊﾟｽﾜｰﾄﾞ"
+xdotool type --delay 80 "pw12"
+xdotool key Return
+check "the file opens with the sealed key" wait_window "secret.txt" 30
+vbs "o.FileSaveAs \"$(winpath "$E2E_WORK/docs/out3.txt")\"" 'o.FileClose' >/dev/null
+expect_eq "the sealed key deciphers the file" "top plain|" "$(text_of "$E2E_WORK/docs/out3.txt")"
+
+# 6. A file the key cannot decipher opens write-protected, with its reason,
+# and Save leaves the enciphered file as it is.
+python3 - "$E2E_WORK/cipher/other.txt" <<'PY'
+import sys
+key, f, out = b"zzzzzz99", [2, 3, 5], bytearray()
+for i, p in enumerate(b"other key\r\n"):
+    k = key[i % len(key)]
+    v = (p + k) * f[i % 3]
+    out += bytes([v & 0xFF, ((k & 0xF0) + (v >> 8) + 48) & 0xFF])
+open(sys.argv[1], "wb").write(out)
+PY
+cp "$E2E_WORK/cipher/other.txt" "$E2E_WORK/other.before"
+(vbs "o.FileOpen \"$(winpath "$E2E_WORK/cipher/other.txt")\"" >/dev/null &)
+popup_says() { probe popuptext | grep -qF "$1"; }
+for _ in $(seq 60); do popup_says "暗号ｷｰが違うため" && break; sleep 0.25; done
+check "a file of another key says why it opens write-protected" popup_says "上書き禁止で開きます"
+xdotool key Return
+check "the file of another key opens" wait_window "other.txt" 30
+vbs 'o.InsertString "x", 1' 'o.FileSave' >/dev/null
+sleep 0.5
+check "Save does not write over a file of another key" cmp -s "$E2E_WORK/other.before" "$E2E_WORK/cipher/other.txt"
+vbs 'o.Exit' >/dev/null
+wait_gone "$QUELT_PID" 30
 e2e_finish

@@ -9,6 +9,8 @@ e2e_begin user_tools
 
 echo_exe=$E2E_WORK/args_echo.exe
 cp "$E2E_BUILD/tests/win/args_echo.exe" "$echo_exe"
+endless_exe=$E2E_WORK/endless_output.exe
+cp "$E2E_BUILD/tests/win/endless_output.exe" "$endless_exe"
 dat=$E2E_APP/quelt.DAT
 target=$E2E_WORK/target.txt
 for i in $(seq 1 30); do printf 'line %d\r\n' "$i"; done >"$target"
@@ -28,9 +30,10 @@ sleep 1
 vbs "o.Exit" >/dev/null
 wait_gone "$QUELT_PID" 30
 check "the state file is written" test -f "$dat"
-python3 - "$dat" "$(winpath "$echo_exe")" "$(winpath "$E2E_WORK/out1.txt")" "$(winpath "$E2E_WORK")" <<'PY'
+python3 - "$dat" "$(winpath "$echo_exe")" "$(winpath "$E2E_WORK/out1.txt")" "$(winpath "$E2E_WORK")" \
+  "$(winpath "$endless_exe")" <<'PY'
 import struct, sys
-path, echo, out1, work = sys.argv[1:5]
+path, echo, out1, work, endless = sys.argv[1:6]
 data = bytearray(open(path, "rb").read())
 assert data[284:296] == bytes(12), "history lists are expected empty"
 assert data[360:368] == bytes(8), "the tools section is expected empty"
@@ -42,6 +45,9 @@ tools = [
     tool(0, "出力の取り込み", "type sjis.txt", folder=work, internal=1, capture=1),
     tool(2, "", ""),
     tool(0, "引数", echo, params=out1 + " $f:$l"),
+    # Run through the command interpreter, so that a stop must end the
+    # interpreter's child too.
+    tool(0, "止まらない", endless, params="beat.txt", folder=work, internal=1, capture=1),
 ]
 section = struct.pack("<i", 0) + struct.pack("<i", len(tools)) + b"".join(tools)
 data[360:368] = section
@@ -95,7 +101,7 @@ xdotool key Return
 for _ in $(seq 40); do [ -s "$E2E_WORK/out2.txt" ] && break; sleep 0.25; done
 expect_eq "the program runs with \$\$ as one \$" 'cost$5' "$(sed -n 1p "$E2E_WORK/out2.txt")"
 # The user-tool page of the customisation sheet: a new program entry after
-# the last tool, with parameters; confirmed, it runs as tool 3.
+# the last tool, with parameters; confirmed, it runs as tool 4.
 (probe command 32873 >/dev/null &)
 check "the customisation sheet opens" wait_window "ｶｽﾀﾏｲｽﾞ" 20
 focus "ｶｽﾀﾏｲｽﾞ"
@@ -119,9 +125,28 @@ screenshot "$E2E_WORK/tools_page_new.png"
 xdotool key Return
 sleep 1
 vbs "o.SetCaretPos 0, 0" >/dev/null
-probe command 32853 >/dev/null
+probe command 32854 >/dev/null
 for _ in $(seq 40); do [ -s "$E2E_WORK/out3.txt" ] && break; sleep 0.25; done
 expect_eq "the tool added on the page runs with \$n (the active document)" "captured.txt" "$(sed -n 1p "$E2E_WORK/out3.txt")"
+
+# Tool 3 never ends: while it runs its window "中断" is up, the idle
+# updates go on (the output document has its tab on the window bar), and
+# Escape ends it, with what it wrote kept in the document.
+tabs_before=$(probe tabcount)
+(probe command 32853 >/dev/null &)
+check "a captured run shows its stop window" wait_window "ﾌﾟﾛｸﾞﾗﾑ実行中" 20
+for _ in $(seq 80); do [ "$(cat "$E2E_WORK/beat.txt" 2>/dev/null || echo 0)" -ge 5 ] && break; sleep 0.25; done
+expect_eq "the output document's tab is on the window bar while the tool runs" $((tabs_before + 1)) "$(probe tabcount)"
+focus "ﾌﾟﾛｸﾞﾗﾑ実行中"
+xdotool key Escape
+check "Escape closes the stop window" wait_no_window "ﾌﾟﾛｸﾞﾗﾑ実行中" 20
+beat1=$(cat "$E2E_WORK/beat.txt")
+sleep 1
+expect_eq "the stopped program (the interpreter's child) no longer runs" "$beat1" "$(cat "$E2E_WORK/beat.txt")"
+vbs "o.FileSaveAs \"$(winpath "$E2E_WORK/stopped.txt")\"" >/dev/null
+for _ in $(seq 40); do [ -s "$E2E_WORK/stopped.txt" ] && break; sleep 0.25; done
+expect_eq "the output until the stop stays in the document" "first line" "$(head -1 "$E2E_WORK/stopped.txt" | tr -d '\r')"
+check "the output holds the ticks before the stop" grep -q "^tick 4" "$E2E_WORK/stopped.txt"
 
 # The extended-menu page: menu 2 gets the first menu command (new) under
 # the key N; its command opens the popup and N makes a new document.

@@ -10,6 +10,23 @@
 namespace quelt {
 namespace {
 
+// Seals by a plain copy behind a tag, so that mutated sealed blocks reach
+// the checks of what was unsealed.
+class CopySealer : public SecretSealer {
+ public:
+  bool Seal(std::string_view plain, std::string& sealed) const override {
+    sealed = "ok";
+    sealed += plain;
+    return true;
+  }
+  bool Unseal(std::string_view sealed, std::string& plain) const override {
+    if (sealed.substr(0, 2) != "ok") return false;
+    plain = sealed.substr(2);
+    return true;
+  }
+};
+const CopySealer kSealer;
+
 void CheckTexts(const std::vector<std::string>& list, std::size_t limit) {
   FUZZ_CHECK(list.size() <= kMaxHistoryEntries);
   for (const std::string& s : list) FUZZ_CHECK(s.size() <= limit && s.find('\0') == std::string::npos);
@@ -32,16 +49,16 @@ void CheckSound(const StateFileData& d) {
 
 void CheckFile(std::string_view bytes) {
   StateFileData d;
-  if (!ParseStateFile(bytes, d)) {
+  if (!ParseStateFile(bytes, d, &kSealer)) {
     FUZZ_CHECK(d == StateFileData{});
     return;
   }
   CheckSound(d);
   std::string again;
-  FUZZ_CHECK(BuildStateFile(d, again) == StateBuild::kWhole);
+  FUZZ_CHECK(BuildStateFile(d, again, &kSealer) == StateBuild::kWhole);
   FUZZ_CHECK(again.size() < kStateFileBufferSize);
   StateFileData back;
-  FUZZ_CHECK(ParseStateFile(again, back));
+  FUZZ_CHECK(ParseStateFile(again, back, &kSealer));
   FUZZ_CHECK(back == d);
 }
 
@@ -71,7 +88,9 @@ void CheckSections(std::string_view bytes) {
   CheckSection<CustomColours>(bytes, DecodeCustomColoursSection, EncodeCustomColoursSection,
                               DefaultCustomColours());
   CheckSection<FreeConversionRules>(bytes, DecodeFreeConversionSection, EncodeFreeConversionSection);
-  CheckSection<CipherSecrets>(bytes, DecodeCipherSection, EncodeCipherSection);
+  CheckSection<CipherSecrets>(
+      bytes, [](std::string_view& in, CipherSecrets& s) { return DecodeCipherSection(in, s, &kSealer); },
+      [](const CipherSecrets& s, std::string& out) { EncodeCipherSection(s, out, &kSealer); });
   CheckSection<ExtendedMenus>(bytes, DecodeExtendedMenusSection, EncodeExtendedMenusSection);
   {
     std::string_view in = bytes;

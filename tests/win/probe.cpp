@@ -15,6 +15,7 @@
 //   probe button ID                   finds the button of a command and clicks it
 //   probe titles                      the titles of the document windows, one a
 //                                     line, the active one after "A ", others "- "
+//   probe tabcount                    the number of tabs on the window bar
 //   probe states                      the document windows, "M " maximised,
 //                                     "I " minimised, "N " otherwise
 //   probe caret                       the caret's screen position and height
@@ -29,6 +30,7 @@
 // Exit code: 0 all as expected, 1 a mismatch, 2 the editor or the menu was
 // not found.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -168,6 +170,11 @@ int wmain(int argc, wchar_t** argv) {
       std::printf("%s %s\n", child == active ? "A" : "-", probe::Utf8(probe::WindowText(child)).c_str());
     }
     return 0;
+  }
+  if (command == L"tabcount") {
+    HWND tabs = probe::FindChildOfClass(frame, WC_TABCONTROLW);
+    std::printf("%d\n", tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : -1);
+    return tabs ? 0 : 1;
   }
   if (command == L"states") return probe::PrintWindowStates(frame);
   if (command == L"bvrows") {

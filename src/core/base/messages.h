@@ -10,6 +10,7 @@ namespace quelt {
 // Ids below 61000 are the program's string-table ids; ids from 61000 up are
 // texts that have no fixed string id of their own.
 enum MessageId : int {
+  kMsgNone = 0,  // no message
   kMsgOleInitFailed = 100,
   kMsgFrameTitle = 57347,            // "Kav Quelt : %1"
   kMsgTooManyChars = 59394,          // text over 10,485,760 bytes
@@ -41,6 +42,9 @@ enum MessageId : int {
   kMsgCipherKeyTooShort = 61502,    // a key of 1-5 characters
   kMsgFolderMissingCreate = 61503,  // question: %1 does not exist, create it
   kMsgCipherKeyMissing = 61504,     // cipher saving checked without a key
+  kMsgCipherKeyDoubtful = 61505,    // deciphered into bytes no save writes: opened write-protected
+  kMsgCipherKeyWrong = 61506,       // enciphered with another key: opened write-protected
+  kMsgCipherPasswordRefused = 61507,  // the password was not given: opened write-protected
   kMsgPaperTooSmall = 59417,        // nothing fits the page
   kMsgTooManyPrintLines = 59418,    // over 100,000 printed lines
   kMsgNoPrinter = 61600,            // no printer to print or preview on

@@ -4,6 +4,7 @@
 #include "base/host.h"
 #include "base/messages.h"
 #include "base/path.h"
+#include "base/sjis.h"
 #include "text/char_code.h"
 #include "text/text_store.h"
 
@@ -85,20 +86,70 @@ CipherSaveResult CipherSave(FileSystem& fs, Host& host, const CipherConfig& conf
   return fs.WriteFile(path, bytes) ? CipherSaveResult::kWritten : CipherSaveResult::kRefused;
 }
 
-bool DecipherForOpening(FileSystem& fs, Host& host, const CipherConfig& config, const std::string& path,
-                        const std::string& tempPath, const std::function<bool()>& askPassword) {
-  if (!InCipherFolder(config, path)) return false;
+bool LooksEnciphered(std::string_view bytes) {
+  if (bytes.empty() || bytes.size() % 2 != 0) return false;
+  for (std::size_t i = 1; i < bytes.size(); i += 2) {
+    // (k AND 0xF0) + 48 + (v >> 8) for a key byte k of '0'-'z' and v of at
+    // most (255 + 'z') * 5: an upper half of 6-10, a lower one of 0-7.
+    const auto b = static_cast<std::uint8_t>(bytes[i]);
+    const unsigned high = b >> 4;
+    if (high < 6 || high > 10 || (b & 0x0F) > 7) return false;
+  }
+  return true;
+}
+
+bool ReadsAsSavedText(std::string_view text) {
+  const auto* p = reinterpret_cast<const std::uint8_t*>(text.data());
+  const std::size_t n = text.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint8_t c = p[i];
+    if (IsSjisLeadByte(c)) {
+      if (i + 1 >= n || !IsSjisTrailByte(p[i + 1])) return false;
+      ++i;
+    } else if (c == kCr) {
+      if (i + 1 >= n || p[i + 1] != kLf) return false;
+      ++i;
+    } else if (c == kLf) {
+      return false;  // an LF without its CR
+    } else if ((c < 0x20 && c != '\t' && c != kEsc && c != '\f') || c == 0x7F || c == 0x80 || c == 0xA0 ||
+               c >= 0xFD) {
+      return false;
+    }
+  }
+  return true;
+}
+
+MessageId CipherOpenProtectionMessage(CipherOpen open) {
+  switch (open) {
+    case CipherOpen::kDoubtful:
+      return kMsgCipherKeyDoubtful;
+    case CipherOpen::kWrongKey:
+      return kMsgCipherKeyWrong;
+    case CipherOpen::kPasswordRefused:
+      return kMsgCipherPasswordRefused;
+    default:
+      return kMsgNone;
+  }
+}
+
+CipherOpen DecipherForOpening(FileSystem& fs, Host& host, const CipherConfig& config, const std::string& path,
+                              const std::string& tempPath, const std::function<bool()>& askPassword, bool text) {
+  if (!InCipherFolder(config, path)) return CipherOpen::kNotCipher;
   FileInfo info;
-  if (!fs.GetInfo(path, info) || info.isDirectory || info.size > kMaxCipherFileBytes) return false;
+  if (!fs.GetInfo(path, info) || info.isDirectory || info.size > kMaxCipherFileBytes) return CipherOpen::kNotCipher;
   std::string cipher;
-  if (!fs.ReadFile(path, cipher, kMaxCipherFileBytes + 1) || cipher.size() > kMaxCipherFileBytes) return false;
+  if (!fs.ReadFile(path, cipher, kMaxCipherFileBytes + 1) || cipher.size() > kMaxCipherFileBytes)
+    return CipherOpen::kNotCipher;
   std::string plain;
   if (!Decipher(config.key, cipher, plain)) {
     host.Beep();
-    return false;
+    // A plain file put into the cipher folder opens as it is; an enciphered
+    // one that this key cannot read must not be saved over.
+    return LooksEnciphered(cipher) ? CipherOpen::kWrongKey : CipherOpen::kNotCipher;
   }
-  if (askPassword && !askPassword()) return false;
-  return fs.WriteFile(tempPath, plain);
+  if (askPassword && !askPassword()) return CipherOpen::kPasswordRefused;
+  if (!fs.WriteFile(tempPath, plain)) return CipherOpen::kNotCipher;
+  return text && !ReadsAsSavedText(plain) ? CipherOpen::kDoubtful : CipherOpen::kDeciphered;
 }
 
 }  // namespace quelt

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/messages.h"
+
 namespace quelt {
 
 class FileSystem;
@@ -53,11 +55,41 @@ enum class CipherSaveResult : int {
 CipherSaveResult CipherSave(FileSystem& fs, Host& host, const CipherConfig& config, const TextStore& store,
                             const std::string& path, bool quiet);
 
+// How the open of a file went through the cipher.
+enum class CipherOpen {
+  kNotCipher,        // not a file to decipher (outside the cipher folder, too
+                     // large, unreadable, or not enciphered at all): the
+                     // file's own bytes open as usual
+  kDeciphered,       // the plain text is in the temporary file
+  kDoubtful,         // deciphered, but into bytes no text save writes: the
+                     // key is most likely a wrong one of the same group of
+                     // 16 codes; the result is in the temporary file
+  kWrongKey,         // enciphered, but not with this key: the file's own bytes open
+  kPasswordRefused,  // the password was not given: the file's own bytes open
+};
+
 // Deciphers the file at path (in the cipher folder, at most 8,388,608
-// bytes) into tempPath for opening, after askPassword agrees. False when
-// the file is not deciphered: a wrong key beeps; the open then reads the
-// file's own bytes.
-bool DecipherForOpening(FileSystem& fs, Host& host, const CipherConfig& config, const std::string& path,
-                        const std::string& tempPath, const std::function<bool()>& askPassword);
+// bytes) into tempPath for opening, after askPassword agrees. A file that
+// is not deciphered beeps (except a refused password); the open then reads
+// the file's own bytes. text: the document is a text, whose deciphered bytes
+// must read as a text the program saved.
+CipherOpen DecipherForOpening(FileSystem& fs, Host& host, const CipherConfig& config, const std::string& path,
+                              const std::string& tempPath, const std::function<bool()>& askPassword,
+                              bool text = true);
+
+// True when bytes have the shape of an enciphered file: an even, non-zero
+// length and every second byte one that some key of letters and digits
+// writes.
+bool LooksEnciphered(std::string_view bytes);
+
+// True when text reads as a Shift-JIS text with CR LF line ends as the
+// program holds and saves it: no zero byte, no control character but tab,
+// escape, form feed and the line ends, every CR followed by LF and every LF
+// preceded by CR, and every lead byte followed by a valid second byte.
+bool ReadsAsSavedText(std::string_view text);
+
+// The message a document gets when it opens write-protected after
+// DecipherForOpening gave open; kMsgNone when it opens as usual.
+MessageId CipherOpenProtectionMessage(CipherOpen open);
 
 }  // namespace quelt

@@ -69,35 +69,23 @@ bool IsValidPassword(std::string_view password) {
   return password.size() <= kMaxPassword && IsAlphanumeric(password);
 }
 
-void EncodeCipherSection(const CipherSecrets& secrets, std::string& out) {
+namespace {
+
+constexpr std::string_view kSealedTag = "QSL1";
+
+Block PlainBlock(const CipherSecrets& secrets) {
   Block plain{};
   Put(plain, kKeyAt, IsValidCipherKey(secrets.key) ? secrets.key : std::string_view());
   Put(plain, kPasswordAt, IsValidPassword(secrets.password) ? secrets.password : std::string_view());
   const std::uint16_t sum = CheckSum(plain);
   plain[kSumAt] = static_cast<std::uint8_t>(sum & 0xFF);
   plain[kSumAt + 1] = static_cast<std::uint8_t>(sum >> 8);
-  AppendLe32(out, static_cast<std::uint32_t>(kCipherBlockBytes));
-  Stream stream;
-  std::uint8_t previous = 0;
-  for (std::uint8_t p : plain) {
-    previous = static_cast<std::uint8_t>(p + stream.Next() + previous);
-    out += static_cast<char>(previous);
-  }
+  return plain;
 }
 
-bool DecodeCipherSection(std::string_view& in, CipherSecrets& secrets) {
-  secrets = {};
-  std::string_view rest = in;
-  std::uint32_t length = 0;
-  if (!TakeLe32(rest, length) || length != kCipherBlockBytes || rest.size() < kCipherBlockBytes) return false;
-  Block plain{};
-  Stream stream;
-  std::uint8_t previous = 0;
-  for (std::size_t i = 0; i < kCipherBlockBytes; ++i) {
-    const auto c = static_cast<std::uint8_t>(rest[i]);
-    plain[i] = static_cast<std::uint8_t>(c - stream.Next() - previous);
-    previous = c;
-  }
+// The secrets of a plain block; false for a wrong check sum, a length over
+// 32, non-zero filling or a key or password that is not valid.
+bool FromPlainBlock(const Block& plain, CipherSecrets& secrets) {
   const std::uint16_t sum = CheckSum(plain);
   if (plain[kSumAt] != (sum & 0xFF) || plain[kSumAt + 1] != (sum >> 8)) return false;
   CipherSecrets s;
@@ -105,7 +93,60 @@ bool DecodeCipherSection(std::string_view& in, CipherSecrets& secrets) {
       !IsValidCipherKey(s.key) || !IsValidPassword(s.password))
     return false;
   secrets = std::move(s);
-  rest.remove_prefix(kCipherBlockBytes);
+  return true;
+}
+
+bool Unscramble(std::string_view block, CipherSecrets& secrets) {
+  Block plain{};
+  Stream stream;
+  std::uint8_t previous = 0;
+  for (std::size_t i = 0; i < kCipherBlockBytes; ++i) {
+    const auto c = static_cast<std::uint8_t>(block[i]);
+    plain[i] = static_cast<std::uint8_t>(c - stream.Next() - previous);
+    previous = c;
+  }
+  return FromPlainBlock(plain, secrets);
+}
+
+void Unseal(std::string_view sealed, const SecretSealer* sealer, CipherSecrets& secrets) {
+  std::string opened;
+  if (!sealer || !sealer->Unseal(sealed, opened) || opened.size() != kCipherBlockBytes) return;
+  Block plain{};
+  for (std::size_t i = 0; i < kCipherBlockBytes; ++i) plain[i] = static_cast<std::uint8_t>(opened[i]);
+  FromPlainBlock(plain, secrets);
+}
+
+}  // namespace
+
+void EncodeCipherSection(const CipherSecrets& secrets, std::string& out, const SecretSealer* sealer) {
+  const Block plain = PlainBlock(secrets);
+  std::string sealed;
+  const bool none = plain[kKeyAt] == 0 && plain[kPasswordAt] == 0;
+  if (none || !sealer ||
+      !sealer->Seal(std::string_view(reinterpret_cast<const char*>(plain.data()), plain.size()), sealed) ||
+      sealed.empty() || kSealedTag.size() + sealed.size() > kMaxSealedCipherBlock ||
+      kSealedTag.size() + sealed.size() == kCipherBlockBytes) {
+    AppendLe32(out, 0);
+    return;
+  }
+  AppendLe32(out, static_cast<std::uint32_t>(kSealedTag.size() + sealed.size()));
+  out += kSealedTag;
+  out += sealed;
+}
+
+bool DecodeCipherSection(std::string_view& in, CipherSecrets& secrets, const SecretSealer* sealer) {
+  secrets = {};
+  std::string_view rest = in;
+  std::uint32_t length = 0;
+  if (!TakeLe32(rest, length) || length > kMaxSealedCipherBlock || rest.size() < length) return false;
+  const std::string_view block = rest.substr(0, length);
+  if (length == kCipherBlockBytes) {
+    if (!Unscramble(block, secrets)) return false;
+  } else if (length != 0) {
+    if (length <= kSealedTag.size() || block.substr(0, kSealedTag.size()) != kSealedTag) return false;
+    Unseal(block.substr(kSealedTag.size()), sealer, secrets);
+  }
+  rest.remove_prefix(length);
   in = rest;
   return true;
 }

@@ -28,7 +28,7 @@ std::uint32_t Word(std::string_view bytes, std::size_t at) {
 }
 
 // The file without its length word filled in.
-std::string Assemble(StateFileData& d) {
+std::string Assemble(StateFileData& d, const SecretSealer* sealer) {
   std::string out;
   AppendLe32(out, 0);
   EncodePageLayout(d.pageLayout, out);
@@ -46,7 +46,7 @@ std::string Assemble(StateFileData& d) {
   EncodeCustomColoursSection(d.customColours, out);
   EncodeFreeConversionSection(d.freeConversion, out);
   EncodePopupMenuSection(d.popupMenu, out);
-  EncodeCipherSection(d.cipher, out);
+  EncodeCipherSection(d.cipher, out, sealer);
   EncodeExtendedMenusSection(d.extendedMenus, out);
   return out;
 }
@@ -68,7 +68,7 @@ bool DropOldestEntry(StateFileData& d) {
   return false;
 }
 
-bool ParseSections(std::string_view rest, StateFileData& d) {
+bool ParseSections(std::string_view rest, StateFileData& d, const SecretSealer* sealer) {
   // Each section is read only while data remains; a file of an older version
   // ends early. Bytes after the last section are a later version's: ignored.
   if (rest.empty()) return true;
@@ -82,12 +82,12 @@ bool ParseSections(std::string_view rest, StateFileData& d) {
   if (rest.empty()) return true;
   if (!DecodePopupMenuSection(rest, d.popupMenu)) return false;
   if (rest.empty()) return true;
-  if (!DecodeCipherSection(rest, d.cipher)) return false;
+  if (!DecodeCipherSection(rest, d.cipher, sealer)) return false;
   if (rest.empty()) return true;
   return DecodeExtendedMenusSection(rest, d.extendedMenus);
 }
 
-bool Parse(std::string_view bytes, StateFileData& d) {
+bool Parse(std::string_view bytes, StateFileData& d, const SecretSealer* sealer) {
   if (bytes.size() < kStateHeaderSize || bytes.size() >= kStateFileBufferSize) return false;
   if (Word(bytes, 0) != bytes.size()) return false;
   DecodePageLayout(bytes.substr(kPageLayoutAt), d.pageLayout);
@@ -107,19 +107,19 @@ bool Parse(std::string_view bytes, StateFileData& d) {
       if (!TakeText(rest, kHistoryLimits[i], entry)) return false;
     }
   }
-  return ParseSections(rest, d);
+  return ParseSections(rest, d, sealer);
 }
 
 }  // namespace
 
-bool ParseStateFile(std::string_view bytes, StateFileData& out) {
+bool ParseStateFile(std::string_view bytes, StateFileData& out, const SecretSealer* sealer) {
   StateFileData d;
-  const bool ok = Parse(bytes, d);
+  const bool ok = Parse(bytes, d, sealer);
   out = ok ? std::move(d) : StateFileData{};
   return ok;
 }
 
-StateBuild BuildStateFile(const StateFileData& data, std::string& out) {
+StateBuild BuildStateFile(const StateFileData& data, std::string& out, const SecretSealer* sealer) {
   StateFileData d = data;
   for (auto* list : Lists(d)) {
     if (list->size() > kMaxHistoryEntries) list->resize(kMaxHistoryEntries);
@@ -128,10 +128,10 @@ StateBuild BuildStateFile(const StateFileData& data, std::string& out) {
   StateBuild result = StateBuild::kWhole;
   // With every history empty the longest file is about 55,000 bytes, so the
   // loop always ends with a file that fits.
-  out = Assemble(d);
+  out = Assemble(d, sealer);
   while (out.size() >= kStateFileBufferSize && DropOldestEntry(d)) {
     result = StateBuild::kTrimmed;
-    out = Assemble(d);
+    out = Assemble(d, sealer);
   }
   const auto length = static_cast<std::uint32_t>(out.size());
   for (int i = 0; i < 4; ++i) out[i] = static_cast<char>((length >> (8 * i)) & 0xFF);

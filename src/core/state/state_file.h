@@ -85,7 +85,8 @@ struct StateFileData {
 // word, history counts of at most 20, every entry within the data and its
 // limit, and every section that begins before the end valid); out then holds
 // the defaults.
-bool ParseStateFile(std::string_view bytes, StateFileData& out);
+// The cipher section is unsealed by sealer (none: no key, no password).
+bool ParseStateFile(std::string_view bytes, StateFileData& out, const SecretSealer* sealer = nullptr);
 
 enum class StateBuild {
   kWhole,    // everything was written
@@ -95,8 +96,9 @@ enum class StateBuild {
 };
 
 // The file's content for data. Lists are cut to their capacities and texts
-// to their limits; the result always parses.
-StateBuild BuildStateFile(const StateFileData& data, std::string& out);
+// to their limits; the result always parses. The key and password are
+// sealed by sealer (none: they are not stored).
+StateBuild BuildStateFile(const StateFileData& data, std::string& out, const SecretSealer* sealer = nullptr);
 
 // How ReadStateFile ended.
 enum class StateFileRead {
@@ -107,7 +109,8 @@ enum class StateFileRead {
 };
 
 // Reads the state file at path into data.
-StateFileRead ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data);
+StateFileRead ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data,
+                            const SecretSealer* sealer = nullptr);
 
 // The name a refused state file is kept under when the exit write replaces
 // it: "<path>.bad" (the newest refused one).
@@ -119,6 +122,6 @@ std::string RefusedStateFileName(const std::string& path);
 // start) the file as it is now is first copied to RefusedStateFileName; when
 // that copy fails nothing is written, so the refused file is never lost.
 bool WriteStateFile(FileSystem& fs, Host& host, const std::string& path, const StateFileData& data,
-                    bool keepRefused = false);
+                    bool keepRefused = false, const SecretSealer* sealer = nullptr);
 
 }  // namespace quelt

@@ -5,7 +5,8 @@
 
 namespace quelt {
 
-StateFileRead ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data) {
+StateFileRead ReadStateFile(FileSystem& fs, Host& host, const std::string& path, StateFileData& data,
+                            const SecretSealer* sealer) {
   data = {};
   if (path.empty()) return StateFileRead::kMissing;
   std::string bytes;
@@ -14,7 +15,7 @@ StateFileRead ReadStateFile(FileSystem& fs, Host& host, const std::string& path,
     host.ShowMessage(kMsgDataFileReadError);
     return StateFileRead::kRefused;
   }
-  if (!ParseStateFile(bytes, data)) {
+  if (!ParseStateFile(bytes, data, sealer)) {
     host.ShowMessage(kMsgStateFileKeptAside, FileNameOf(RefusedStateFileName(path)));
     return StateFileRead::kRefused;
   }
@@ -24,7 +25,7 @@ StateFileRead ReadStateFile(FileSystem& fs, Host& host, const std::string& path,
 std::string RefusedStateFileName(const std::string& path) { return path + ".bad"; }
 
 bool WriteStateFile(FileSystem& fs, Host& host, const std::string& path, const StateFileData& data,
-                    bool keepRefused) {
+                    bool keepRefused, const SecretSealer* sealer) {
   if (path.empty()) return false;
   if (keepRefused && fs.Exists(path)) {
     std::string old;
@@ -34,7 +35,7 @@ bool WriteStateFile(FileSystem& fs, Host& host, const std::string& path, const S
     }
   }
   std::string bytes;
-  BuildStateFile(data, bytes);
+  BuildStateFile(data, bytes, sealer);
   if (!fs.WriteFile(path, bytes)) {
     host.ShowMessage(kMsgDataFileWriteError);
     return false;

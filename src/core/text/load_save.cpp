@@ -60,8 +60,12 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
   std::string text;
   UnicodeTally tally;
   bool deciphered = false;
-  if (ctx.cipher && !ctx.tempFile.empty() &&
-      DecipherForOpening(ctx.fs, ctx.host, *ctx.cipher, path, ctx.tempFile, ctx.askPassword)) {
+  CipherOpen cipherOpen = CipherOpen::kNotCipher;
+  if (ctx.cipher && !ctx.tempFile.empty()) {
+    cipherOpen = DecipherForOpening(ctx.fs, ctx.host, *ctx.cipher, path, ctx.tempFile, ctx.askPassword,
+                                    kind == DocumentKind::kText);
+  }
+  if (cipherOpen == CipherOpen::kDeciphered || cipherOpen == CipherOpen::kDoubtful) {
     // The work file holds the plain text only as long as it is read.
     deciphered = ctx.fs.ReadFile(ctx.tempFile, text, static_cast<std::uint64_t>(kMaxLoadSize) + 1);
     ctx.fs.RemoveFile(ctx.tempFile);
@@ -96,9 +100,17 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
   outcome.bothForms = tally.Forms().both != 0;
   if (outcome.lostChars != 0) {
     store.SetWriteProtect(true);
+    outcome.writeProtected = true;
     ctx.host.ShowMessage(kMsgUnicodeCharsLost, std::to_string(outcome.lostChars));
   }
   store.SetOpenedFromCipher(deciphered);
+  // Bytes that are not surely the file's text open write-protected, so that
+  // no save writes them over the enciphered file by mistake.
+  if (const MessageId why = CipherOpenProtectionMessage(cipherOpen); why != kMsgNone) {
+    store.SetWriteProtect(true);
+    outcome.writeProtected = true;
+    ctx.host.ShowMessage(why);
+  }
   outcome.ok = true;
   outcome.hint = r.hint;
   return outcome;

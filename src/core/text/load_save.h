@@ -43,6 +43,9 @@ struct OpenOutcome {
   // those of the form not written back), and whether a pair came in both.
   std::uint64_t lostChars = 0;
   bool bothForms = false;
+  // Opened write-protected, after its message: a cipher file that the key
+  // or the password did not surely open, or a UTF file a save would change.
+  bool writeProtected = false;
 };
 
 // Reads path into store, which was created with the document's kind. Text

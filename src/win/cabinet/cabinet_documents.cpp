@@ -170,7 +170,8 @@ void CabinetService::Reopen(const std::vector<CabinetDocument>& documents) {
     ApplyHiddenPlacement(frame->Hwnd(), entry.placement);
     opened.push_back({frame->Hwnd(), UsableShowState(entry.placement.showCmd)});
     if (entry.active) chosen = frame->Hwnd();
-    text->Store().SetWriteProtect(entry.writeProtected);
+    // A cipher file that did not surely open stays write-protected.
+    if (entry.writeProtected) text->Store().SetWriteProtect(true);
     positions_[text] = {entry.position1, entry.position2, entry.position3, text->IsBinary()};
   }
   SetStatusText(L"");

@@ -1,5 +1,7 @@
 #include "framework/stop_window.h"
 
+#include "framework/win_app.h"
+
 namespace quelt::win {
 
 StopWindow::StopWindow(HWND owner, int dialogId) : owner_(owner) {
@@ -44,6 +46,13 @@ bool StopWindow::Pump() {
     if (dialog_ && IsDialogMessageW(dialog_, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
+  }
+  // The main loop's idle pass does not run meanwhile: the bars, the window
+  // bar and the panes are brought up to date here, a few times a second.
+  const DWORD now = GetTickCount();
+  if (!stopped_ && now - lastIdle_ >= kIdleIntervalMs) {
+    lastIdle_ = now;
+    if (WinApp* app = WinApp::Instance()) app->IdleNow();
   }
   return !stopped_;
 }

@@ -2,8 +2,8 @@
 // owner is disabled for the run, as under a modal dialog; a modeless dialog
 // (or none) carries the stop button (IDCANCEL); the waiting messages are
 // processed on request so the windows repaint and the button can be
-// pressed. The program's quit message stops the run too and goes back to
-// the main loop.
+// pressed, and the idle pass runs a few times a second. The program's quit
+// message stops the run too and goes back to the main loop.
 #pragma once
 
 #include <windows.h>
@@ -28,9 +28,12 @@ class StopWindow {
  private:
   static INT_PTR CALLBACK Proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
 
+  static constexpr DWORD kIdleIntervalMs = 100;
+
   HWND owner_;
   HWND dialog_ = nullptr;
   bool stopped_ = false;
+  DWORD lastIdle_ = GetTickCount();
 };
 
 }  // namespace quelt::win

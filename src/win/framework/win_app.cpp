@@ -66,6 +66,13 @@ int WinApp::Run() {
 
 bool WinApp::OnIdle(long) { return false; }
 
+void WinApp::IdleNow() {
+  // A few steps at most: a step that keeps asking for more (a splash
+  // window's wait) must not hold the run.
+  for (long count = 0; count < 4 && OnIdle(count); ++count) {
+  }
+}
+
 bool WinApp::PreTranslateMessage(MSG& msg) {
   if (modeless_ && IsWindow(modeless_) && IsDialogMessageW(modeless_, &msg)) return true;
   if (mainFrame_ && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {

@@ -34,6 +34,9 @@ class WinApp : public CommandTarget {
   virtual int ExitInstance() { return 0; }
   // Idle step after the message queue has emptied; true asks for more.
   virtual bool OnIdle(long count);
+  // One whole idle pass now, for a long run that processes the messages
+  // itself (so the bars keep following what it changes).
+  void IdleNow();
   virtual Host& GetHost() = 0;
   // Saves a document under a name the user chooses; false when cancelled.
   virtual bool SaveDocumentAs(Document* document) = 0;

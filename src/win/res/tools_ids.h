@@ -12,6 +12,10 @@
 #define IDC_RUN_MINIMISED 196
 #define IDC_RUN_BROWSE 197
 
+// The window of a running program whose output is captured.
+#define IDD_TOOL_RUNNING 1230
+#define IDC_TOOL_RUNNING_TEXT 1231
+
 #define IDD_TOOLS_PAGE 119
 #define IDC_TOOLS_LIST 165
 #define IDC_TOOLS_TITLE 166

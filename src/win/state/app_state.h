@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "state/dpapi_sealer.h"
 #include "state/state_file.h"
 
 namespace quelt {
@@ -32,6 +33,7 @@ class AppState {
  private:
   FileSystem& files_;
   Host& host_;
+  DpapiSealer sealer_;  // the cipher key and password
   std::string path_;
   StateFileData data_;
   bool refused_ = false;  // the file was there at start but refused

@@ -164,7 +164,9 @@ void FileOpenCommand() {
     g_forcedCode = plan.request.forcedCode;
     Document* doc = app->OpenWithKind(path, plan.request.openKind, plan.request.html);
     g_forcedCode = CharCodeId::kAuto;
-    if (auto* text = dynamic_cast<CNorbDoc*>(doc)) text->Store().SetWriteProtect(chosen.readOnly);
+    // The check box adds protection; a cipher file that did not surely open
+    // is protected already.
+    if (auto* text = dynamic_cast<CNorbDoc*>(doc); text && chosen.readOnly) text->Store().SetWriteProtect(true);
     if (auto* visual = dynamic_cast<CHylDoc*>(doc)) visual->SetReadOnly(chosen.readOnly);
   }
 }
@@ -260,7 +262,15 @@ bool DoSaveTextDocument(CNorbDoc& doc, const std::string* path, bool replace) {
 }
 
 bool SaveCommand(CNorbDoc& doc) {
-  if (SaveNeedsDialog(CQueltApp::Get()->Files(), doc.PathName())) return DoSaveTextDocument(doc, nullptr, true);
+  CQueltApp* app = CQueltApp::Get();
+  // The rule that enables Save: a write-protected document (or one of browse
+  // mode without overwrite permission) is never written over its file, by
+  // whatever way the command came; Save As stays open.
+  if (!doc.Store().EditAllowed(app->Settings().viewMode != 0)) {
+    app->GetHost().Beep();
+    return false;
+  }
+  if (SaveNeedsDialog(app->Files(), doc.PathName())) return DoSaveTextDocument(doc, nullptr, true);
   return SaveTextDocument(doc, doc.PathName()).ok;
 }
 

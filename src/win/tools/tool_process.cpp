@@ -1,5 +1,6 @@
 #include "tools/tool_process.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,37 +37,58 @@ bool PumpMessages() {
   return true;
 }
 
-// Reads the pipe until its end, a broken pipe, the sink's refusal or the
-// program's end.
-void ReadOutput(HANDLE read, HANDLE process, const ToolOutputSink& sink) {
+// Hands over what the pipe holds now, without waiting; false when the
+// pipe has ended or the sink refused.
+bool TakeAvailable(HANDLE read, ToolOutputPieces& pieces, std::vector<char>& buffer, const ToolOutputSink& sink,
+                   bool& refused) {
+  for (;;) {
+    DWORD available = 0;
+    if (!PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr)) return false;  // the child's end closed
+    if (available == 0) return true;
+    DWORD got = 0;
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(available, pieces.NextReadSize()));
+    if (!ReadFile(read, buffer.data(), want, &got, nullptr) || got == 0) return false;
+    const std::string piece = pieces.Take(std::string_view(buffer.data(), got));
+    if (!piece.empty() && !sink(piece)) {
+      refused = true;
+      return false;
+    }
+  }
+}
+
+// Reads the pipe until its end, a broken pipe, the sink's refusal, a stop
+// or the program's end. On a stop the program (and what it started) is
+// ended; the output read so far stays.
+void ReadOutput(HANDLE read, HANDLE process, HANDLE job, const ToolOutputSink& sink, const ToolKeepGoing& keepGoing) {
   ToolOutputPieces pieces;
   std::vector<char> buffer(kToolOutputPiece);
   bool exited = false;
+  bool refused = false;
   for (;;) {
-    DWORD available = 0;
-    if (!PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr)) break;  // the child's end closed
-    if (available > 0) {
-      DWORD got = 0;
-      const DWORD want = static_cast<DWORD>(std::min<std::size_t>(available, pieces.NextReadSize()));
-      if (!ReadFile(read, buffer.data(), want, &got, nullptr) || got == 0) break;
-      const std::string piece = pieces.Take(std::string_view(buffer.data(), got));
-      if (!piece.empty() && !sink(piece)) return;
-      continue;
-    }
+    if (!TakeAvailable(read, pieces, buffer, sink, refused)) break;
     // The process ended and its output is all read: a grandchild that keeps
     // the pipe open does not hold the editor.
     if (exited) break;
     const DWORD wait = MsgWaitForMultipleObjects(1, &process, FALSE, kPumpIntervalMs, QS_ALLINPUT);
     if (wait == WAIT_OBJECT_0) exited = true;
-    if (!PumpMessages()) return;
+    if (!(keepGoing ? keepGoing() : PumpMessages())) {
+      if (!exited) {
+        if (!job || !TerminateJobObject(job, 1)) TerminateProcess(process, 1);
+        WaitForSingleObject(process, 2000);
+      }
+      // What the program wrote before it ended is still taken.
+      TakeAvailable(read, pieces, buffer, sink, refused);
+      break;
+    }
   }
+  if (refused) return;
   const std::string rest = pieces.Finish();
   if (!rest.empty()) sink(rest);
 }
 
 }  // namespace
 
-bool RunToolProcess(const ToolLaunch& launch, const ToolOutputOpen& open) {
+bool RunToolProcess(const ToolLaunch& launch, const ToolOutputOpen& open, const ToolKeepGoing& keepGoing) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   KernelHandle readEnd, writeEnd, errorEnd;
   if (launch.capture) {
@@ -99,18 +121,25 @@ bool RunToolProcess(const ToolLaunch& launch, const ToolOutputOpen& open) {
   std::wstring commandLine = SjisToWide(launch.commandLine);
   const std::wstring folder = SjisToWide(launch.startFolder);
   PROCESS_INFORMATION pi{};
+  // A captured program starts suspended and is put in a job first, so that
+  // a stop ends what it started too (a command interpreter's child, say).
   const BOOL started =
       CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, launch.capture ? TRUE : FALSE,
-                     NORMAL_PRIORITY_CLASS | (launch.capture ? CREATE_NO_WINDOW : 0), nullptr,
+                     NORMAL_PRIORITY_CLASS | (launch.capture ? CREATE_NO_WINDOW | CREATE_SUSPENDED : 0), nullptr,
                      folder.empty() ? nullptr : folder.c_str(), &si, &pi);
   if (!started) return false;
   KernelHandle process(pi.hProcess);
-  CloseHandle(pi.hThread);
+  KernelHandle thread(pi.hThread);
   if (!launch.capture) return true;
+  KernelHandle job(CreateJobObjectW(nullptr, nullptr));
+  if (job.Get() && !AssignProcessToJobObject(job.Get(), process.Get())) job.Reset();
+  ResumeThread(thread.Get());
+  thread.Reset();
   // Only the child holds the write ends now, so its end is the pipe's end.
   writeEnd.Reset();
   errorEnd.Reset();
-  if (const ToolOutputSink sink = open ? open() : ToolOutputSink()) ReadOutput(readEnd.Get(), process.Get(), sink);
+  if (const ToolOutputSink sink = open ? open() : ToolOutputSink())
+    ReadOutput(readEnd.Get(), process.Get(), job.Get(), sink, keepGoing);
   return true;
 }
 

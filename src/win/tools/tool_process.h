@@ -21,10 +21,16 @@ using ToolOutputSink = std::function<bool(std::string_view piece)>;
 // (the output is then not read).
 using ToolOutputOpen = std::function<ToolOutputSink()>;
 
+// Called while a captured program runs, about every 50 ms and whenever a
+// message arrives: processes the waiting messages; false stops the run.
+using ToolKeepGoing = std::function<bool()>;
+
 // false when the pipe or the process could not be created (the caller
 // beeps). With capture, returns once the output has ended (the child closed
-// its end) or the sink refused a piece; messages are pumped meanwhile, and
+// its end), the sink refused a piece or keepGoing said stop; a stop ends
+// the program and whatever it started, and the output read until then is
+// still handed over. Without keepGoing the messages are pumped plainly, and
 // a WM_QUIT that arrives is posted again.
-bool RunToolProcess(const ToolLaunch& launch, const ToolOutputOpen& open);
+bool RunToolProcess(const ToolLaunch& launch, const ToolOutputOpen& open, const ToolKeepGoing& keepGoing = {});
 
 }  // namespace quelt::win

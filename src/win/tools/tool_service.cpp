@@ -5,8 +5,10 @@
 #include "app/command_ids.h"
 #include "app/quelt_app.h"
 #include "framework/local_time.h"
+#include "framework/stop_window.h"
 #include "framework/win_text.h"
 #include "record/recording.h"
+#include "res/tools_ids.h"
 #include "tools/tool_dialogs.h"
 #include "tools/tool_launch.h"
 #include "tools/tool_menu.h"
@@ -168,15 +170,24 @@ void ToolService::Launch(const ProgramRun& run, const std::string& parameters) {
   }
   // The document is made once the program has started.
   std::optional<CaptureDocument> output;
-  const bool started = RunToolProcess(launch, [&]() -> ToolOutputSink {
-    Document* doc = app_.NewTextDocument();
-    if (!doc) {
-      host.Beep();
-      return {};
-    }
-    output.emplace(app_, doc);
-    return [&](std::string_view piece) { return output->Take(piece); };
-  });
+  // While the program runs, its window "中断" (or Escape) ends it; the
+  // output read until then stays in the document.
+  std::optional<StopWindow> stop;
+  const bool started = RunToolProcess(
+      launch,
+      [&]() -> ToolOutputSink {
+        Document* doc = app_.NewTextDocument();
+        if (!doc) {
+          host.Beep();
+          return {};
+        }
+        output.emplace(app_, doc);
+        stop.emplace(app_.MainHwnd(), IDD_TOOL_RUNNING);
+        SetDlgItemTextW(stop->Dialog(), IDC_TOOL_RUNNING_TEXT, (L"実行中 : " + SjisToWide(run.command)).c_str());
+        return [&](std::string_view piece) { return output->Take(piece); };
+      },
+      [&] { return stop ? stop->Pump() : true; });
+  stop.reset();
   if (output) output->Flush();
   if (!started) host.Beep();
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
+#include <vector>
 
 #include "base/memory_file_system.h"
 #include "base/messages.h"
@@ -145,22 +147,71 @@ TEST_F(CipherSaveTest, OpeningDeciphersAfterThePassword) {
   fs.WriteFile("C:\\Cipher\\a.txt", cipher);
   int asked = 0;
   auto yes = [&asked] { ++asked; return true; };
-  EXPECT_TRUE(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\tmp.TM1", yes));
-  EXPECT_EQ(*fs.Content("C:\\tmp.TM1"), "plain\r\n");
+  auto open = [&](const char* path, const std::function<bool()>& ask) {
+    return DecipherForOpening(fs, host, config, path, "C:\\t2", ask);
+  };
+  EXPECT_EQ(open("C:\\Cipher\\a.txt", yes), CipherOpen::kDeciphered);
+  EXPECT_EQ(*fs.Content("C:\\t2"), "plain\r\n");
   EXPECT_EQ(asked, 1);
+  fs.RemoveFile("C:\\t2");
   // A refused password, a wrong key (beep) and a file outside the folder.
-  EXPECT_FALSE(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\t2", [] { return false; }));
+  EXPECT_EQ(open("C:\\Cipher\\a.txt", [] { return false; }), CipherOpen::kPasswordRefused);
   EXPECT_FALSE(fs.Exists("C:\\t2"));
   config.key = "zzzzzz";
-  EXPECT_FALSE(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\t2", yes));
+  EXPECT_EQ(open("C:\\Cipher\\a.txt", yes), CipherOpen::kWrongKey);
   EXPECT_EQ(host.beeps, 1);
   EXPECT_EQ(asked, 1);  // a wrong key never asks for the password
   fs.WriteFile("C:\\b.txt", cipher);
-  EXPECT_FALSE(DecipherForOpening(fs, host, config, "C:\\b.txt", "C:\\t2", yes));
-  // Too large to decipher.
+  EXPECT_EQ(open("C:\\b.txt", yes), CipherOpen::kNotCipher);
+  // A plain file put into the folder is no cipher file; nor is one too
+  // large to decipher.
+  fs.WriteFile("C:\\Cipher\\plain.txt", "just text\r\n");
+  EXPECT_EQ(open("C:\\Cipher\\plain.txt", yes), CipherOpen::kNotCipher);
+  EXPECT_EQ(host.beeps, 2);
   fs.WriteFile("C:\\Cipher\\huge.txt", std::string(kMaxCipherFileBytes + 2, '0'));
-  EXPECT_FALSE(DecipherForOpening(fs, host, config, "C:\\Cipher\\huge.txt", "C:\\t2", yes));
-  EXPECT_EQ(host.beeps, 1);
+  EXPECT_EQ(open("C:\\Cipher\\huge.txt", yes), CipherOpen::kNotCipher);
+  EXPECT_FALSE(fs.Exists("C:\\t2"));
+}
+
+// A key that differs from the right one only within a group of 16 codes
+// passes every test of the pairs and deciphers into shifted bytes.
+TEST_F(CipherSaveTest, KeyOfTheSameGroupIsDoubtfulWhereTheTextShowsIt) {
+  const std::string texts[] = {"line one\r\nline two\r\n", "\x93\xfa\x96\x7b\r\n\x8c\xea\x82\xcc\r\n",
+                               "a b c d e f g h i j k l"};
+  for (const std::string& text : texts) {
+    std::string cipher;
+    ASSERT_TRUE(Encipher("abcdef", text, cipher));
+    EXPECT_TRUE(LooksEnciphered(cipher));
+    std::string plain;
+    EXPECT_TRUE(Decipher("abcdgg", cipher, plain));  // passes: same group
+    EXPECT_TRUE(ReadsAsSavedText(text));
+    EXPECT_FALSE(ReadsAsSavedText(plain)) << text;
+    fs.WriteFile("C:\\Cipher\\a.txt", cipher);
+    config.key = "abcdgg";
+    EXPECT_EQ(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\t", nullptr), CipherOpen::kDoubtful);
+    // A binary document's bytes can be anything: deciphered as they come.
+    EXPECT_EQ(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\t", nullptr, false),
+              CipherOpen::kDeciphered);
+    config.key = "abcdef";
+    EXPECT_EQ(DecipherForOpening(fs, host, config, "C:\\Cipher\\a.txt", "C:\\t", nullptr), CipherOpen::kDeciphered);
+  }
+}
+
+TEST(Cipher, SavedTextShapeAndEncipheredShape) {
+  for (const char* good : {"", "a\tb\x1b[m\f\r\n", "\x81\x5c\xe0\x40\xfc\xfc", "\xb1\xb2"}) {
+    EXPECT_TRUE(ReadsAsSavedText(good)) << good;
+  }
+  for (std::string bad : {std::string("a\0b", 3), std::string("a\rb"), std::string("a\nb"), std::string("a\r"),
+                          std::string("\x81"), std::string("\x81\x3f"), std::string("\x81\x7f"), std::string("a\x7f"),
+                          std::string("\x01"), std::string("\xfd"), std::string("\x80")}) {
+    EXPECT_FALSE(ReadsAsSavedText(bad)) << bad;
+  }
+  EXPECT_FALSE(LooksEnciphered(""));
+  EXPECT_FALSE(LooksEnciphered("abc"));
+  EXPECT_FALSE(LooksEnciphered("just text\r\n"));
+  std::string cipher;
+  ASSERT_TRUE(Encipher("09AOPZaopz", std::string(256, '\xff') + std::string(40, '\0'), cipher));
+  EXPECT_TRUE(LooksEnciphered(cipher));
 }
 
 }  // namespace
@@ -193,15 +244,48 @@ TEST_F(CipherSaveTest, DocumentsOfTheFolderOpenAndSaveThroughTheCipher) {
   ASSERT_TRUE(Decipher("abcdef", *fs.Content("C:\\Cipher\\m.txt"), plain));
   EXPECT_EQ(plain, "changed\r\n");
 
-  // A plain save elsewhere clears the flag; a wrong key opens the raw bytes.
+  // A plain save elsewhere clears the flag.
   ASSERT_TRUE(SaveTextFile(ctx, "C:\\plain.txt", store).ok);
   EXPECT_FALSE(store.OpenedFromCipher());
-  config.key = "zzzzzz";
-  ASSERT_TRUE(OpenTextFile(ctx, "C:\\Cipher\\m.txt", CharCodeId::kAuto, store).ok);
-  // The enciphered bytes themselves, read as any other file.
-  EXPECT_EQ(store.Text().substr(0, 8), fs.Content("C:\\Cipher\\m.txt")->substr(0, 8));
-  EXPECT_FALSE(store.OpenedFromCipher());
-  EXPECT_EQ(host.beeps, 1);
+  EXPECT_FALSE(store.WriteProtect());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+// Whatever did not surely decipher opens write-protected with its message:
+// the enciphered bytes for a wrong key or a refused password, the shifted
+// text for a doubtful key. A file that surely deciphered does not.
+TEST_F(CipherSaveTest, UnsureOpensAreWriteProtectedWithTheirReason) {
+  std::string cipher;
+  ASSERT_TRUE(Encipher("abcdef", "memo\r\nmore\r\n", cipher));
+  fs.WriteFile("C:\\Cipher\\m.txt", cipher);
+  FileContext ctx{fs, host, "C:\\q.TM1"};
+  ctx.cipher = &config;
+  bool password = true;
+  ctx.askPassword = [&password] { return password; };
+  struct Case {
+    const char* key;
+    bool password;
+    MessageId message;
+    bool rawBytes;
+  };
+  for (const Case& c : {Case{"zzzzzz", true, kMsgCipherKeyWrong, true},
+                        Case{"abcdef", false, kMsgCipherPasswordRefused, true},
+                        Case{"abcdgg", true, kMsgCipherKeyDoubtful, false}, Case{"abcdef", true, kMsgNone, false}}) {
+    config.key = c.key;
+    password = c.password;
+    host.messages.clear();
+    store.SetWriteProtect(false);
+    const OpenOutcome r = OpenTextFile(ctx, "C:\\Cipher\\m.txt", CharCodeId::kAuto, store);
+    ASSERT_TRUE(r.ok) << c.key;
+    EXPECT_EQ(store.WriteProtect(), c.message != kMsgNone) << c.key;
+    EXPECT_EQ(r.writeProtected, c.message != kMsgNone) << c.key;
+    EXPECT_EQ(host.messages, c.message == kMsgNone ? std::vector<MessageId>{} : std::vector<MessageId>{c.message});
+    if (c.rawBytes) EXPECT_EQ(store.Text().substr(0, 6), cipher.substr(0, 6)) << c.key;
+    EXPECT_EQ(store.Text() == "memo\r\nmore\r\n", c.message == kMsgNone) << c.key;
+    EXPECT_FALSE(store.EditAllowed(false) && c.message != kMsgNone);
+    EXPECT_FALSE(fs.Exists("C:\\q.TM1"));
+  }
+  EXPECT_EQ(*fs.Content("C:\\Cipher\\m.txt"), cipher);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "base/memory_file_system.h"
 #include "fake_host.h"
+#include "fake_sealer.h"
 #include "state/state_file.h"
 
 namespace quelt {
@@ -28,9 +29,10 @@ TEST_F(StateFileIo, WrittenFileReadsBack) {
   StateFileData d;
   d.maskHistory = {"C:\\src\\*.c"};
   d.cipher.key = "abcdef";
-  ASSERT_TRUE(WriteStateFile(fs, host, kPath, d));
+  const test::FakeSealer sealer;
+  ASSERT_TRUE(WriteStateFile(fs, host, kPath, d, false, &sealer));
   StateFileData back;
-  EXPECT_EQ(ReadStateFile(fs, host, kPath, back), StateFileRead::kRead);
+  EXPECT_EQ(ReadStateFile(fs, host, kPath, back, &sealer), StateFileRead::kRead);
   EXPECT_EQ(back, d);
   EXPECT_TRUE(host.messages.empty());
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/le_words.h"
+#include "fake_sealer.h"
 #include "keys/bindable_commands.h"
 
 namespace quelt {
@@ -42,6 +43,8 @@ std::string RawFile(const std::vector<std::vector<std::string>>& lists, const st
   return s;
 }
 
+const test::FakeSealer kSealer;
+
 std::string Sections(const StateFileData& d, int upTo) {
   std::string out;
   if (upTo >= 1) EncodeToolsSection(d.tools, out);
@@ -49,7 +52,7 @@ std::string Sections(const StateFileData& d, int upTo) {
   if (upTo >= 3) EncodeCustomColoursSection(d.customColours, out);
   if (upTo >= 4) EncodeFreeConversionSection(d.freeConversion, out);
   if (upTo >= 5) EncodePopupMenuSection(d.popupMenu, out);
-  if (upTo >= 6) EncodeCipherSection(d.cipher, out);
+  if (upTo >= 6) EncodeCipherSection(d.cipher, out, &kSealer);
   if (upTo >= 7) EncodeExtendedMenusSection(d.extendedMenus, out);
   return out;
 }
@@ -159,13 +162,19 @@ TEST(StateFileParse, SectionThatBeginsButDoesNotFinishRefusesTheFile) {
 TEST(StateFileBuild, RoundTripOfEverySection) {
   const StateFileData full = Full();
   std::string bytes;
-  EXPECT_EQ(BuildStateFile(full, bytes), StateBuild::kWhole);
+  EXPECT_EQ(BuildStateFile(full, bytes, &kSealer), StateBuild::kWhole);
   EXPECT_EQ(WordAt(bytes, 0), bytes.size());
   EXPECT_EQ(bytes.substr(308, kStateReservedSize), std::string(kStateReservedSize, '\0'));
   EXPECT_EQ(bytes.find("Secret123"), std::string::npos);
   EXPECT_EQ(bytes.find("pw42"), std::string::npos);
   StateFileData back;
-  ASSERT_TRUE(ParseStateFile(bytes, back));
+  ASSERT_TRUE(ParseStateFile(bytes, back, &kSealer));
+  EXPECT_EQ(back, full);
+  // Read by another user, the file keeps everything but the secrets.
+  const test::FakeSealer otherUser('z');
+  ASSERT_TRUE(ParseStateFile(bytes, back, &otherUser));
+  EXPECT_EQ(back.cipher, CipherSecrets{});
+  back.cipher = full.cipher;
   EXPECT_EQ(back, full);
 }
 

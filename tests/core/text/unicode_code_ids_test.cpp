@@ -40,6 +40,7 @@ TEST(UnicodeCodeIdsTest, ChosenAndRecordedCodesTakeTheUnicodeIds) {
 
   GlobalSearchRequest search;
   search.text = "a";
+  search.maskText = "*.txt";
   search.codeDecision = 6;
   const auto decodedSearch = DecodeGlobalSearchRecord(EncodeGlobalSearchRecord(search));
   ASSERT_TRUE(decodedSearch);

@@ -65,7 +65,9 @@ TEST_F(UtfLoadSaveTest, FilesOfCodePageCharactersSaveBackByteForByte) {
   const Case cases[] = {
       {"UTF-8 CR LF", "日本語\r\nかな、ｶﾅ\r\n", CharCodeId::kUtf8, LineEndId::kCrLf},
       {"UTF-8 LF, last line open", "一行目\n二行目〜−¢", CharCodeId::kUtf8, LineEndId::kLf},
-      {"UTF-8 mixed line ends", "a\nb\r\nc\rあ", CharCodeId::kUtf8, LineEndId::kCrLf},
+      // Lone LFs stay in a CR LF document (a lone CR never does, whatever
+      // the code).
+      {"UTF-8 mixed line ends", "a\nb\r\nc\nあ", CharCodeId::kUtf8, LineEndId::kCrLf},
       {"UTF-8 signature CR", "\xEF\xBB\xBF" "あ\rい\r", CharCodeId::kUtf8Bom, LineEndId::kCr},
       {"UTF-8 signature alone", "\xEF\xBB\xBF", CharCodeId::kUtf8Bom, LineEndId::kCrLf},
       {"UTF-16LE CR LF", Utf16(u"\uFEFF漢字\r\n～\r\n", false), CharCodeId::kUtf16Le, LineEndId::kCrLf},
@@ -103,21 +105,24 @@ TEST_F(UtfLoadSaveTest, CharactersASaveWouldLoseOpenTheFileWriteProtected) {
     std::uint64_t lost;
     bool both;
     std::string text;
+    CharCodeId forced = CharCodeId::kAuto;
   };
   const Case cases[] = {
       {"beyond code page 932", "é😀a", 2, false, "\x81\xAC\x81\xAC" "a"},
-      {"malformed", "a\xE3\x81\x80\x80", 2, false, "a\x81\xAC\x81\xAC"},
+      // Invalid UTF-8 is never detected as UTF-8: only a forced code reads it so.
+      {"malformed", "a\xE3\x81\x80\x80", 2, false, "a\x81\xAC\x81\xAC", CharCodeId::kUtf8},
       {"both forms of a pair", "〜～〜", 1, true, "\x81\x60\x81\x60\x81\x60"},
       {"UTF-16 lone surrogate", Utf16(u"\uFEFF\xD800" "a", false), 1, false, "\x81\xAC" "a"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const OpenOutcome r = Open(c.file);
+    const OpenOutcome r = Open(c.file, c.forced);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.lostChars, c.lost);
     EXPECT_EQ(r.bothForms, c.both);
     EXPECT_EQ(store.Text(), c.text);
     EXPECT_TRUE(store.WriteProtect());
+    EXPECT_TRUE(r.writeProtected);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0], kMsgUnicodeCharsLost);
     EXPECT_EQ(host.args[0], std::to_string(c.lost));
