@@ -109,7 +109,7 @@ constexpr IntKey kIntKeys[] = {
     {"WholeWord", &AppSettings::wholeWord, 0, 0, 1},
     {"EnableEscapeSequence", &AppSettings::enableEscapeSequence, 0, 0, 1},
     {"FullEscapeSequence", &AppSettings::fullEscapeSequence, 0, 0, 1},
-    {"GlobalFindCodeDecision", &AppSettings::globalFindCodeDecision, 1, 0, 3},
+    {"GlobalFindCodeDecision", &AppSettings::globalFindCodeDecision, 1, 0, 7},
     {"FindNoneTextFile", &AppSettings::findNoneTextFile, 0, 0, 1},
     {"PickUpAllFiles", &AppSettings::pickUpAllFiles, 1, 0, 1},
     {"EnableCharSetCheck", &AppSettings::enableCharSetCheck, 1, kAny, INT_MAX, kReadOnly},

@@ -11,6 +11,7 @@
 #include "cipher/cipher.h"
 #include "text/char_code.h"
 #include "text/text_store.h"
+#include "text/unicode_codec.h"
 
 namespace quelt {
 namespace {
@@ -117,11 +118,13 @@ void WriteBackupOnly(FileSystem& fs, Host& host, const BackupOptions& options, c
   const bool plain = store.Kind() == DocumentKind::kBinary ||
                      (code == CharCodeId::kShiftJis && lineEnd == LineEndId::kCrLf);
   if (!plain && !bytes.empty()) {
-    if (bytes.size() > kMaxConvertBytes) {
+    if (bytes.size() > kMaxConvertBytes && !IsUnicodeCode(code)) {
       host.ShowMessage(kMsgDocumentTooLargeToConvert);
       return;
     }
-    ConvertResult converted = FromInternal(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), code, lineEnd);
+    const auto* text = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    ConvertResult converted = IsUnicodeCode(code) ? EncodeUnicode(text, bytes.size(), code, lineEnd, store.Forms())
+                                                  : FromInternal(text, bytes.size(), code, lineEnd);
     if (converted.status != ConvertStatus::kOk) {
       host.ShowMessage(kMsgOutOfMemory);
       return;

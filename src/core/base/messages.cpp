@@ -125,6 +125,11 @@ constexpr Entry kMessages[] = {
      "An error occurred while reading the data file. The default values are used."},
     {kMsgDataFileInvalid, "データファイルの内容が不正です。データは読み飛ばされます。",
      "The data file is invalid. Its data is skipped."},
+    {kMsgUnicodeCharsLost,
+     "このﾌｧｲﾙには、ｼﾌﾄJISで表せないか元の形で保存し直せない文字が %1 個あり、〓などで表示しています。上書き保存するとそれらの文字が失われるため、上書き禁止で開きます。",
+     "This file holds %1 characters that Shift-JIS cannot hold or that cannot be saved back in their original "
+     "form; they are shown as 〓 or in another form. Saving over the file would lose them, so it opens "
+     "write-protected."},
     {kMsgStateFileKeptAside,
      "データファイルの内容が不正です。データは読み飛ばされます。\n元のファイルは終了時に %1 として残されます。",
      "The data file is invalid. Its data is skipped.\nThe file is kept as %1 at exit."},

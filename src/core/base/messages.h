@@ -85,6 +85,8 @@ enum MessageId : int {
   kMsgVisualCreateFailed = 61906,        // the HTML file cannot be created
   kMsgVisualSelectionTooLong = 61907,    // a link over a selection of 256 bytes or more
   kMsgVisualNoBody = 61908,              // a page without a BODY tag opens write-protected
+  // UTF-8 and UTF-16 files.
+  kMsgUnicodeCharsLost = 62000,          // %1 characters cannot be kept: opened write-protected
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).

@@ -67,15 +67,16 @@ bool FileBlocks::Open(FileSystem& fs, const std::string& path, int codeDecision,
     inMemory_ = text_.size() <= kReadWholeBytes;
   }
   if (!inMemory_) text_.clear();
-  if (codeDecision == 1 || codeDecision < 0 || codeDecision > 3) return true;
+  if (codeDecision == 1 || codeDecision < 0 || codeDecision > static_cast<int>(kLastCharCode)) return true;
   std::string sample;
   if (inMemory_) {
     sample.assign(text_, 0, std::min<std::size_t>(text_.size(), kDetectSampleBytes));
   } else if (!fs.ReadRange(path, 0, kDetectSampleBytes, sample)) {
     return false;
   }
-  const Detection d = Detect(reinterpret_cast<const std::uint8_t*>(sample.data()), sample.size(), crlfEqualSjis);
-  const CharCodeId code = codeDecision == 2 ? CharCodeId::kJis : codeDecision == 3 ? CharCodeId::kEuc : d.code;
+  const Detection d = DetectForced(reinterpret_cast<const std::uint8_t*>(sample.data()), sample.size(),
+                                   static_cast<CharCodeId>(codeDecision), crlfEqualSjis);
+  const CharCodeId code = d.code;
   if (code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf) return true;
   if (!inMemory_) {
     converter_.emplace(code, d.selector);  // converted as it is read

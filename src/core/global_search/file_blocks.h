@@ -23,7 +23,7 @@ constexpr std::uint32_t kSearchBlockBytes = 30720;
 
 class FileBlocks {
  public:
-  // codeDecision: 1 the file as it is; 0 detected, 2 JIS, 3 EUC, converted
+  // codeDecision: 1 the file as it is; 0 detected, 2-7 that code, converted
   // when needed. False when the file cannot be read.
   // A file of the cipher folder that deciphers with the key is searched as
   // its plain text (after askPassword agrees), never written to disk.

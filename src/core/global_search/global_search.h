@@ -29,7 +29,7 @@ struct GlobalSearchRequest {
   bool distinguishWidth = true;
   bool subfolders = true;
   bool nonText = false;           // "FindNoneTextFile"
-  int codeDecision = 1;           // "GlobalFindCodeDecision": 0 auto, 1 Shift-JIS, 2 JIS, 3 EUC
+  int codeDecision = 1;           // "GlobalFindCodeDecision": 0 auto, 1 Shift-JIS, 2-7 a CharCodeId
   // Settings the dialog does not show.
   bool multiText = false;         // "MultiText"
   bool fullEscapes = false;       // "FullEscapeSequence"

@@ -5,6 +5,7 @@
 #include "base/le_words.h"
 #include "global_search/mask_text.h"
 #include "search/search_options.h"
+#include "text/char_code.h"
 
 namespace quelt {
 namespace {
@@ -44,7 +45,7 @@ std::optional<GlobalSearchRequest> DecodeGlobalSearchRecord(std::string_view in,
     *flag = v == 1;
   }
   std::uint32_t code = 0;
-  if (!TakeLe32(in, code) || code > 3) return std::nullopt;
+  if (!TakeLe32(in, code) || code > static_cast<std::uint32_t>(kLastCharCode)) return std::nullopt;
   r.codeDecision = static_cast<int>(code);
   if (!TakeText(in, kMaxSearchText, false, r.text) || !TakeText(in, kMaxMaskText, false, r.maskText) ||
       !TakeText(in, kMaxMaskText, true, r.currentFolder) || !in.empty())

@@ -1,14 +1,17 @@
 // Whole-buffer conversions between the file codes (Shift-JIS, JIS, EUC with
-// CR LF, CR or LF) and the internal form (Shift-JIS with CR LF).
+// CR LF, CR or LF) and the internal form (Shift-JIS with CR LF). The Unicode
+// codes are handed to unicode_codec.cpp.
 //
 // Every routine writes into a buffer sized for its worst case and trims it
 // afterwards, so the inner loops need no bounds checks on the output.
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
 #include "base/sjis.h"
 #include "text/char_code.h"
 #include "text/jis_mapping.h"
+#include "text/unicode_codec.h"
 
 namespace quelt {
 namespace {
@@ -281,6 +284,10 @@ ConvertResult Run(std::size_t n, std::size_t bound, Routine routine) {
 
 ConvertResult ToInternal(const std::uint8_t* buffer, std::size_t n, CharCodeId code, int selector) {
   if (buffer == nullptr) n = 0;
+  if (IsUnicodeCode(code)) {
+    UnicodeDecoded decoded = DecodeUnicode(buffer, n, code, selector);
+    return ConvertResult{decoded.status, std::move(decoded.bytes)};
+  }
   const bool lineEnds = selector != kSelectorCrLf;
   bool kanji = false;
   std::size_t taken = 0;
@@ -301,12 +308,29 @@ std::size_t InternalStream::Convert(const std::uint8_t* in, std::size_t n, bool 
   // Three bytes of look-ahead stay for the next piece unless this is the last.
   const std::size_t stop = last ? n : (n > 3 ? n - 3 : 0);
   if (stop == 0 && !last) return 0;
+  std::size_t skipped = 0;
+  if (!started_ && IsUnicodeCode(code_)) {
+    // The signature is looked for once enough bytes are there to skip it.
+    if (!last && n < 6) return 0;
+    started_ = true;
+    const std::string_view signature = SignatureOf(code_);
+    if (!signature.empty() && n >= signature.size() && std::memcmp(in, signature.data(), signature.size()) == 0) {
+      skipped = signature.size();
+    }
+  }
   const std::size_t before = out.size();
-  out.resize(before + 2 * n);
+  out.resize(before + 2 * n + 2);
   auto* to = reinterpret_cast<std::uint8_t*>(out.data()) + before;
   const bool lineEnds = selector_ != kSelectorCrLf;
   std::size_t taken = 0, written = 0;
   switch (code_) {
+    case CharCodeId::kUtf8:
+    case CharCodeId::kUtf8Bom:
+    case CharCodeId::kUtf16Le:
+    case CharCodeId::kUtf16Be:
+      written = UnicodeToInternal(in + skipped, n - skipped, stop - skipped, code_, lineEnds, to, taken, tally_);
+      taken += skipped;
+      break;
     case CharCodeId::kJis:
       written = JisToInternal(in, n, stop, lineEnds, kanji_, to, taken);
       break;
@@ -323,6 +347,7 @@ std::size_t InternalStream::Convert(const std::uint8_t* in, std::size_t n, bool 
 
 ConvertResult FromInternal(const std::uint8_t* text, std::size_t n, CharCodeId code, LineEndId lineEnd) {
   if (text == nullptr) n = 0;
+  if (IsUnicodeCode(code)) return EncodeUnicode(text, n, code, lineEnd, UnicodeForms{});
   const std::size_t bound = code == CharCodeId::kJis ? 3 * n + 3 : code == CharCodeId::kEuc ? 2 * n : n;
   return Run(n, bound, [&](std::uint8_t* out) {
     switch (code) {

@@ -1,6 +1,7 @@
 #include "text/load_save.h"
 
 #include "text/save_name.h"
+#include "text/unicode_codec.h"
 
 namespace quelt {
 namespace {
@@ -27,12 +28,27 @@ bool ConvertThroughTempFile(const FileContext& ctx, const std::string& path, con
   return ctx.fs.ReadFile(ctx.tempFile, text, static_cast<std::uint64_t>(kMaxLoadSize) + 1);
 }
 
+// The internal form of a UTF-8 or UTF-16 file, converted in memory. The
+// file is read up to twice what the store can hold, which covers every
+// character the store would keep. False when a step fails.
+bool ConvertUnicodeFile(const FileContext& ctx, const std::string& path, const Detection& d, std::string& text,
+                        UnicodeTally& tally) {
+  std::string raw;
+  if (!ctx.fs.ReadFile(path, raw, 2 * (static_cast<std::uint64_t>(kMaxLoadSize) + 1))) return false;
+  UnicodeDecoded decoded = DecodeUnicode(Bytes(raw), raw.size(), d.code, d.selector);
+  if (decoded.status == ConvertStatus::kOutOfMemory) ctx.host.ShowMessage(kMsgOutOfMemory);
+  if (decoded.status != ConvertStatus::kOk) return false;
+  text = std::move(decoded.bytes);
+  tally = decoded.tally;
+  return true;
+}
+
 }  // namespace
 
-Detection DetectFile(FileSystem& fs, const std::string& path, bool crlfEqualSjis) {
+Detection DetectFile(FileSystem& fs, const std::string& path, bool crlfEqualSjis, CharCodeId forcedCode) {
   std::string sample;
   if (!fs.ReadFile(path, sample, kDetectSampleBytes)) return Detection{};
-  return Detect(Bytes(sample), sample.size(), crlfEqualSjis);
+  return DetectForced(Bytes(sample), sample.size(), forcedCode, crlfEqualSjis);
 }
 
 OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCodeId forcedCode, TextStore& store) {
@@ -42,6 +58,7 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
   const DocumentKind kind = store.Kind();
 
   std::string text;
+  UnicodeTally tally;
   bool deciphered = false;
   CipherOpen cipherOpen = CipherOpen::kNotCipher;
   if (ctx.cipher && !ctx.tempFile.empty()) {
@@ -56,11 +73,10 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
   if (deciphered) {
     outcome.converted = true;
   } else if (kind == DocumentKind::kText && !ctx.tempFile.empty()) {
-    Detection d = DetectFile(ctx.fs, path, ctx.crlfEqualSjis);
-    if (forcedCode == CharCodeId::kShiftJis || forcedCode == CharCodeId::kJis || forcedCode == CharCodeId::kEuc)
-      d.code = forcedCode;
+    const Detection d = DetectFile(ctx.fs, path, ctx.crlfEqualSjis, forcedCode);
     const bool plain = d.code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf;
-    if (!plain && ConvertThroughTempFile(ctx, path, d, text)) {
+    if (!plain && (IsUnicodeCode(d.code) ? ConvertUnicodeFile(ctx, path, d, text, tally)
+                                         : ConvertThroughTempFile(ctx, path, d, text))) {
       outcome.converted = true;
       store.SetCharCode(static_cast<int>(d.code));
       store.SetLineEnd(static_cast<int>(d.lineEnd()));
@@ -79,6 +95,14 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
     return outcome;
   }
   if (r.truncated) ctx.host.ShowMessage(kMsgTooManyChars);
+  store.SetForms(tally.Forms());
+  outcome.lostChars = tally.Lost();
+  outcome.bothForms = tally.Forms().both != 0;
+  if (outcome.lostChars != 0) {
+    store.SetWriteProtect(true);
+    outcome.writeProtected = true;
+    ctx.host.ShowMessage(kMsgUnicodeCharsLost, std::to_string(outcome.lostChars));
+  }
   store.SetOpenedFromCipher(deciphered);
   // Bytes that are not surely the file's text open write-protected, so that
   // no save writes them over the enciphered file by mistake.
@@ -113,7 +137,15 @@ SaveOutcome SaveTextFile(const FileContext& ctx, const std::string& path, TextSt
   std::string text = store.Text();
   const bool plain = store.Kind() == DocumentKind::kBinary ||
                      (code == CharCodeId::kShiftJis && lineEnd == LineEndId::kCrLf);
-  if (!plain && !text.empty()) {
+  if (!plain && IsUnicodeCode(code)) {
+    // Any size; an empty document still gets its signature.
+    ConvertResult converted = EncodeUnicode(Bytes(text), text.size(), code, lineEnd, store.Forms());
+    if (converted.status != ConvertStatus::kOk) {
+      ctx.host.ShowMessage(kMsgOutOfMemory);
+      return outcome;
+    }
+    text = std::move(converted.bytes);
+  } else if (!plain && !text.empty()) {
     // Checked before the file is touched, so a refusal keeps the old file.
     if (text.size() > kMaxConvertBytes) {
       ctx.host.ShowMessage(kMsgDocumentTooLargeToConvert);

@@ -28,16 +28,23 @@ struct FileContext {
   std::function<bool()> askPassword;
 };
 
-// Code and line end of a file from its first kDetectSampleBytes bytes;
-// Shift-JIS with CR LF when it cannot be read.
-Detection DetectFile(FileSystem& fs, const std::string& path, bool crlfEqualSjis);
+// Code and line end of a file from its first kDetectSampleBytes bytes, with
+// a forced code as DetectForced takes it; Shift-JIS with CR LF when it
+// cannot be read.
+Detection DetectFile(FileSystem& fs, const std::string& path, bool crlfEqualSjis,
+                     CharCodeId forcedCode = CharCodeId::kAuto);
 
 struct OpenOutcome {
   bool ok = false;
   int hint = kHintNone;    // the update hint the views get
-  bool converted = false;  // read through the temporary file
+  bool converted = false;  // read through the temporary file, or from UTF-8 or UTF-16
+  // UTF-8 and UTF-16: the characters a save would change (those code page
+  // 932 cannot hold, malformed ones, and of a pair that came in both forms
+  // those of the form not written back), and whether a pair came in both.
+  std::uint64_t lostChars = 0;
+  bool bothForms = false;
   // Opened write-protected, after its message: a cipher file that the key
-  // or the password did not surely open.
+  // or the password did not surely open, or a UTF file a save would change.
   bool writeProtected = false;
 };
 
@@ -45,7 +52,11 @@ struct OpenOutcome {
 // kind: code and line end are detected (forcedCode 1-3 overrides the code)
 // and a file that is not Shift-JIS with CR LF is converted through the
 // temporary file; a file over kMaxConvertBytes, or any failure on the way,
-// reads the file itself as Shift-JIS with CR LF. Binary kind reads the bytes
+// reads the file itself as Shift-JIS with CR LF. UTF-8 and UTF-16 files are
+// converted in memory at any size the store can hold; the store takes the
+// forms of their two-form characters, and when a save would change any
+// character the store is write-protected and the count is shown
+// (kMsgUnicodeCharsLost). Binary kind reads the bytes
 // unchanged. A file of the cipher folder that deciphers is read from the
 // work file, which is removed again, and the store remembers it came from a
 // cipher file. The store's code and line end are set. Failures are reported
@@ -61,7 +72,8 @@ struct SaveOutcome {
 };
 
 // Writes the store to path in its code and line end (binary kind and
-// Shift-JIS with CR LF unchanged). Everything is converted before anything
+// Shift-JIS with CR LF unchanged; UTF-8 and UTF-16 at any size, with the
+// store's forms of the two-form characters). Everything is converted before anything
 // is written, and the old file is replaced only once the new content is
 // complete on disk: a refused or failed save leaves it as it was. Failures
 // are reported; on success the opened-from-cipher flag is cleared. A

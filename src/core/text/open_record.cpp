@@ -22,7 +22,7 @@ std::string EncodeOpenDialogChoice(const OpenDialogChoice& c) {
 std::optional<OpenDialogChoice> DecodeOpenDialogChoice(std::string_view in) {
   std::uint32_t kind = 0, code = 0, readOnly = 0;
   if (!TakeLe32(in, kind) || !TakeLe32(in, code) || !TakeLe32(in, readOnly)) return std::nullopt;
-  if (kind > static_cast<std::uint32_t>(OpenKindId::kCabinet) || code > static_cast<std::uint32_t>(CharCodeId::kEuc))
+  if (kind > static_cast<std::uint32_t>(OpenKindId::kCabinet) || code > static_cast<std::uint32_t>(kLastCharCode))
     return std::nullopt;
   OpenDialogChoice c;
   c.kind = static_cast<OpenKindId>(kind);
@@ -50,7 +50,7 @@ std::string EncodeSaveAsRecord(const SaveAsRecord& c) {
 std::optional<SaveAsRecord> DecodeSaveAsRecord(std::string_view in) {
   std::uint32_t code = 0, lineEnd = 0;
   if (!TakeLe32(in, code) || !TakeLe32(in, lineEnd)) return std::nullopt;
-  if (code > static_cast<std::uint32_t>(CharCodeId::kEuc) || lineEnd > static_cast<std::uint32_t>(LineEndId::kLf))
+  if (code > static_cast<std::uint32_t>(kLastCharCode) || lineEnd > static_cast<std::uint32_t>(LineEndId::kLf))
     return std::nullopt;
   const std::size_t end = in.find('\0');
   if (end == std::string_view::npos || end == 0 || end + 1 != in.size()) return std::nullopt;

@@ -5,14 +5,7 @@ namespace quelt {
 CharCodeId OpenRequest::TakeForcedCode() {
   const CharCodeId code = forcedCode;
   Reset();
-  switch (code) {
-    case CharCodeId::kShiftJis:
-    case CharCodeId::kJis:
-    case CharCodeId::kEuc:
-      return code;
-    default:
-      return CharCodeId::kAuto;
-  }
+  return IsDocumentCode(code) ? code : CharCodeId::kAuto;
 }
 
 OpenPlan PlanOpen(OpenKindId kind, CharCodeId code, std::size_t fileCount) {
@@ -49,7 +42,8 @@ OpenKindId OpenKindOfListIndex(int index, bool english) {
 
 CharCodeId OpenCodeOfListIndex(int index, bool english) {
   if (english) return CharCodeId::kShiftJis;
-  return (index >= 1 && index <= 3) ? static_cast<CharCodeId>(index) : CharCodeId::kAuto;
+  const auto code = static_cast<CharCodeId>(index);
+  return IsDocumentCode(code) ? code : CharCodeId::kAuto;
 }
 
 }  // namespace quelt

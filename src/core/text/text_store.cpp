@@ -38,6 +38,7 @@ bool TextStore::Create(DocumentKind kind) {
   SetKind(kind);
   charCode_ = 1;
   lineEnd_ = 1;
+  forms_ = UnicodeForms();
   openedFromCipher_ = false;
   writeProtect_ = false;
   overwritePermit_ = false;

@@ -15,6 +15,7 @@
 #include "base/sjis.h"
 #include "base/types.h"
 #include "text/text_buffer.h"
+#include "text/unicode_forms.h"
 
 namespace quelt {
 
@@ -132,6 +133,10 @@ class TextStore {
   void SetCharCode(int id) { charCode_ = id; }
   int LineEnd() const { return lineEnd_; }
   void SetLineEnd(int id) { lineEnd_ = id; }
+  // The forms of the two-form characters a UTF-8 or UTF-16 file came in,
+  // written back by its save.
+  const UnicodeForms& Forms() const { return forms_; }
+  void SetForms(const UnicodeForms& forms) { forms_ = forms; }
   bool WriteProtect() const { return writeProtect_; }
   void SetWriteProtect(bool on) { writeProtect_ = on; }
   bool OverwritePermit() const { return overwritePermit_; }
@@ -181,6 +186,7 @@ class TextStore {
   DocumentKind kind_ = DocumentKind::kText;
   int charCode_ = 1;  // Shift-JIS
   int lineEnd_ = 1;   // CR LF
+  UnicodeForms forms_;
   bool openedFromCipher_ = false;
   bool writeProtect_ = false;
   bool overwritePermit_ = false;

@@ -2,7 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
+
+#include "framework/win_text.h"
+#include "text/char_code.h"
 
 namespace quelt::win {
 namespace {
@@ -53,8 +57,16 @@ void CStatusBar::Resize() {
     SIZE size{};
     GetTextExtentPoint32W(dc, kPlaceholders[i], static_cast<int>(wcslen(kPlaceholders[i])), &size);
     widths[i] = size.cx + 12;
-    total += widths[i];
   }
+  // The code pane is as wide as the widest code name.
+  const std::size_t codePane = static_cast<std::size_t>(StatusPane::kCodeName) - 1;
+  for (int id = static_cast<int>(CharCodeId::kShiftJis); id <= static_cast<int>(kLastCharCode); ++id) {
+    const std::wstring name = Utf8ToWide(CharCodeStatusName(static_cast<CharCodeId>(id)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
+    widths[codePane] = std::max(widths[codePane], static_cast<int>(size.cx) + 12);
+  }
+  for (int w : widths) total += w;
   SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
   int edges[kPlaceholders.size() + 1];

@@ -5,6 +5,7 @@
 #include "cabinet/cabinet_dialog_util.h"
 #include "framework/win_text.h"
 #include "global_search/mask_text.h"
+#include "text/char_code.h"
 #include "res/global_search_ids.h"
 #include "text/file_dialog_util.h"
 
@@ -43,7 +44,7 @@ void Init(HWND dlg, DialogState& state) {
   FillHistory(dlg, IDC_GS_TEXT, state.context->texts, r.text);
   FillHistory(dlg, IDC_GS_MASK, state.context->masks, r.maskText);
   for (const OptionBox& o : kOptions) CheckItem(dlg, o.id, r.*o.field);
-  FillList(GetDlgItem(dlg, IDC_GS_CODE), {"自動", "ｼﾌﾄJIS", "JIS", "EUC"}, r.codeDecision);
+  FillList(GetDlgItem(dlg, IDC_GS_CODE), CharCodeListNames(), r.codeDecision);
 }
 
 // Reads the template's controls; false (the dialog stays) without a text
@@ -57,7 +58,7 @@ bool Read(HWND dlg, DialogState& state) {
   r.maskText = mask;
   for (const OptionBox& o : kOptions) r.*o.field = IsItemChecked(dlg, o.id);
   const int code = ListSelection(GetDlgItem(dlg, IDC_GS_CODE));
-  r.codeDecision = code >= 0 && code <= 3 ? code : 0;
+  r.codeDecision = code >= 0 && code <= static_cast<int>(kLastCharCode) ? code : 0;
   wchar_t folder[MAX_PATH] = L"";
   if (SendMessageW(GetParent(dlg), CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder)) > 0) {
     r.currentFolder = WideToSjis(folder);

@@ -5,6 +5,7 @@
 #include "app/quelt_app.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_text.h"
+#include "text/char_code.h"
 
 namespace quelt::win {
 
@@ -38,6 +39,13 @@ DWORD& LastFilterIndex() {
 
 std::wstring DefaultExtension(bool htmlDocument) {
   return Utf8ToWide(FileDialogExtension(CQueltApp::Get()->CurrentCabinet().DocumentType(), htmlDocument));
+}
+
+std::vector<const char*> CharCodeListNames() {
+  std::vector<const char*> names;
+  for (int id = static_cast<int>(CharCodeId::kAuto); id <= static_cast<int>(kLastCharCode); ++id)
+    names.push_back(CharCodeListName(static_cast<CharCodeId>(id)));
+  return names;
 }
 
 void FillList(HWND combo, const std::vector<const char*>& utf8Names, int selected) {

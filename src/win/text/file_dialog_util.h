@@ -19,6 +19,10 @@ DWORD& LastFilterIndex();
 // the active document is an HTML document.
 std::wstring DefaultExtension(bool htmlDocument);
 
+// The names of the code lists ("自動" first, then every document code by
+// its id): an entry's index is its CharCodeId.
+std::vector<const char*> CharCodeListNames();
+
 // Fills a drop-down list with UTF-8 names and selects one.
 void FillList(HWND combo, const std::vector<const char*>& utf8Names, int selected);
 int ListSelection(HWND combo);

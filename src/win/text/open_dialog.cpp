@@ -46,10 +46,7 @@ UINT_PTR CALLBACK OpenHook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
       for (int i = 0; i < OpenKindListCount(state->english); ++i)
         kinds.push_back(OpenKindName(OpenKindOfListIndex(i, state->english)));
       FillList(GetDlgItem(dlg, IDC_OPEN_KIND), kinds, state->kindIndex);
-      FillList(GetDlgItem(dlg, IDC_OPEN_CODE),
-               {CharCodeListName(CharCodeId::kAuto), CharCodeListName(CharCodeId::kShiftJis),
-                CharCodeListName(CharCodeId::kJis), CharCodeListName(CharCodeId::kEuc)},
-               state->codeIndex);
+      FillList(GetDlgItem(dlg, IDC_OPEN_CODE), CharCodeListNames(), state->codeIndex);
       // In English every file is taken as Shift-JIS.
       if (state->english) EnableWindow(GetDlgItem(dlg, IDC_OPEN_CODE), FALSE);
       ShowKindStatus(*state, state->kindIndex);

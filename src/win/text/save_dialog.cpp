@@ -30,10 +30,7 @@ UINT_PTR CALLBACK SaveHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
       SetWindowLongPtrW(dlg, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
       const SaveAsRequest& r = *state->request;
       HWND code = GetDlgItem(dlg, IDC_SAVE_CODE), lineEnd = GetDlgItem(dlg, IDC_SAVE_LINEEND);
-      FillList(code,
-               {CharCodeListName(CharCodeId::kAuto), CharCodeListName(CharCodeId::kShiftJis),
-                CharCodeListName(CharCodeId::kJis), CharCodeListName(CharCodeId::kEuc)},
-               static_cast<int>(r.code));
+      FillList(code, CharCodeListNames(), static_cast<int>(r.code));
       FillList(lineEnd,
                {LineEndListName(LineEndId::kAuto), LineEndListName(LineEndId::kCrLf), LineEndListName(LineEndId::kCr),
                 LineEndListName(LineEndId::kLf)},

@@ -160,5 +160,30 @@ TEST(BackupOnly, WritesWhatASaveWouldWriteExceptInTheCipherFolder) {
   EXPECT_EQ(host.beeps, 0);
 }
 
+TEST(BackupOnly, UnicodeDocumentsKeepTheirFormsAndHaveNoSizeLimit) {
+  MemoryFileSystem fs;
+  test::FakeHost host;
+  TextStore store;
+  ASSERT_TRUE(store.Create());
+  std::string text = "\x81\x60";  // the tilde of code page 932, which came as WAVE DASH
+  std::string expected = "\xEF\xBB\xBF\xE3\x80\x9C";
+  while (text.size() <= kMaxConvertBytes) {
+    text += "a\r\n";
+    expected += "a\n";
+  }
+  store.Load(text, DocumentKind::kText);
+  store.SetCharCode(static_cast<int>(CharCodeId::kUtf8Bom));
+  store.SetLineEnd(static_cast<int>(LineEndId::kLf));
+  store.SetForms(UnicodeForms{1 << kPairTilde, 0});
+  BackupOptions options;
+  options.makeBackup = true;
+  options.backupFolder = "C:\\bak\\";
+  CipherConfig cipher{false, "", ""};
+  WriteBackupOnly(fs, host, options, cipher, store, "C:\\doc\\m.txt");
+  EXPECT_TRUE(host.messages.empty());
+  ASSERT_NE(fs.Content("C:\\bak\\m.$01"), nullptr);
+  EXPECT_TRUE(*fs.Content("C:\\bak\\m.$01") == expected);
+}
+
 }  // namespace
 }  // namespace quelt

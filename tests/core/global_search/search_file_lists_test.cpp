@@ -175,7 +175,7 @@ TEST(GlobalSearchRecord, RoundTripAndRefusals) {
   badFlag[4] = 2;
   EXPECT_FALSE(DecodeGlobalSearchRecord(badFlag));
   std::string badCode = rec;
-  badCode[28] = 4;
+  badCode[28] = 8;  // past the last code
   EXPECT_FALSE(DecodeGlobalSearchRecord(badCode));
   GlobalSearchRequest empty = r;
   empty.text.clear();

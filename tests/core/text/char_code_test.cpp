@@ -45,7 +45,7 @@ TEST(CharCodeNames, ListStatusAndShortNames) {
   EXPECT_STREQ(LineEndStatusName(LineEndId::kCr), " CR");
   EXPECT_STREQ(LineEndStatusName(LineEndId::kLf), " LF");
   EXPECT_STREQ(LineEndShortName(LineEndId::kCr), "CR");
-  EXPECT_STREQ(CharCodeListName(static_cast<CharCodeId>(7)), "");
+  EXPECT_STREQ(CharCodeListName(static_cast<CharCodeId>(8)), "");
   EXPECT_STREQ(LineEndStatusName(static_cast<LineEndId>(-1)), "");
 }
 

@@ -1,0 +1,12 @@
+// The UTF-8 decoder on any bytes, with and without the signature code (see
+// unicode_round_trip.h for what is checked).
+#include "unicode_round_trip.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace quelt;
+  const std::string_view file = fuzz::AsText(data, size);
+  const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 13;
+  fuzz::CheckUnicodeDecoder(file, CharCodeId::kUtf8, piece);
+  fuzz::CheckUnicodeDecoder(file, CharCodeId::kUtf8Bom, piece);
+  return 0;
+}
