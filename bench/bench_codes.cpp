@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "bench_iconv.h"
 #include "text/char_code.h"
 #include "text/jis_mapping.h"
 #include "text/text_store.h"
@@ -63,16 +64,7 @@ const std::string& SjisFile10MB() {
   return sjis;
 }
 
-// Converts with iconv into out (sized for the worst case); the bytes written.
-std::size_t Iconv(iconv_t cd, const std::string& in, std::string& out) {
-  char* inp = const_cast<char*>(in.data());
-  std::size_t inLeft = in.size();
-  char* outp = out.data();
-  std::size_t outLeft = out.size();
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  iconv(cd, &inp, &inLeft, &outp, &outLeft);
-  return out.size() - outLeft;
-}
+using bench::Iconv;
 
 void BM_DetectEuc(benchmark::State& state) {
   const std::string& euc = EucFile();

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "bench_iconv.h"
 #include "bench_text.h"
 #include "text/char_code.h"
 #include "text/unicode_codec.h"
@@ -50,16 +51,6 @@ const std::string& Internal() {
   return text;
 }
 
-std::size_t Iconv(iconv_t cd, const std::string& in, std::string& out) {
-  char* inp = const_cast<char*>(in.data());
-  std::size_t inLeft = in.size();
-  char* outp = out.data();
-  std::size_t outLeft = out.size();
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == static_cast<std::size_t>(-1)) std::abort();
-  return out.size() - outLeft;
-}
-
 void BM_Utf8ToInternal(benchmark::State& state) {
   const std::string& file = Utf8File();
   for (auto _ : state) {
@@ -74,7 +65,7 @@ void BM_IconvUtf8ToCp932(benchmark::State& state) {
   const std::string& file = Utf8File();
   iconv_t cd = iconv_open("CP932", "UTF-8");
   std::string out(file.size() * 2, '\0');
-  for (auto _ : state) benchmark::DoNotOptimize(Iconv(cd, file, out));
+  for (auto _ : state) benchmark::DoNotOptimize(bench::Iconv(cd, file, out, true));
   iconv_close(cd);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
 }
@@ -93,7 +84,7 @@ void BM_IconvCp932ToUtf8(benchmark::State& state) {
   const std::string& text = Internal();
   iconv_t cd = iconv_open("UTF-8", "CP932");
   std::string out(text.size() * 3, '\0');
-  for (auto _ : state) benchmark::DoNotOptimize(Iconv(cd, text, out));
+  for (auto _ : state) benchmark::DoNotOptimize(bench::Iconv(cd, text, out, true));
   iconv_close(cd);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }

@@ -24,6 +24,7 @@
 #                        against the running editor, output without CRs
 #   vbs LINES...         runs VBScript lines with o = the automation object
 #   focus TITLE          activates the top-level window whose title holds TITLE
+#   answer_popup TITLE [S]  answers the program's popup of that title with Return
 #   e2e_finish           kills what is left, prints "N passed, N failed"
 set -u
 
@@ -154,6 +155,22 @@ focus() {
   win=$(xdotool search --name "$1" | head -1)
   [ -n "$win" ] && xdotool windowactivate --sync "$win" >/dev/null 2>&1
   sleep 0.5
+}
+
+# Waits up to SECONDS (default 30) for a popup of the program whose title
+# holds TITLE (a message box, a report), answers it with Return; false on
+# time-out.
+answer_popup() {
+  local title=$1 seconds=${2:-30} i
+  for ((i = 0; i < seconds * 4; i++)); do
+    if probe popups | grep -q -- "$title"; then
+      focus "$title"
+      xdotool key Return
+      return 0
+    fi
+    sleep 0.25
+  done
+  return 1
 }
 
 screenshot() { import -window root "$1" 2>/dev/null; }

@@ -9,18 +9,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin global_search
 
 # Waits for the closing report, answers it and echoes "found".
-answer_report() {
-  for _ in $(seq 1 120); do
-    if probe popups | grep -q "ｸﾞﾛｰﾊﾞﾙ検索"; then
-      focus "ｸﾞﾛｰﾊﾞﾙ検索"
-      xdotool key Return
-      echo found
-      return 0
-    fi
-    sleep 0.25
-  done
-  return 1
-}
+answer_report() { answer_popup "ｸﾞﾛｰﾊﾞﾙ検索" 30 && echo found; }
 
 tree=$E2E_WORK/tree
 rm -rf "$tree"

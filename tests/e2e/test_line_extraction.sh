@@ -22,18 +22,7 @@ save_active() {
 
 # Waits for the information dialog (the sheet, of the same title, is gone by
 # then) and answers it; echoes "shown".
-answer_information() {
-  for _ in $(seq 1 80); do
-    if probe popups | grep -q "行の抽出"; then
-      focus "行の抽出"
-      xdotool key Return
-      echo shown
-      return 0
-    fi
-    sleep 0.25
-  done
-  return 1
-}
+answer_information() { answer_popup "行の抽出" 20 && echo shown; }
 
 printf 'start\r\nBEGIN one\r\nan ERROR here\r\nEND\r\nok\r\nBEGIN two\r\nEND\r\nlast ERROR' >"$E2E_WORK/log.txt"
 

@@ -107,18 +107,7 @@ check "Save leaves the file as it was" cmp "$E2E_WORK/lost.before" "$in/lost.txt
 vbs 'o.FileClose' >/dev/null
 
 # The global search, code detected: "検索語" in *.* of the tree and below.
-answer_report() {
-  for _ in $(seq 1 120); do
-    if probe popups | grep -q "ｸﾞﾛｰﾊﾞﾙ検索"; then
-      focus "ｸﾞﾛｰﾊﾞﾙ検索"
-      xdotool key Return
-      echo found
-      return 0
-    fi
-    sleep 0.25
-  done
-  return 1
-}
+answer_report() { answer_popup "ｸﾞﾛｰﾊﾞﾙ検索" 30 && echo found; }
 python3 - "$E2E_WORK/gs.mac" "$(winpath "$tree")" <<'PY'
 import struct, sys
 data = struct.pack("<8I", 0, 0, 0, 0, 1, 1, 0, 0) + "検索語".encode("cp932") + b"\0*.*\0" + sys.argv[2].encode("cp932") + b"\0"

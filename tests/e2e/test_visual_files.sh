@@ -6,10 +6,6 @@
 # of a format change gives back the saved HTML exactly; a page opened with
 # the read-only box cannot be changed and is not written by Save.
 source "$(dirname "$0")/lib.sh"
-wait_gone_title() {
-  for _ in $(seq 40); do window_titles | grep -qF "$1" || return 0; sleep 0.25; done
-  return 1
-}
 # The first visible popup of the program (dialog or message box), by title.
 wait_popup() {
   local t
@@ -101,7 +97,7 @@ expect_eq "the message says the page is too large for the visual mode" \
 activate_title "$box"
 xdotool key Return
 check "the message box closes" wait_no_popup
-wait_gone_title "$box" >/dev/null
+wait_no_window "$box" 10 >/dev/null
 expect_eq "no window opens for the 9,745-byte page" "" "$(probe titles | grep -F big.html)"
 expect_eq "no visual window is there" "2" "$(probe rect QueltHylEV >/dev/null; echo $?)"
 
@@ -140,7 +136,7 @@ check "the preview shows a sheet ($sheet_h rows high)" test "${sheet_h:-0}" -gt 
 check "the sheet shows the page's text ($sheet_dark dark pixels)" test "${sheet_dark:-0}" -gt 2000
 focus "印刷ﾌﾟﾚﾋﾞｭｰ"
 xdotool key Escape
-check "the print preview closes" wait_gone_title "印刷ﾌﾟﾚﾋﾞｭｰ"
+check "the print preview closes" wait_no_window "印刷ﾌﾟﾚﾋﾞｭｰ" 10
 expect_eq "the page's window stays" "1" "$(probe titles | grep -cF limit.html)"
 
 # 3. EUC-JP with LF: typed text, Japanese included, and the file keeps its
@@ -176,7 +172,7 @@ xdotool key ctrl+Home shift+Right shift+Right shift+Right shift+Right
 check "the character dialog opens" wait_window "文字" 10
 focus "文字"
 xdotool key alt+b alt+i Return
-check "the character dialog closes" wait_gone_title "文字"
+check "the character dialog closes" wait_no_window "文字" 10
 focus "euc.html"
 xdotool key End
 xdotool type "z"
@@ -204,7 +200,7 @@ xdotool key Down Down Return
 check "the popup's character item opens the character dialog" wait_window "文字" 10
 focus "文字"
 xdotool key Escape
-check "the character dialog closes" wait_gone_title "文字"
+check "the character dialog closes" wait_no_window "文字" 10
 
 # 5. Read-only: typing, Delete, Enter and paste change nothing, Save writes
 # nothing, and the window closes without asking to save.

@@ -8,10 +8,6 @@ html_mode_value() {
     /^\[/ { section = $0; next }
     section == "[HtmlMode]" && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
 }
-wait_gone_title() {
-  for _ in $(seq 40); do window_titles | grep -qF "$1" || return 0; sleep 0.25; done
-  return 1
-}
 e2e_begin visual_html
 
 page="$E2E_WORK/page.html"
@@ -70,7 +66,7 @@ xdotool key shift+Left shift+Left shift+Left
 check "the character dialog opens" wait_window "文字" 10
 focus "文字"
 xdotool key alt+b Return
-check "the character dialog closes" wait_gone_title "文字"
+check "the character dialog closes" wait_no_window "文字" 10
 probe command 57603 >/dev/null
 sleep 1
 expect_eq "the page is saved as HTML" \
@@ -92,7 +88,7 @@ focus "ﾘﾝｸ"
 xdotool key alt+l
 xdotool type "a.html"
 xdotool key Return
-check "the link dialog closes" wait_gone_title "ﾘﾝｸ"
+check "the link dialog closes" wait_no_window "ﾘﾝｸ" 10
 focus "page.html"
 xdotool key ctrl+End Left shift+Left shift+Left shift+Left shift+Left
 probe command 32913 >/dev/null
@@ -105,7 +101,7 @@ check "the character dialog opens at the caret" wait_window "文字" 10
 focus "文字"
 screenshot "$E2E_WORK/char_dialog.png"
 xdotool key alt+b alt+i Return
-check "the character dialog closes" wait_gone_title "文字"
+check "the character dialog closes" wait_no_window "文字" 10
 focus "page.html"
 xdotool type "q"
 probe command 57603 >/dev/null
@@ -128,7 +124,7 @@ xdotool key alt+w ctrl+a
 xdotool type "20"
 xdotool key alt+e Return
 sleep 1
-check "the sheet closes" wait_gone_title "HTMLﾋﾞｼﾞｭｱﾙ共通設定"
+check "the sheet closes" wait_no_window "HTMLﾋﾞｼﾞｭｱﾙ共通設定" 10
 vbs "o.Exit" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30
 expect_eq "the line-break marks are off" "0" "$(html_mode_value DisplayEnter)"

@@ -51,26 +51,6 @@ bool Get(const Block& b, std::size_t at, std::size_t capacity, std::string& text
   return true;
 }
 
-}  // namespace
-
-bool IsAlphanumeric(std::string_view text) {
-  for (char c : text) {
-    const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-    if (!ok) return false;
-  }
-  return true;
-}
-
-bool IsValidCipherKey(std::string_view key) {
-  return key.empty() || (key.size() >= kMinCipherKey && key.size() <= kMaxCipherKey && IsAlphanumeric(key));
-}
-
-bool IsValidPassword(std::string_view password) {
-  return password.size() <= kMaxPassword && IsAlphanumeric(password);
-}
-
-namespace {
-
 constexpr std::string_view kSealedTag = "QSL1";
 
 Block PlainBlock(const CipherSecrets& secrets) {
@@ -117,6 +97,22 @@ void Unseal(std::string_view sealed, const SecretSealer* sealer, CipherSecrets& 
 }
 
 }  // namespace
+
+bool IsAlphanumeric(std::string_view text) {
+  for (char c : text) {
+    const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    if (!ok) return false;
+  }
+  return true;
+}
+
+bool IsValidCipherKey(std::string_view key) {
+  return key.empty() || (key.size() >= kMinCipherKey && key.size() <= kMaxCipherKey && IsAlphanumeric(key));
+}
+
+bool IsValidPassword(std::string_view password) {
+  return password.size() <= kMaxPassword && IsAlphanumeric(password);
+}
 
 void EncodeCipherSection(const CipherSecrets& secrets, std::string& out, const SecretSealer* sealer) {
   const Block plain = PlainBlock(secrets);

@@ -5,11 +5,10 @@
 // Every routine writes into a buffer sized for its worst case and trims it
 // afterwards, so the inner loops need no bounds checks on the output.
 #include <cstring>
-#include <new>
-#include <stdexcept>
 
 #include "base/sjis.h"
 #include "text/char_code.h"
+#include "text/convert_buffer.h"
 #include "text/jis_mapping.h"
 #include "text/unicode_codec.h"
 
@@ -266,15 +265,7 @@ ConvertResult Run(std::size_t n, std::size_t bound, Routine routine) {
     result.status = ConvertStatus::kTooLarge;
     return result;
   }
-  try {
-    result.bytes.resize(bound);
-  } catch (const std::bad_alloc&) {
-    result.status = ConvertStatus::kOutOfMemory;
-    return result;
-  } catch (const std::length_error&) {
-    result.status = ConvertStatus::kOutOfMemory;
-    return result;
-  }
+  if (!AllocateConverted(result, bound)) return result;
   const std::size_t written = routine(reinterpret_cast<std::uint8_t*>(result.bytes.data()));
   result.bytes.resize(written);
   return result;

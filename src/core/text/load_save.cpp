@@ -98,19 +98,18 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
   store.SetForms(tally.Forms());
   outcome.lostChars = tally.Lost();
   outcome.bothForms = tally.Forms().both != 0;
-  if (outcome.lostChars != 0) {
+  // A text that a save would change, or bytes that are not surely the
+  // file's text (a cipher file the key or password did not surely open),
+  // open write-protected after the message that says why, so that no save
+  // writes them over the file by mistake.
+  const auto protect = [&](MessageId why, const std::string& arg) {
     store.SetWriteProtect(true);
     outcome.writeProtected = true;
-    ctx.host.ShowMessage(kMsgUnicodeCharsLost, std::to_string(outcome.lostChars));
-  }
+    ctx.host.ShowMessage(why, arg);
+  };
+  if (outcome.lostChars != 0) protect(kMsgUnicodeCharsLost, std::to_string(outcome.lostChars));
   store.SetOpenedFromCipher(deciphered);
-  // Bytes that are not surely the file's text open write-protected, so that
-  // no save writes them over the enciphered file by mistake.
-  if (const MessageId why = CipherOpenProtectionMessage(cipherOpen); why != kMsgNone) {
-    store.SetWriteProtect(true);
-    outcome.writeProtected = true;
-    ctx.host.ShowMessage(why);
-  }
+  if (const MessageId why = CipherOpenProtectionMessage(cipherOpen); why != kMsgNone) protect(why, {});
   outcome.ok = true;
   outcome.hint = r.hint;
   return outcome;

@@ -12,11 +12,10 @@
 #include <array>
 #include <cstring>
 #include <memory>
-#include <new>
-#include <stdexcept>
 
 #include "base/cp932.h"
 #include "base/sjis.h"
+#include "text/convert_buffer.h"
 
 namespace quelt {
 namespace {
@@ -411,15 +410,7 @@ UnicodeDecoded DecodeUnicode(const std::uint8_t* file, std::size_t n, CharCodeId
     file += signature.size();
     n -= signature.size();
   }
-  try {
-    result.bytes.resize(2 * n + 2);
-  } catch (const std::bad_alloc&) {
-    result.status = ConvertStatus::kOutOfMemory;
-    return result;
-  } catch (const std::length_error&) {
-    result.status = ConvertStatus::kOutOfMemory;
-    return result;
-  }
+  if (!AllocateConverted(result, 2 * n + 2)) return result;
   std::size_t taken = 0;
   const std::size_t written = UnicodeToInternal(file, n, n, code, selector != kSelectorCrLf,
                                                 reinterpret_cast<std::uint8_t*>(result.bytes.data()), taken,
@@ -434,15 +425,7 @@ ConvertResult EncodeUnicode(const std::uint8_t* text, std::size_t n, CharCodeId 
   if (text == nullptr) n = 0;
   const std::string_view signature = SignatureOf(code);
   const bool utf16 = IsUtf16Code(code);
-  try {
-    result.bytes.resize(signature.size() + (utf16 ? 2 * n : 3 * n));
-  } catch (const std::bad_alloc&) {
-    result.status = ConvertStatus::kOutOfMemory;
-    return result;
-  } catch (const std::length_error&) {
-    result.status = ConvertStatus::kOutOfMemory;
-    return result;
-  }
+  if (!AllocateConverted(result, signature.size() + (utf16 ? 2 * n : 3 * n))) return result;
   auto* out = reinterpret_cast<std::uint8_t*>(result.bytes.data());
   if (!signature.empty()) std::memcpy(out, signature.data(), signature.size());
   out += signature.size();

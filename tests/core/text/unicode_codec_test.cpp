@@ -5,6 +5,7 @@
 #include <string>
 
 #include "text/char_code.h"
+#include "text/utf16_bytes.h"
 
 namespace quelt {
 namespace {
@@ -24,16 +25,7 @@ std::string Encode(const std::string& text, CharCodeId code, LineEndId lineEnd =
   EXPECT_EQ(r.status, ConvertStatus::kOk);
   return r.bytes;
 }
-// UTF-16 of ASCII and BMP units given as a u16 string.
-std::string Utf16(std::u16string_view units, bool bigEndian) {
-  std::string out;
-  for (char16_t u : units) {
-    const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
-    out += bigEndian ? hi : lo;
-    out += bigEndian ? lo : hi;
-  }
-  return out;
-}
+using test::Utf16;
 
 TEST(UnicodeCodecTest, DecodesEachCodeAndSkipsOnlyItsOwnSignature) {
   const std::string internal = "a" + kSjisA + kSjisAa + "\xB1" + "\r\n";  // a, あ, 亜, half-width ｱ

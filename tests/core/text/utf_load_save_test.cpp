@@ -8,6 +8,7 @@
 #include "base/memory_file_system.h"
 #include "fake_host.h"
 #include "text/load_save.h"
+#include "text/utf16_bytes.h"
 
 namespace quelt {
 namespace {
@@ -16,15 +17,7 @@ const std::string kTemp = "C:\\quelt\\quelt.TM1";
 const std::string kFile = "C:\\docs\\a.txt";
 const std::string kOut = "C:\\docs\\b.txt";
 
-std::string Utf16(std::u16string_view units, bool bigEndian) {
-  std::string out;
-  for (char16_t u : units) {
-    const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
-    out += bigEndian ? hi : lo;
-    out += bigEndian ? lo : hi;
-  }
-  return out;
-}
+using test::Utf16;
 
 class UtfLoadSaveTest : public ::testing::Test {
  protected:
