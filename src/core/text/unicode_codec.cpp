@@ -9,6 +9,7 @@
 // characters beyond U+FFFF, malformed sequences) becomes the geta mark.
 #include "text/unicode_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -40,6 +41,13 @@ struct Tables {
   std::array<std::uint16_t, 0x10000> toCode;  // unit -> code, kNoCode when not kept
   std::array<char16_t, 0x10000> toUnit;       // code -> unit, 0 when none (codes 0x00-0xFF: single bytes)
   std::array<std::int8_t, 256> pairOfTrail;   // lead 0x81: trail -> pair, -1 when none
+  // The quick paths. plainCode: unit -> double-byte code of a character of
+  // a three-byte sequence that is no two-form character, 0 otherwise.
+  // utf8Of: code (a single byte, or lead << 8 | trail) -> its UTF-8 bytes,
+  // first byte lowest, and their count in the top byte; 0 for CR, undefined
+  // codes, the two-form characters and byte pairs that are no character.
+  std::array<std::uint16_t, 0x10000> plainCode;
+  std::array<std::uint32_t, 0x10000> utf8Of;
 };
 
 const Tables& GetTables() {
@@ -60,6 +68,30 @@ const Tables& GetTables() {
     for (int p = 0; p < kPairCount; ++p) {
       t->toCode[kPairs[p].alternative] = kPairs[p].code;
       t->pairOfTrail[kPairs[p].code & 0xFF] = static_cast<std::int8_t>(p);
+    }
+    t->plainCode.fill(0);
+    for (unsigned u = 0x800; u < 0x10000; ++u) {
+      const std::uint16_t code = t->toCode[u];
+      if (code != kNoCode && code > 0xFF && !((code >> 8) == 0x81 && t->pairOfTrail[code & 0xFF] >= 0))
+        t->plainCode[u] = code;
+    }
+    t->utf8Of.fill(0);
+    for (unsigned code = 0; code < 0x10000; ++code) {
+      const bool pair = code > 0xFF;
+      if (pair ? !(IsSjisLeadByte(static_cast<std::uint8_t>(code >> 8)) &&
+                   IsSjisTrailByte(static_cast<std::uint8_t>(code & 0xFF)))
+               : (IsSjisLeadByte(static_cast<std::uint8_t>(code)) || code == kCr))
+        continue;
+      if (pair && (code >> 8) == 0x81 && t->pairOfTrail[code & 0xFF] >= 0) continue;
+      const unsigned u = t->toUnit[code];
+      if (u == 0 && code != 0) continue;
+      if (u < 0x80) {
+        t->utf8Of[code] = 1u << 24 | u;
+      } else if (u < 0x800) {
+        t->utf8Of[code] = 2u << 24 | (0x80 | (u & 0x3F)) << 8 | (0xC0 | u >> 6);
+      } else {
+        t->utf8Of[code] = 3u << 24 | (0x80 | (u & 0x3F)) << 16 | (0x80 | (u >> 6 & 0x3F)) << 8 | (0xE0 | u >> 12);
+      }
     }
     return t;
   }();
@@ -92,12 +124,9 @@ inline void PutUnit(const Tables& t, char32_t u, std::uint8_t*& out, UnicodeTall
   }
 }
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-inline bool HasByte(std::uint64_t w, std::uint8_t b) {
-  const std::uint64_t x = w ^ (kOnes * b);
-  return ((x - kOnes) & ~x & kHighs) != 0;
-}
+// 1 for a Shift-JIS lead byte (0x81-0x9F, 0xE0-0xFC), else 0: XOR 0x20
+// moves both ranges next to each other, to 0xA1-0xDC.
+inline unsigned LeadBit(unsigned c) { return ((c ^ 0x20u) - 0xA1u) < 0x3Cu; }
 
 // The bytes of a UTF-8 sequence led by c: the length, and the range its
 // second byte must lie in. Length 0: c leads nothing.
@@ -121,57 +150,61 @@ inline void PutLineEndFrom(const std::uint8_t* in, std::size_t n, std::size_t& i
   i += (in[i] == kCr && i + 1 < n && in[i + 1] == kLf) ? 2 : 1;
 }
 
+// A three-byte sequence led by c at in[0..3): the character, or 0 when the
+// bytes are no such sequence (an overlong form or a surrogate included).
+inline char32_t ThreeByteUnit(std::uint8_t c, const std::uint8_t* in) {
+  const unsigned b1 = in[1], b2 = in[2];
+  if (((b1 | b2 << 8) & 0xC0C0) != 0x8080) return 0;
+  const unsigned u = (c & 0x0Fu) << 12 | (b1 & 0x3Fu) << 6 | (b2 & 0x3Fu);
+  if (u < 0x800 || (u >= 0xD800 && u <= 0xDFFF)) return 0;
+  return u;
+}
+
 std::size_t Utf8ToInternal(const std::uint8_t* in, std::size_t n, std::size_t stop, bool lineEnds,
                            std::uint8_t* out, std::size_t& taken, UnicodeTally& tally) {
   const Tables& t = GetTables();
   std::uint8_t* const start = out;
   std::size_t i = 0;
+  const std::uint16_t* const plainCode = t.plainCode.data();
+  const std::size_t quickEnd = n >= 2 ? std::min(stop, n - 2) : 0;
   while (i < stop) {
-    const std::uint8_t c = in[i];
-    // The common case of Japanese text first: runs of three-byte sequences
-    // of double-byte characters other than the two-form ones.
-    if ((c & 0xF0) == 0xE0) {
-      const std::uint16_t* const toCode = t.toCode.data();
-      std::size_t j = i;
-      std::uint8_t* o = out;
-      while (j < stop && j + 2 < n) {
-        const unsigned lead = in[j], b1 = in[j + 1], b2 = in[j + 2];
-        if ((lead & 0xF0) != 0xE0 || ((b1 | b2 << 8) & 0xC0C0) != 0x8080) break;
-        const unsigned u = (lead & 0x0F) << 12 | (b1 & 0x3F) << 6 | (b2 & 0x3F);
-        if (u < 0x800 || (u >= 0xD800 && u <= 0xDFFF)) break;  // overlong, surrogate
-        const unsigned code = toCode[u];
-        if (code == kNoCode || code <= 0xFF || (code >> 8) == 0x81) break;
-        o[0] = static_cast<std::uint8_t>(code >> 8);
-        o[1] = static_cast<std::uint8_t>(code);
-        o += 2;
-        j += 3;
-      }
-      if (j != i) {
-        out = o;
-        i = j;
+    // The common characters of Japanese text: ASCII bytes that are no line
+    // end, and three-byte sequences of plain double-byte characters.
+    while (i < quickEnd) {
+      const unsigned c = in[i];
+      if (c < 0x80) {
+        if (c <= kCr && lineEnds && (c == kCr || c == kLf)) break;
+        *out++ = static_cast<std::uint8_t>(c);
+        ++i;
         continue;
       }
+      const unsigned b1 = in[i + 1], b2 = in[i + 2];
+      const unsigned code = plainCode[(c & 0x0Fu) << 12 | (b1 & 0x3Fu) << 6 | (b2 & 0x3Fu)];
+      if ((c & 0xF0) != 0xE0 || ((b1 | b2 << 8) & 0xC0C0) != 0x8080 || code == 0) break;
+      out[0] = static_cast<std::uint8_t>(code >> 8);
+      out[1] = static_cast<std::uint8_t>(code);
+      out += 2;
+      i += 3;
     }
+    if (i >= stop) break;
+    const std::uint8_t c = in[i];
     if (c < 0x80) {
-      // ASCII runs, eight bytes at a time.
-      bool run = false;
-      while (i + 8 <= stop) {
-        std::uint64_t w;
-        std::memcpy(&w, in + i, 8);
-        if ((w & kHighs) != 0 || (lineEnds && (HasByte(w, kCr) || HasByte(w, kLf)))) break;
-        std::memcpy(out, &w, 8);
-        out += 8;
-        i += 8;
-        run = true;
-      }
-      if (run) continue;
-      if (lineEnds && (c == kCr || c == kLf)) {
+      if (c <= kCr && lineEnds && (c == kCr || c == kLf)) {
         PutLineEndFrom(in, n, i, out);
       } else {
         *out++ = c;
         ++i;
       }
       continue;
+    }
+    // The common case of Japanese text: a three-byte sequence.
+    if ((c & 0xF0) == 0xE0 && i + 2 < n) {
+      const char32_t u = ThreeByteUnit(c, in + i);
+      if (u != 0) {
+        PutUnit(t, u, out, tally);
+        i += 3;
+        continue;
+      }
     }
     const Utf8Lead lead = LeadOf(c);
     // The longest valid start of a sequence is one malformed character.
@@ -180,15 +213,12 @@ std::size_t Utf8ToInternal(const std::uint8_t* in, std::size_t n, std::size_t st
       k = 2;
       while (k < lead.length && i + k < n && (in[i + k] & 0xC0) == 0x80) ++k;
     }
-    if (k < lead.length || lead.length == 0) {
-      PutGeta(out, tally);
+    if (k < lead.length || lead.length == 0 || k == 4) {
+      PutGeta(out, tally);  // malformed, or beyond U+FFFF: never in code page 932
     } else if (k == 2) {
       PutUnit(t, static_cast<char32_t>((c & 0x1F) << 6 | (in[i + 1] & 0x3F)), out, tally);
-    } else if (k == 3) {
-      PutUnit(t, static_cast<char32_t>((c & 0x0F) << 12 | (in[i + 1] & 0x3F) << 6 | (in[i + 2] & 0x3F)), out,
-              tally);
     } else {
-      PutGeta(out, tally);  // beyond U+FFFF: never in code page 932
+      PutUnit(t, ThreeByteUnit(c, in + i), out, tally);
     }
     i += k;
   }
@@ -247,20 +277,50 @@ void WalkInternal(const std::uint8_t* in, std::size_t n, UnicodeForms forms, Sin
   const Tables& t = GetTables();
   std::size_t i = 0;
   while (i < n) {
+    if constexpr (Sink::kQuick) {
+      // UTF-8: every character but CR, the two-form ones and bytes that are
+      // no character, through the table of finished bytes.
+      const std::uint32_t* const utf8Of = t.utf8Of.data();
+      std::uint8_t* o = sink.out;
+      // Two characters a step: whether the second starts one byte or two
+      // after the first is chosen among values computed side by side, so
+      // that each step waits for one byte load rather than two.
+      while (i + 3 < n) {
+        const unsigned c0 = in[i], c1 = in[i + 1], c2 = in[i + 2], c3 = in[i + 3];
+        const unsigned l0 = LeadBit(c0), l1 = LeadBit(c1), l2 = LeadBit(c2);
+        const unsigned m0 = 0u - l0;
+        const unsigned d0 = (c2 & m0) | (c1 & ~m0), d1 = (c3 & m0) | (c2 & ~m0), ld = (l2 & m0) | (l1 & ~m0);
+        const std::uint32_t v0 = utf8Of[(c0 << (8 * l0)) | (c1 & m0)];
+        const std::uint32_t v1 = utf8Of[(d0 << (8 * ld)) | (d1 & (0u - ld))];
+        if ((v0 == 0) | (v1 == 0)) break;
+        o[0] = static_cast<std::uint8_t>(v0);
+        o[1] = static_cast<std::uint8_t>(v0 >> 8);
+        o[2] = static_cast<std::uint8_t>(v0 >> 16);
+        o += v0 >> 24;
+        o[0] = static_cast<std::uint8_t>(v1);
+        o[1] = static_cast<std::uint8_t>(v1 >> 8);
+        o[2] = static_cast<std::uint8_t>(v1 >> 16);
+        o += v1 >> 24;
+        i += 2 + l0 + ld;
+      }
+      while (i + 1 < n) {
+        // In integer arithmetic, so that no branch guesses the class of
+        // the character.
+        const unsigned c = in[i], next = in[i + 1];
+        const unsigned lead = LeadBit(c);
+        const std::uint32_t v = utf8Of[(c << (8 * lead)) | (next & (0u - lead))];
+        if (v == 0) break;
+        o[0] = static_cast<std::uint8_t>(v);
+        o[1] = static_cast<std::uint8_t>(v >> 8);
+        o[2] = static_cast<std::uint8_t>(v >> 16);
+        o += v >> 24;
+        i += 1 + lead;
+      }
+      sink.out = o;
+      if (i >= n) break;
+    }
     const std::uint8_t c = in[i];
     if (c < 0x80) {
-      if constexpr (Sink::kAsciiRuns) {
-        bool run = false;
-        while (i + 8 <= n) {
-          std::uint64_t w;
-          std::memcpy(&w, in + i, 8);
-          if ((w & kHighs) != 0 || HasByte(w, kCr)) break;
-          sink.Ascii8(w);
-          i += 8;
-          run = true;
-        }
-        if (run) continue;
-      }
       if (c == kCr && i + 1 < n && in[i + 1] == kLf) {
         sink.LineEnd();
         i += 2;
@@ -269,31 +329,6 @@ void WalkInternal(const std::uint8_t* in, std::size_t n, UnicodeForms forms, Sin
         ++i;
       }
       continue;
-    }
-    if constexpr (Sink::kAsciiRuns) {
-      // UTF-8: runs of double-byte characters of three-byte sequences other
-      // than the two-form ones.
-      const char16_t* const toUnit = t.toUnit.data();
-      std::size_t j = i;
-      std::uint8_t* o = sink.out;
-      while (j + 1 < n) {
-        const unsigned lead = in[j], trail = in[j + 1];
-        if (!IsSjisLeadByte(static_cast<std::uint8_t>(lead)) || lead == 0x81 ||
-            !IsSjisTrailByte(static_cast<std::uint8_t>(trail)))
-          break;
-        const unsigned u = toUnit[lead << 8 | trail];
-        if (u < 0x800) break;  // undefined, or a two-byte sequence
-        o[0] = static_cast<std::uint8_t>(0xE0 | u >> 12);
-        o[1] = static_cast<std::uint8_t>(0x80 | (u >> 6 & 0x3F));
-        o[2] = static_cast<std::uint8_t>(0x80 | (u & 0x3F));
-        o += 3;
-        j += 2;
-      }
-      if (j != i) {
-        sink.out = o;
-        i = j;
-        continue;
-      }
     }
     if (IsSjisLeadByte(c) && i + 1 < n && IsSjisTrailByte(in[i + 1])) {
       const std::uint8_t trail = in[i + 1];
@@ -315,14 +350,10 @@ void WalkInternal(const std::uint8_t* in, std::size_t n, UnicodeForms forms, Sin
 }
 
 struct Utf8Sink {
-  static constexpr bool kAsciiRuns = true;
+  static constexpr bool kQuick = true;
   std::uint8_t* out;
   std::uint8_t lineEnd[2];
   int lineEndCount;
-  void Ascii8(std::uint64_t w) {
-    std::memcpy(out, &w, 8);
-    out += 8;
-  }
   void Ascii(std::uint8_t c) { *out++ = c; }
   void LineEnd() {
     *out++ = lineEnd[0];
@@ -344,7 +375,7 @@ struct Utf8Sink {
 
 template <bool kBigEndian>
 struct Utf16Sink {
-  static constexpr bool kAsciiRuns = false;
+  static constexpr bool kQuick = false;
   std::uint8_t* out;
   std::uint8_t lineEnd[2];
   int lineEndCount;

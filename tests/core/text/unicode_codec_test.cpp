@@ -190,6 +190,65 @@ TEST(UnicodeCodecTest, CaretCodeOfAUnicodeDocumentIsTheCharactersValue) {
   EXPECT_EQ(code("\r\n"), "0A  ");
 }
 
+// UTF-8 of UTF-16 little-endian bytes without surrogates: the reference the
+// UTF-8 quick paths are held to, since the UTF-16 codec walks every
+// character one by one.
+std::string Utf8OfUtf16Le(const std::string& bytes) {
+  std::string out;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const unsigned u = static_cast<std::uint8_t>(bytes[i]) | static_cast<std::uint8_t>(bytes[i + 1]) << 8;
+    if (u < 0x80) {
+      out += static_cast<char>(u);
+    } else if (u < 0x800) {
+      out += static_cast<char>(0xC0 | u >> 6);
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | u >> 12);
+      out += static_cast<char>(0x80 | (u >> 6 & 0x3F));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return out;
+}
+
+// Every byte and byte pair, alone and between ASCII, kana, a lone CR and
+// a cut lead byte, so that each lands at every place of the two-character
+// and one-character quick steps and of their ends: UTF-8 both ways agrees
+// with UTF-16, character by character.
+TEST(UnicodeCodecTest, QuickPathsAgreeWithTheCharacterWalkForEveryCode) {
+  const std::string contexts[][2] = {{"", ""}, {"a", "b"}, {"ab", "\x82\xA0c"}, {"\x82\xA0", "\r"},
+                                     {"\r\n", "\x88"}, {"\x81\x60", "xy"}};
+  std::string all;
+  for (unsigned code = 0; code < 0x10000; ++code) {
+    std::string c;
+    if (code < 0x100) {
+      c = std::string(1, static_cast<char>(code));
+    } else {
+      c = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+    }
+    if (code >= 0x100 && (code >> 8) < 0x81) continue;
+    all += c;
+    for (const auto& context : contexts) {
+      const std::string text = context[0] + c + context[1];
+      for (UnicodeForms forms : {UnicodeForms{}, UnicodeForms{0x7F, 0}}) {
+        const std::string utf8 = Encode(text, CharCodeId::kUtf8, LineEndId::kLf, forms);
+        const std::string utf16 = Encode(text, CharCodeId::kUtf16Le, LineEndId::kLf, forms).substr(2);
+        ASSERT_EQ(utf8, Utf8OfUtf16Le(utf16)) << std::hex << code;
+        const UnicodeDecoded fromUtf8 = Decode(utf8, CharCodeId::kUtf8, kSelectorLf);
+        const UnicodeDecoded fromUtf16 = Decode(utf16, CharCodeId::kUtf16Le, kSelectorLf);
+        ASSERT_EQ(fromUtf8.bytes, fromUtf16.bytes) << std::hex << code;
+        ASSERT_EQ(fromUtf8.tally.unmappable, fromUtf16.tally.unmappable) << std::hex << code;
+        ASSERT_EQ(fromUtf8.tally.Forms(), fromUtf16.tally.Forms()) << std::hex << code;
+      }
+    }
+  }
+  // And all of them in one text, where the quick steps run long.
+  const std::string utf16 = Encode(all, CharCodeId::kUtf16Le, LineEndId::kCrLf).substr(2);
+  const std::string utf8 = Encode(all, CharCodeId::kUtf8, LineEndId::kCrLf);
+  EXPECT_EQ(utf8, Utf8OfUtf16Le(utf16));
+  EXPECT_EQ(Decode(utf8, CharCodeId::kUtf8).bytes, Decode(utf16, CharCodeId::kUtf16Le).bytes);
+}
+
 TEST(UnicodeCodecTest, NamesOfTheUnicodeCodes) {
   EXPECT_STREQ(CharCodeListName(CharCodeId::kUtf8), "UTF-8");
   EXPECT_STREQ(CharCodeListName(CharCodeId::kUtf8Bom), "UTF-8 (BOM)");
