@@ -150,14 +150,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs.CreateFolder("C:\\q");
     fs.WriteFile("C:\\q\\page.htm", std::string(page));
     const FileContext ctx{fs, host, data[0] % 4 == 1 ? "C:\\q\\q.TM1" : "", false, nullptr, {}};
-    const auto forced = static_cast<CharCodeId>(data[1] % 4);
-    bool noBody = false;
-    const bool loaded = LoadVisualDocument(ctx, "C:\\q\\page.htm", forced, doc, &noBody);
+    const auto forced = static_cast<CharCodeId>(data[1] % (static_cast<int>(kLastCharCode) + 1));
+    VisualOpenNotes notes;
+    const bool loaded = LoadVisualDocument(ctx, "C:\\q\\page.htm", forced, doc, &notes);
     if (!loaded) {
-      FUZZ_CHECK(doc.text.empty() && doc.attrs.empty() && !noBody);
+      FUZZ_CHECK(doc.text.empty() && doc.attrs.empty() && !notes.noBody && notes.lostChars == 0);
       return 0;
     }
-    if (noBody) FUZZ_CHECK(doc.text.empty());
+    if (notes.noBody) FUZZ_CHECK(doc.text.empty());
+    FUZZ_CHECK(notes.lostChars == doc.lostChars);
   }
   CheckInvariants(doc);
   CheckRoundTrip(doc);

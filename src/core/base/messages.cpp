@@ -130,6 +130,13 @@ constexpr Entry kMessages[] = {
      "This file holds %1 characters that Shift-JIS cannot hold or that cannot be saved back in their original "
      "form; they are shown as 〓 or in another form. Saving over the file would lose them, so it opens "
      "write-protected."},
+    {kMsgUnicodeSaveAsLoses,
+     "この文書の %1 個の文字は元の形で保存できないため、〓などで表示しているとおりに保存されます。",
+     "%1 characters of this document cannot be saved in their original form; they are saved as they are "
+     "shown, as 〓 or in another form."},
+    {kMsgUnicodeNotOverOriginal,
+     "元のﾌｧｲﾙに上書きするとそれらの文字が失われるため、保存しません。別の名前を指定してください。",
+     "Saving over the original file would lose those characters, so it is not saved. Give another name."},
     {kMsgStateFileKeptAside,
      "データファイルの内容が不正です。データは読み飛ばされます。\n元のファイルは終了時に %1 として残されます。",
      "The data file is invalid. Its data is skipped.\nThe file is kept as %1 at exit."},

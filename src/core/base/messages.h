@@ -87,6 +87,8 @@ enum MessageId : int {
   kMsgVisualNoBody = 61908,              // a page without a BODY tag opens write-protected
   // UTF-8 and UTF-16 files.
   kMsgUnicodeCharsLost = 62000,          // %1 characters cannot be kept: opened write-protected
+  kMsgUnicodeSaveAsLoses = 62001,        // Save As writes those %1 characters as they show
+  kMsgUnicodeNotOverOriginal = 62002,    // and never over the file they came from
 };
 
 // Sets the process-wide interface language (false: Japanese, the default).

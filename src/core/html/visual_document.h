@@ -126,6 +126,10 @@ class VisualDocument {
   std::array<VisualFigure, kVisualFigureCount> figures{};
   CharCodeId code = CharCodeId::kShiftJis;
   LineEndId lineEnd = LineEndId::kCrLf;
+  // A UTF-8 or UTF-16 page: the forms its two-form characters came in, and
+  // the characters its save cannot give back.
+  UnicodeForms forms;
+  std::uint64_t lostChars = 0;
 
   // Empties the text, the tables (the base font stays) and the settings.
   void Clear();

@@ -4,6 +4,7 @@
 
 #include "html/visual_html_refs.h"
 #include "html/visual_html_scan.h"
+#include "text/unicode_codec.h"
 
 namespace quelt {
 namespace {
@@ -261,6 +262,29 @@ bool ParseCleaned(std::string_view page, VisualDocument& doc) {
   return TextPass(page, attrs, doc);
 }
 
+const std::uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const std::uint8_t*>(s.data()); }
+
+// A page that the code detection did not take for UTF-8 (its first bytes
+// are ASCII, say) but that declares charset=utf-8 in a tag and is UTF-8
+// throughout is read, and saved, as UTF-8. A code the user chose wins.
+bool DeclaresUtf8(const std::string& raw, const Detection& d, CharCodeId forcedCode) {
+  if (IsDocumentCode(forcedCode) || IsUnicodeCode(d.code)) return false;
+  const std::string_view page(raw);
+  for (std::size_t at = FindNoCase(page, 0, "charset"); at != std::string_view::npos;
+       at = FindNoCase(page, at + 1, "charset")) {
+    std::size_t i = at + 7;
+    while (i < page.size() && page[i] == ' ') ++i;
+    if (i >= page.size() || page[i] != '=') continue;
+    ++i;
+    while (i < page.size() && (page[i] == ' ' || page[i] == '"' || page[i] == '\'')) ++i;
+    const bool utf8 = StartsWithNoCase(page, i, "utf-8") || StartsWithNoCase(page, i, "utf8");
+    const std::size_t tagStart = page.rfind('<', at), tagEnd = page.rfind('>', at);
+    const bool inTag = tagStart != std::string_view::npos && (tagEnd == std::string_view::npos || tagEnd < tagStart);
+    if (utf8 && inTag) return IsWellFormedUtf8(Bytes(raw), raw.size());
+  }
+  return false;
+}
+
 bool HoldsText(std::string_view page) {
   for (char c : page)
     if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return true;
@@ -276,42 +300,45 @@ bool ParseVisualHtml(std::string_view page, VisualDocument& doc) {
 }
 
 bool LoadVisualDocument(const FileContext& ctx, const std::string& path, CharCodeId forcedCode,
-                        VisualDocument& doc, bool* noBody) {
-  if (noBody) *noBody = false;
-  CharCodeId code = CharCodeId::kShiftJis;
-  LineEndId lineEnd = LineEndId::kCrLf;
-  std::string page;
-  bool read = false;
-  if (!ctx.tempFile.empty()) {
-    Detection d = DetectFile(ctx.fs, path, ctx.crlfEqualSjis);
-    if (forcedCode == CharCodeId::kShiftJis || forcedCode == CharCodeId::kJis || forcedCode == CharCodeId::kEuc)
-      d.code = forcedCode;
-    FileInfo info;
-    const bool plain = d.code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf;
-    // A file too large to convert is read as it stands (and then refused
-    // by its size).
-    if (!plain && ctx.fs.GetInfo(path, info) && !info.isDirectory && info.size <= kMaxConvertBytes) {
-      std::string raw;
-      if (ctx.fs.ReadFile(path, raw, kMaxConvertBytes + 1) && raw.size() <= kMaxConvertBytes) {
-        ConvertResult converted =
-            ToInternal(reinterpret_cast<const std::uint8_t*>(raw.data()), raw.size(), d.code, d.selector);
-        if (converted.status == ConvertStatus::kOutOfMemory) {
-          ctx.host.ShowMessage(kMsgOutOfMemory);
-          return false;
-        }
-        if (converted.status == ConvertStatus::kOk) {
-          page = std::move(converted.bytes);
-          code = d.code;
-          lineEnd = d.lineEnd();
-          read = true;
-        }
-      }
-    }
-  }
-  // One byte over the limit is enough to know the page is too large.
-  if (!read && !ctx.fs.ReadFile(path, page, kMaxVisualFileBytes + 1)) {
+                        VisualDocument& doc, VisualOpenNotes* notes) {
+  if (notes) *notes = VisualOpenNotes{};
+  // Every code but Shift-JIS with CR LF is read whole and converted, up to
+  // the size of a conversion; a larger file is read as it stands and then
+  // refused by its size. One byte over a limit is enough to know it.
+  std::string raw;
+  const std::uint64_t readLimit = ctx.tempFile.empty() ? kMaxVisualFileBytes + 1 : kMaxConvertBytes + 1;
+  if (!ctx.fs.ReadFile(path, raw, readLimit)) {
     ctx.host.ShowMessage(kMsgOpenFailed, path);
     return false;
+  }
+  Detection d;
+  if (!ctx.tempFile.empty()) {
+    d = DetectForced(Bytes(raw), raw.size(), forcedCode, ctx.crlfEqualSjis);
+    if (DeclaresUtf8(raw, d, forcedCode)) d.code = CharCodeId::kUtf8;
+  }
+  std::string page;
+  UnicodeTally tally;
+  bool converted = false;
+  const bool plain = d.code == CharCodeId::kShiftJis && d.selector == kSelectorCrLf;
+  if (!plain && raw.size() <= kMaxConvertBytes) {
+    ConvertResult result;
+    if (IsUnicodeCode(d.code)) {
+      UnicodeDecoded decoded = DecodeUnicode(Bytes(raw), raw.size(), d.code, d.selector);
+      result = ConvertResult{decoded.status, std::move(decoded.bytes)};
+      tally = decoded.tally;
+    } else {
+      result = ToInternal(Bytes(raw), raw.size(), d.code, d.selector);
+    }
+    if (result.status == ConvertStatus::kOutOfMemory) {
+      ctx.host.ShowMessage(kMsgOutOfMemory);
+      return false;
+    }
+    converted = result.status == ConvertStatus::kOk;
+    if (converted) page = std::move(result.bytes);
+  }
+  if (!converted) {
+    page = std::move(raw);
+    d = Detection{};
   }
   if (page.size() > kMaxVisualFileBytes) {
     ctx.host.ShowMessage(kMsgVisualFileTooLarge);
@@ -322,12 +349,18 @@ bool LoadVisualDocument(const FileContext& ctx, const std::string& path, CharCod
   VisualDocument loaded;
   loaded.SetBaseFont(doc.BaseFont());
   const bool body = ParseCleaned(page, loaded);
-  loaded.code = code;
-  loaded.lineEnd = lineEnd;
+  loaded.code = d.code;
+  loaded.lineEnd = d.lineEnd();
+  loaded.forms = tally.Forms();
+  loaded.lostChars = tally.Lost();
   doc = std::move(loaded);
+  if (doc.lostChars != 0) {
+    ctx.host.ShowMessage(kMsgUnicodeCharsLost, std::to_string(doc.lostChars));
+    if (notes) notes->lostChars = doc.lostChars;
+  }
   if (!body && HoldsText(page)) {
     ctx.host.ShowMessage(kMsgVisualNoBody);
-    if (noBody) *noBody = true;
+    if (notes) notes->noBody = true;
   }
   return true;
 }

@@ -5,6 +5,7 @@
 // so that saving writes it back unchanged.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,17 +20,28 @@ namespace quelt {
 // without a BODY tag gives an empty text and false.
 bool ParseVisualHtml(std::string_view page, VisualDocument& doc);
 
+// What an open found that makes the caller open the page write-protected.
+struct VisualOpenNotes {
+  // The page holds more than blanks but has no BODY tag: it loads as an
+  // empty document that saving would write over the page.
+  bool noBody = false;
+  // The characters of a UTF-8 or UTF-16 page that a save cannot give back
+  // (see UnicodeTally::Lost); doc.lostChars holds the same.
+  std::uint64_t lostChars = 0;
+};
+
 // Reads the file at path into doc. With a work file in ctx the file's code
-// (forcedCode 1-3 overrides the detected one) and line end are detected and
-// the file is converted into the internal form, and doc keeps them for
-// saving; otherwise it is read as Shift-JIS with CR LF. The page read must
-// be at most kMaxVisualFileBytes bytes long. Failures show their message
-// and give false with doc as it was.
-//
-// A page that holds more than blanks but has no BODY tag loads as an empty
-// document that saving would write over the page: its message is shown and
-// *noBody set, and the caller opens the document write-protected.
+// (a document code in forcedCode overrides the detected one) and line end
+// are detected and the file is converted into the internal form, and doc
+// keeps them, and the forms of a UTF page's two-form characters, for
+// saving; otherwise it is read as Shift-JIS with CR LF. A page detected as
+// another code that declares charset=utf-8 in a tag and is UTF-8
+// throughout reads as UTF-8. The page read must be at most
+// kMaxVisualFileBytes bytes long. Failures show their message and give
+// false with doc as it was. A page without a body, or with characters a
+// save would lose, loads with its message (kMsgVisualNoBody,
+// kMsgUnicodeCharsLost with the count) and its note set.
 bool LoadVisualDocument(const FileContext& ctx, const std::string& path, CharCodeId forcedCode,
-                        VisualDocument& doc, bool* noBody = nullptr);
+                        VisualDocument& doc, VisualOpenNotes* notes = nullptr);
 
 }  // namespace quelt

@@ -5,6 +5,7 @@
 
 #include "base/sjis.h"
 #include "html/visual_html_refs.h"
+#include "text/unicode_codec.h"
 
 namespace quelt {
 namespace {
@@ -110,8 +111,15 @@ SavedAttr SavedAttrOf(const VisualDocument& doc, const VisualAttr& a) {
 }
 
 std::string GenerateVisualHtml(const VisualDocument& doc) {
-  std::string out =
-      "<HTML><HEAD><TITLE>" + EncodeHtmlValue(doc.body.title) + "</TITLE></HEAD>" + BodyOpening(doc.body);
+  std::string out = "<HTML><HEAD><TITLE>" + EncodeHtmlValue(doc.body.title) + "</TITLE>";
+  // The reading skips the head, so a UTF page gets its declaration back
+  // here: without it a browser reads a page without a signature in the
+  // code of its own locale.
+  if (IsUnicodeCode(doc.code)) {
+    out += IsUtf16Code(doc.code) ? "<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-16\">"
+                                 : "<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">";
+  }
+  out += "</HEAD>" + BodyOpening(doc.body);
   const std::vector<bool> rules = RuleStarts(doc);
   const std::string& text = doc.text;
   const std::size_t n = std::min(text.size(), doc.attrs.size());
@@ -135,7 +143,15 @@ std::string GenerateVisualHtml(const VisualDocument& doc) {
 
 bool SaveVisualDocument(const FileContext& ctx, const std::string& path, VisualDocument& doc) {
   std::string html = GenerateVisualHtml(doc);
-  if (!(doc.code == CharCodeId::kShiftJis && doc.lineEnd == LineEndId::kCrLf)) {
+  if (IsUnicodeCode(doc.code)) {
+    ConvertResult converted =
+        EncodeUnicode(reinterpret_cast<const std::uint8_t*>(html.data()), html.size(), doc.code, doc.lineEnd, doc.forms);
+    if (converted.status != ConvertStatus::kOk) {
+      ctx.host.ShowMessage(kMsgOutOfMemory);
+      return false;
+    }
+    html = std::move(converted.bytes);
+  } else if (!(doc.code == CharCodeId::kShiftJis && doc.lineEnd == LineEndId::kCrLf)) {
     // Checked before the file is touched, so a refusal keeps the old file.
     if (html.size() > kMaxConvertBytes) {
       ctx.host.ShowMessage(kMsgVisualSaveTooLarge);

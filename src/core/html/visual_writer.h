@@ -28,12 +28,14 @@ SavedAttr SavedAttrOf(const VisualDocument& doc, const VisualAttr& a);
 // The whole page in the internal form (Shift-JIS, CR LF). The title, the
 // background image name and the link destinations are written with
 // character references where their characters would end or break them
-// (see EncodeHtmlValue), so that reading gives them back as they were.
+// (see EncodeHtmlValue), so that reading gives them back as they were. The
+// head of a UTF-8 or UTF-16 page declares its charset in a META tag.
 std::string GenerateVisualHtml(const VisualDocument& doc);
 
 // Generates the page and writes it to path in the document's code and line
-// end (Shift-JIS with CR LF as generated). A page that needs converting
-// and is over kMaxConvertBytes is refused; the old file stays as it was on
+// end (Shift-JIS with CR LF as generated; a UTF page with the forms of its
+// two-form characters). A page that needs converting to JIS or EUC and is
+// over kMaxConvertBytes is refused; the old file stays as it was on
 // any failure. Failures show their message and give false. The caller
 // marks the document unchanged after a successful save.
 bool SaveVisualDocument(const FileContext& ctx, const std::string& path, VisualDocument& doc);

@@ -1,5 +1,6 @@
 #include "text/load_save.h"
 
+#include "base/path.h"
 #include "text/save_name.h"
 #include "text/unicode_codec.h"
 
@@ -97,6 +98,7 @@ OpenOutcome OpenTextFile(const FileContext& ctx, const std::string& path, CharCo
   if (r.truncated) ctx.host.ShowMessage(kMsgTooManyChars);
   store.SetForms(tally.Forms());
   outcome.lostChars = tally.Lost();
+  store.SetLostChars(outcome.lostChars);
   outcome.bothForms = tally.Forms().both != 0;
   // A text that a save would change, or bytes that are not surely the
   // file's text (a cipher file the key or password did not surely open),
@@ -174,12 +176,26 @@ bool SaveNeedsDialog(FileSystem& fs, const std::string& path) {
   return !fs.GetInfo(path, info) || info.isDirectory || info.readOnly;
 }
 
-DoSaveOutcome DoSave(FileSystem& fs, TextStore& store, const std::string* path, const DocumentNames& names,
+void TellLostOnSaveAs(Host& host, std::uint64_t lost) {
+  if (lost != 0) host.ShowMessage(kMsgUnicodeSaveAsLoses, std::to_string(lost));
+}
+
+bool MaySaveOverOriginal(Host& host, std::uint64_t lost, const std::string& target, const std::string& original) {
+  if (lost == 0 || original.empty() || !EqualsNoCase(target, original)) return true;
+  host.ShowMessage(kMsgUnicodeNotOverOriginal);
+  return false;
+}
+
+DoSaveOutcome DoSave(FileSystem& fs, Host& host, TextStore& store, const std::string* path, const DocumentNames& names,
                      SaveAsDialog& dialog, const std::function<SaveOutcome(const std::string&)>& saveDocument) {
   DoSaveOutcome outcome;
   const int oldCode = store.CharCode();
   const int oldLineEnd = store.LineEnd();
   std::string target;
+  // A document with characters its file's code could not give back is told
+  // of them again, whatever name it is saved under.
+  const std::uint64_t lost = store.LostChars();
+  TellLostOnSaveAs(host, lost);
   if (path) {
     target = *path;
   } else {
@@ -196,6 +212,11 @@ DoSaveOutcome DoSave(FileSystem& fs, TextStore& store, const std::string* path, 
       if (choice.lineEnd != LineEndId::kAuto) store.SetLineEnd(static_cast<int>(choice.lineEnd));
     }
   }
+  if (!MaySaveOverOriginal(host, lost, target, names.path)) {
+    store.SetCharCode(oldCode);
+    store.SetLineEnd(oldLineEnd);
+    return outcome;
+  }
   const bool existedBefore = fs.Exists(target);
   const SaveOutcome saved = saveDocument(target);
   if (!saved.ok) {
@@ -204,6 +225,8 @@ DoSaveOutcome DoSave(FileSystem& fs, TextStore& store, const std::string* path, 
     if (saved.written && !existedBefore) fs.RemoveFile(target);
     return outcome;
   }
+  // The file saved holds what the document shows.
+  store.SetLostChars(0);
   outcome.ok = true;
   outcome.path = target;
   return outcome;

@@ -118,13 +118,23 @@ struct DoSaveOutcome {
   std::string path;  // the path saved under
 };
 
+// Save As of a document whose file held `lost` characters a save cannot
+// give back: TellLostOnSaveAs tells their count again (nothing when there
+// are none), and MaySaveOverOriginal refuses, with its message, a target
+// that names that file.
+void TellLostOnSaveAs(Host& host, std::uint64_t lost);
+bool MaySaveOverOriginal(Host& host, std::uint64_t lost, const std::string& target, const std::string& original);
+
 // Saves under path, or (path null) asks for one with the proposed name and
 // applies the code and line end chosen. saveDocument writes the document;
 // on failure the previous code and line end come back, and a file that this
 // save created where none existed is removed again, whether its path came
 // from the dialog or from the caller (the automation object's Save As). A
-// file that existed before is never removed.
-DoSaveOutcome DoSave(FileSystem& fs, TextStore& store, const std::string* path, const DocumentNames& names,
+// file that existed before is never removed. A document whose file held
+// characters a save cannot give back (the store's LostChars) is told their
+// count first (kMsgUnicodeSaveAsLoses) and is never saved over that file
+// (kMsgUnicodeNotOverOriginal); once saved elsewhere it has none.
+DoSaveOutcome DoSave(FileSystem& fs, Host& host, TextStore& store, const std::string* path, const DocumentNames& names,
                      SaveAsDialog& dialog, const std::function<SaveOutcome(const std::string&)>& saveDocument);
 
 }  // namespace quelt

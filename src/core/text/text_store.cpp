@@ -39,6 +39,7 @@ bool TextStore::Create(DocumentKind kind) {
   charCode_ = 1;
   lineEnd_ = 1;
   forms_ = UnicodeForms();
+  lostChars_ = 0;
   openedFromCipher_ = false;
   writeProtect_ = false;
   overwritePermit_ = false;

@@ -137,6 +137,10 @@ class TextStore {
   // written back by its save.
   const UnicodeForms& Forms() const { return forms_; }
   void SetForms(const UnicodeForms& forms) { forms_ = forms; }
+  // The characters of that file that a save cannot write back as they
+  // were: Save As tells them again, and refuses to write over that file.
+  std::uint64_t LostChars() const { return lostChars_; }
+  void SetLostChars(std::uint64_t count) { lostChars_ = count; }
   bool WriteProtect() const { return writeProtect_; }
   void SetWriteProtect(bool on) { writeProtect_ = on; }
   bool OverwritePermit() const { return overwritePermit_; }
@@ -187,6 +191,7 @@ class TextStore {
   int charCode_ = 1;  // Shift-JIS
   int lineEnd_ = 1;   // CR LF
   UnicodeForms forms_;
+  std::uint64_t lostChars_ = 0;
   bool openedFromCipher_ = false;
   bool writeProtect_ = false;
   bool overwritePermit_ = false;

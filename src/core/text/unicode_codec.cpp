@@ -472,6 +472,22 @@ ConvertResult EncodeUnicode(const std::uint8_t* text, std::size_t n, CharCodeId 
   return result;
 }
 
+bool IsWellFormedUtf8(const std::uint8_t* in, std::size_t n) {
+  for (std::size_t i = 0; i < n;) {
+    const std::uint8_t c = in[i];
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    const Utf8Lead lead = LeadOf(c);
+    if (lead.length == 0 || i + lead.length > n || in[i + 1] < lead.low || in[i + 1] > lead.high) return false;
+    for (std::size_t k = 2; k < lead.length; ++k)
+      if ((in[i + k] & 0xC0) != 0x80) return false;
+    i += lead.length;
+  }
+  return true;
+}
+
 bool UnicodeOfInternalChar(const std::uint8_t* c, std::size_t k, char32_t& value) {
   if (c == nullptr || k == 0) return false;
   const Tables& t = GetTables();

@@ -44,6 +44,10 @@ UnicodeDecoded DecodeUnicode(const std::uint8_t* file, std::size_t n, CharCodeId
 ConvertResult EncodeUnicode(const std::uint8_t* text, std::size_t n, CharCodeId code, LineEndId lineEnd,
                             UnicodeForms forms);
 
+// True when in[0..n) is UTF-8 throughout: no stray or missing continuation
+// byte, overlong form, surrogate or value beyond U+10FFFF. ASCII is.
+bool IsWellFormedUtf8(const std::uint8_t* in, std::size_t n);
+
 // The Unicode scalar value of one internal character of k (1 or 2) bytes, in
 // its own form; false when it is none.
 bool UnicodeOfInternalChar(const std::uint8_t* c, std::size_t k, char32_t& value);

@@ -254,7 +254,7 @@ bool DoSaveTextDocument(CNorbDoc& doc, const std::string* path, bool replace) {
   WinSaveAsDialog windowDialog(app->MainHwnd(), doc.IsHtml());
   RecordedSaveAsDialog dialog(windowDialog);
   const DocumentNames names{doc.PathName(), doc.Title(), app->CurrentCabinet().DocumentType()};
-  const DoSaveOutcome r = DoSave(app->Files(), doc.Store(), path, names, dialog,
+  const DoSaveOutcome r = DoSave(app->Files(), app->GetHost(), doc.Store(), path, names, dialog,
                                  [&doc](const std::string& p) { return SaveTextDocument(doc, p); });
   if (!r.ok) return false;
   if (replace) TakePath(doc, r.path);

@@ -387,24 +387,24 @@ TEST_F(LoadVisualTest, WithoutAWorkFileThePageIsReadAsItIs) {
 }
 
 TEST_F(LoadVisualTest, APageWithTextButNoBodyIsReportedForWriteProtection) {
-  bool noBody = false;
+  VisualOpenNotes notes;
   fs.WriteFile(kFile, "<HTML><HEAD><TITLE>t</TITLE></HEAD>\r\n<P>text</P>\r\n</HTML>");
-  ASSERT_TRUE(LoadVisualDocument(Ctx(), kFile, CharCodeId::kAuto, doc, &noBody));
-  EXPECT_TRUE(noBody);
+  ASSERT_TRUE(LoadVisualDocument(Ctx(), kFile, CharCodeId::kAuto, doc, &notes));
+  EXPECT_TRUE(notes.noBody);
   EXPECT_TRUE(doc.text.empty());
   EXPECT_EQ(doc.body.title, "t");
   EXPECT_EQ(host.messages, std::vector<MessageId>{kMsgVisualNoBody});
   // An empty body, an empty page and one of blanks are no such page.
   for (const char* page : {"<HTML><BODY></BODY></HTML>", "<BODY\r\n>", "", " \r\n\t\n"}) {
     fs.WriteFile(kFile, page);
-    ASSERT_TRUE(LoadVisualDocument(Ctx(), kFile, CharCodeId::kAuto, doc, &noBody));
-    EXPECT_FALSE(noBody) << page;
+    ASSERT_TRUE(LoadVisualDocument(Ctx(), kFile, CharCodeId::kAuto, doc, &notes));
+    EXPECT_FALSE(notes.noBody) << page;
   }
   EXPECT_EQ(host.messages.size(), 1u);
   // A failed load says nothing of a body.
-  noBody = true;
-  EXPECT_FALSE(LoadVisualDocument(Ctx(), "C:\\docs\\missing.htm", CharCodeId::kAuto, doc, &noBody));
-  EXPECT_FALSE(noBody);
+  notes.noBody = true;
+  EXPECT_FALSE(LoadVisualDocument(Ctx(), "C:\\docs\\missing.htm", CharCodeId::kAuto, doc, &notes));
+  EXPECT_FALSE(notes.noBody);
 }
 
 TEST_F(LoadVisualTest, ReadFailuresAndTheBaseFont) {

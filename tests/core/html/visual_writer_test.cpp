@@ -201,9 +201,9 @@ TEST_F(SaveVisualTest, LinksBackgroundAndTitleComeBackWhateverTheyHold) {
       doc.lineEnd = code == CharCodeId::kEuc ? LineEndId::kLf : LineEndId::kCrLf;
       ASSERT_TRUE(SaveVisualDocument(Ctx(), kFile, doc));
       VisualDocument back;
-      bool noBody = true;
-      ASSERT_TRUE(LoadVisualDocument(load, kFile, CharCodeId::kAuto, back, &noBody)) << value;
-      EXPECT_FALSE(noBody);
+      VisualOpenNotes notes{true, 1};
+      ASSERT_TRUE(LoadVisualDocument(load, kFile, CharCodeId::kAuto, back, &notes)) << value;
+      EXPECT_FALSE(notes.noBody);
       EXPECT_EQ(back.body, doc.body) << value;
       EXPECT_EQ(back.text, "tu") << value;
       ASSERT_EQ(back.attrs.size(), 2u);

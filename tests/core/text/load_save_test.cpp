@@ -261,7 +261,7 @@ class FakeSaveDialog : public SaveAsDialog {
 class DoSaveTest : public LoadSaveTest {
  protected:
   DoSaveOutcome Run(const std::string* path, const DocumentNames& names) {
-    return DoSave(fs, store, path, names, dialog, [this](const std::string& p) {
+    return DoSave(fs, host, store, path, names, dialog, [this](const std::string& p) {
       ++saves;
       if (failSave) return SaveOutcome{false, writeBeforeFailing, {}};
       return SaveTextFile(Ctx(), p, store);
@@ -327,7 +327,7 @@ TEST_F(DoSaveTest, SaveAsOfANewFileThatFailsAfterWritingRemovesIt) {
   ASSERT_TRUE(Open("a\n").ok);
   dialog.choice = {"C:\\docs\\new.txt", CharCodeId::kAuto, LineEndId::kAuto};
   const std::string target = dialog.choice.path;
-  const DoSaveOutcome r = DoSave(fs, store, nullptr, {kFile, "a.txt", 0}, dialog, [&](const std::string& p) {
+  const DoSaveOutcome r = DoSave(fs, host, store, nullptr, {kFile, "a.txt", 0}, dialog, [&](const std::string& p) {
     SaveOutcome s = SaveTextFile(Ctx(), p, store);
     s.ok = false;  // a later step of the save failed
     return s;
@@ -350,7 +350,7 @@ TEST_F(DoSaveTest, SaveAsWithAGivenPathRemovesTheNewFileWhenItsAttributeFileFail
   };
   const std::string target = "C:\\docs\\auto.txt";
   fs.FailWritesAfter(1);  // the text file is written, its attribute file is not
-  EXPECT_FALSE(DoSave(fs, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
+  EXPECT_FALSE(DoSave(fs, host, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
   EXPECT_EQ(host.messages, (std::vector<MessageId>{kMsgAttributeWriteError}));
   EXPECT_FALSE(fs.Exists(target));
   EXPECT_FALSE(fs.Exists("C:\\docs\\auto.ATR"));
@@ -359,12 +359,12 @@ TEST_F(DoSaveTest, SaveAsWithAGivenPathRemovesTheNewFileWhenItsAttributeFileFail
   fs.FailWritesAfter(-1);
   ASSERT_TRUE(fs.WriteFile(target, "old"));
   fs.FailWritesAfter(1);
-  EXPECT_FALSE(DoSave(fs, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
+  EXPECT_FALSE(DoSave(fs, host, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
   EXPECT_TRUE(fs.Exists(target));
 
   fs.FailWritesAfter(-1);
   ASSERT_TRUE(fs.RemoveFile(target));
-  EXPECT_TRUE(DoSave(fs, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
+  EXPECT_TRUE(DoSave(fs, host, store, &target, {kFile, "a.txt", 0}, dialog, saveWithMarks).ok);
   EXPECT_EQ(*fs.Content(target), "a\r\nb");
   EXPECT_TRUE(fs.Exists("C:\\docs\\auto.ATR"));
 }

@@ -153,5 +153,50 @@ TEST_F(UtfLoadSaveTest, LargeFilesConvertWithoutTheTwoMegabyteLimit) {
   EXPECT_TRUE(saved == big);
 }
 
+struct ChosenName : SaveAsDialog {
+  bool Run(const SaveAsRequest&, SaveAsChoice& choice) override {
+    choice = {path, code, LineEndId::kAuto};
+    return true;
+  }
+  std::string path;
+  CharCodeId code = CharCodeId::kAuto;
+};
+
+// Save As of a file a save would change: the count is told again, the
+// file it came from is never written (from the dialog, by another spelling
+// of its name, or by a given path), and another name takes the text as it
+// shows, after which nothing is lost any more.
+TEST_F(UtfLoadSaveTest, SaveAsTellsTheLostCharactersAndNeverWritesOverTheirFile) {
+  const std::string original = "é日本\n";
+  ASSERT_EQ(Open(original).lostChars, 1u);
+  ChosenName dialog;
+  auto save = [&](const std::string* path) {
+    host.messages.clear();
+    host.args.clear();
+    return DoSave(fs, host, store, path, {kFile, "a.txt", 0}, dialog,
+                  [&](const std::string& p) { return SaveTextFile(Ctx(), p, store); });
+  };
+  for (const std::string over : {kFile, std::string("c:\\DOCS\\A.TXT")}) {
+    dialog.path = over;
+    dialog.code = CharCodeId::kShiftJis;
+    EXPECT_FALSE(save(nullptr).ok);
+    EXPECT_EQ(host.messages, (std::vector<MessageId>{kMsgUnicodeSaveAsLoses, kMsgUnicodeNotOverOriginal}));
+    EXPECT_EQ(host.args[0], "1");
+    EXPECT_EQ(Code(), CharCodeId::kUtf8);  // the refused choice is not kept
+  }
+  EXPECT_FALSE(save(&kFile).ok);
+  EXPECT_EQ(*fs.Content(kFile), original);
+
+  dialog.path = kOut;
+  dialog.code = CharCodeId::kAuto;
+  ASSERT_TRUE(save(nullptr).ok);
+  EXPECT_EQ(host.messages, (std::vector<MessageId>{kMsgUnicodeSaveAsLoses}));
+  EXPECT_EQ(*fs.Content(kOut), "〓日本\n");
+  EXPECT_EQ(store.LostChars(), 0u);
+  dialog.path = kFile;
+  ASSERT_TRUE(save(nullptr).ok);  // now the text holds nothing to lose
+  EXPECT_TRUE(host.messages.empty());
+}
+
 }  // namespace
 }  // namespace quelt

@@ -33,6 +33,7 @@ CHylDoc::CHylDoc(CQueltApp& app) : app_(app), editor_(model_, app.GetHost()) {
 bool CHylDoc::OnNewDocument() {
   model_.Clear();
   bodyUnread_ = false;
+  charsUnkept_ = false;
   editor_.History().Clear();
   SetModified(false);
   return true;
@@ -40,9 +41,10 @@ bool CHylDoc::OnNewDocument() {
 
 bool CHylDoc::OnOpenDocument(const std::string& path) {
   const CharCodeId forced = TakeForcedOpenCode();
-  bool noBody = false;
-  if (!LoadVisualDocument(DocumentFileContext(), path, forced, model_, &noBody)) return false;
-  bodyUnread_ = noBody;
+  VisualOpenNotes notes;
+  if (!LoadVisualDocument(DocumentFileContext(), path, forced, model_, &notes)) return false;
+  bodyUnread_ = notes.noBody;
+  charsUnkept_ = notes.lostChars != 0;
   editor_.History().Clear();
   SetModified(false);
   UpdateAllViews(nullptr, kHintVisualLoaded);
@@ -75,7 +77,9 @@ bool CHylDoc::SaveAs() {
   request.lineEnd = model_.lineEnd;
   SaveAsChoice choice;
   WinSaveAsDialog dialog(app_.MainHwnd(), true);
+  TellLostOnSaveAs(app_.GetHost(), model_.lostChars);
   if (!dialog.Run(request, choice)) return false;
+  if (!MaySaveOverOriginal(app_.GetHost(), model_.lostChars, choice.path, PathName())) return false;
   const VisualDocument before = model_;
   if (choice.code != CharCodeId::kAuto) model_.code = choice.code;
   if (choice.lineEnd != LineEndId::kAuto) model_.lineEnd = choice.lineEnd;
@@ -85,6 +89,8 @@ bool CHylDoc::SaveAs() {
     model_.lineEnd = before.lineEnd;
     return false;
   }
+  // The file saved holds what the document shows.
+  model_.lostChars = 0;
   SetPathName(choice.path);
   app_.OnFrameTitleChanged();
   return true;

@@ -27,9 +27,10 @@ class CHylDoc : public Document {
 
   VisualDocument& Model() { return model_; }
   VisualEditor& Editor() { return editor_; }
-  // Opened with the open dialog's read-only box, or a page whose body the
-  // visual mode cannot read: nothing may change it.
-  bool ReadOnly() const { return readOnly_ || bodyUnread_; }
+  // Opened with the open dialog's read-only box, a page whose body the
+  // visual mode cannot read, or a UTF page with characters a save would
+  // lose: nothing may change it.
+  bool ReadOnly() const { return readOnly_ || bodyUnread_ || charsUnkept_; }
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // After an edit: the document is modified and its views follow.
   void Changed(View* sender);
@@ -46,6 +47,9 @@ class CHylDoc : public Document {
   // The page holds text but no BODY tag: the empty document must not be
   // written, neither over it nor under another name.
   bool bodyUnread_ = false;
+  // The page held characters its code could not give back; Save As to
+  // another name stays open.
+  bool charsUnkept_ = false;
 };
 
 }  // namespace quelt::win
