@@ -104,6 +104,23 @@ expect_eq "é shows as the geta mark" "8100AC" "$(vbs 'o.SetCaretPos 3, 0' 'WScr
 vbs 'o.InsertString "x", 1' 'o.FileSave' >/dev/null
 sleep 0.5
 check "Save leaves the file as it was" cmp "$E2E_WORK/lost.before" "$in/lost.txt"
+# Save As tells the count again and refuses the file the text came from;
+# another name takes the text as it shows.
+(vbs "o.FileSaveAs \"$(winpath "$in/LOST.TXT")\"" >/dev/null &)
+for _ in $(seq 80); do popup_says "元の形で保存できない" && break; sleep 0.25; done
+check "Save As tells the two characters again" popup_says "2 個の文字は元の形で保存できない"
+xdotool key Return
+for _ in $(seq 80); do popup_says "別の名前を指定" && break; sleep 0.25; done
+check "and will not write over the file they came from" popup_says "別の名前を指定"
+xdotool key Return
+for _ in $(seq 40); do popup_says "別の名前" || break; sleep 0.25; done
+check "that file is still as it was" cmp "$E2E_WORK/lost.before" "$in/lost.txt"
+(vbs "o.FileSaveAs \"$(winpath "$in/other.txt")\"" >/dev/null &)
+for _ in $(seq 80); do popup_says "元の形で保存できない" && break; sleep 0.25; done
+xdotool key Return
+for _ in $(seq 40); do [ -s "$in/other.txt" ] && break; sleep 0.25; done
+expect_eq "another name holds the text as it shows" "$(printf 'caf〓 〓 漢字\n' | od -An -tx1)" \
+  "$(od -An -tx1 "$in/other.txt")"
 vbs 'o.FileClose' >/dev/null
 
 # The global search, code detected: "検索語" in *.* of the tree and below.

@@ -4,7 +4,9 @@
 # limit of a page refuses one byte too many with its message and opens the
 # largest page it allows; the print preview of a page opens and closes; undo
 # of a format change gives back the saved HTML exactly; a page opened with
-# the read-only box cannot be changed and is not written by Save.
+# the read-only box cannot be changed and is not written by Save; UTF-8 and
+# UTF-16 pages save back in their code, and one with a character code page
+# 932 cannot hold opens write-protected.
 source "$(dirname "$0")/lib.sh"
 # The first visible popup of the program (dialog or message box), by title.
 wait_popup() {
@@ -28,7 +30,8 @@ activate_title() {
   sleep 0.3
 }
 # Opens a file through the open dialog with the kind "HTMLﾋﾞｼﾞｭｱﾙ"; a second
-# argument "ro" ticks the read-only box.
+# argument "ro" ticks the read-only box, and a third is the keys that choose
+# the code in the code list.
 open_visual() {
   local title
   (probe command 57601 >/dev/null &)
@@ -36,6 +39,7 @@ open_visual() {
   activate_title "$title"
   xdotool key alt+k Home Down Down Down Down
   [ "${2:-}" = ro ] && xdotool key alt+r
+  [ -n "${3:-}" ] && xdotool key alt+c $3
   xdotool key alt+n
   xdotool type "$(winpath "$1")"
   xdotool key Return
@@ -246,6 +250,56 @@ focus "nobody.html"
 xdotool type "xy"
 probe command 57603 >/dev/null
 expect_eq "Save leaves the page without a body as it was" "$nobody_sum" "$(md5 "$nobody")"
+
+# 7. UTF pages: a UTF-8 page takes typed Japanese and saves as UTF-8 with
+# only the typed characters new; a UTF-16BE page without a signature opens
+# with the code chosen at the end of the open dialog's list of eight and
+# saves with its signature; a page with a character code page 932 cannot
+# hold opens write-protected after its message, and Save leaves it alone.
+head8='<HTML><HEAD><TITLE>です</TITLE><META http-equiv="Content-Type" content="text/html; charset=UTF-8"></HEAD><BODY>'
+u8="$E2E_WORK/u8.html"
+printf '%s\r\n本文です\r\n</BODY></HTML>' "$head8" >"$u8"
+u16="$E2E_WORK/u16.html"
+head16='<HTML><HEAD><TITLE>t</TITLE><META http-equiv="Content-Type" content="text/html; charset=UTF-16"></HEAD><BODY>'
+printf '%s\r\n十六\r\n</BODY></HTML>' "$head16" | iconv -f UTF-8 -t UTF-16BE >"$u16"
+lost="$E2E_WORK/lost.html"
+printf '<HTML><BODY>\r\ncafé 漢字\r\n</BODY></HTML>' >"$lost"
+lost_sum=$(md5 "$lost")
+# Opens a page, clicks into it and types its characters (code points in hex)
+# at the start, then saves.
+type_and_save() {
+  local name=$1
+  shift
+  check "$name opens" wait_window "$name" 20
+  check "the popups are gone" wait_no_popup
+  sleep 1
+  read -r vl vt _ _ _ <<<"$(probe rect QueltHylEV)"
+  focus "$name"
+  xdotool mousemove $((vl + 200)) $((vt + 200)) click 1
+  sleep 0.3
+  xdotool key ctrl+Home
+  probe chars QueltHylEV "$@" >/dev/null
+  probe command 57603 >/dev/null
+  sleep 1
+}
+open_visual "$u8"
+type_and_save u8.html 61 65E5 672C
+expect_eq "the UTF-8 page saves as UTF-8 with the typed text" \
+  "$(printf '%s\r\na日本本文です\r\n</BODY></HTML>' "$head8" | od -An -tx1 | tr -s ' \n' ' ')" \
+  "$(od -An -tx1 "$u8" | tr -s ' \n' ' ')"
+open_visual "$u16" - End
+type_and_save u16.html 7A
+expect_eq "the UTF-16BE page saves as UTF-16BE with its signature" \
+  "$({ printf '\xfe\xff'; printf '%s\r\nz十六\r\n</BODY></HTML>' "$head16" | iconv -f UTF-8 -t UTF-16BE; } | od -An -tx1 | tr -s ' \n' ' ')" \
+  "$(od -An -tx1 "$u16" | tr -s ' \n' ' ')"
+open_visual "$lost"
+for _ in $(seq 80); do probe popuptext | grep -qF "上書き禁止で開きます" && break; sleep 0.25; done
+lost_says() { probe popuptext | grep -F '文字が 1 個' | grep -qF '上書き禁止で開きます'; }
+check "the page with a character it cannot keep says it opens write-protected" lost_says
+activate_title "$(probe popups | head -1)"
+xdotool key Return
+type_and_save lost.html 78
+expect_eq "Save leaves that page as it was" "$lost_sum" "$(md5 "$lost")"
 
 vbs "o.Exit" >/dev/null
 check "the program ends" wait_gone "$QUELT_PID" 30
