@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 
@@ -124,6 +125,29 @@ inline void PutUnit(const Tables& t, char32_t u, std::uint8_t*& out, UnicodeTall
   }
 }
 
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+
+// How many of the eight bytes at p, from the first, are ASCII other than
+// CR (and LF when lf is set); w gets the eight bytes, which the caller
+// copies whole. The runs of program text go a word at a time so.
+inline unsigned AsciiRun(const std::uint8_t* p, bool lf, std::uint64_t& w) {
+  std::memcpy(&w, p, 8);
+  // A byte's high bit marks it; the lowest mark is exact (the borrows of
+  // the subtraction run only above a byte that matches).
+  const auto marks = [&w](std::uint8_t b) {
+    const std::uint64_t x = w ^ (kOnes * b);
+    return (x - kOnes) & ~x & kHighs;
+  };
+  const std::uint64_t stops = (w & kHighs) | marks(kCr) | (lf ? marks(kLf) : 0);
+  if (stops == 0) return 8;
+  if constexpr (std::endian::native == std::endian::little) {
+    return static_cast<unsigned>(std::countr_zero(stops)) / 8;
+  } else {
+    return 0;
+  }
+}
+
 // 1 for a Shift-JIS lead byte (0x81-0x9F, 0xE0-0xFC), else 0: XOR 0x20
 // moves both ranges next to each other, to 0xA1-0xDC.
 inline unsigned LeadBit(unsigned c) { return ((c ^ 0x20u) - 0xA1u) < 0x3Cu; }
@@ -168,12 +192,28 @@ std::size_t Utf8ToInternal(const std::uint8_t* in, std::size_t n, std::size_t st
   const std::uint16_t* const plainCode = t.plainCode.data();
   const std::size_t quickEnd = n >= 2 ? std::min(stop, n - 2) : 0;
   while (i < stop) {
-    // The common characters of Japanese text: ASCII bytes that are no line
-    // end, and three-byte sequences of plain double-byte characters.
+    // The common characters of Japanese text: ASCII bytes, line ends, and
+    // three-byte sequences of plain double-byte characters.
     while (i < quickEnd) {
       const unsigned c = in[i];
       if (c < 0x80) {
-        if (c <= kCr && lineEnds && (c == kCr || c == kLf)) break;
+        std::uint64_t w;
+        if (i + 8 <= stop) {
+          const unsigned run = AsciiRun(in + i, lineEnds, w);
+          if (run != 0) {
+            std::memcpy(out, &w, 8);
+            out += run;
+            i += run;
+            continue;
+          }
+        }
+        if (c <= kCr && lineEnds && (c == kCr || c == kLf)) {
+          out[0] = kCr;
+          out[1] = kLf;
+          out += 2;
+          i += (c == kCr && in[i + 1] == kLf) ? 2 : 1;
+          continue;
+        }
         *out++ = static_cast<std::uint8_t>(c);
         ++i;
         continue;
@@ -279,24 +319,48 @@ void WalkInternal(const std::uint8_t* in, std::size_t n, UnicodeForms forms, Sin
   while (i < n) {
     if constexpr (Sink::kQuick) {
       // UTF-8: every character but CR, the two-form ones and bytes that are
-      // no character, through the table of finished bytes.
+      // no character, through the table of finished bytes; CR LF writes the
+      // line end's bytes.
       const std::uint32_t* const utf8Of = t.utf8Of.data();
+      std::uint32_t lineEndV = 0;  // the line end's bytes, first lowest, and their count on top
+      std::memcpy(&lineEndV, sink.lineEnd, 2);
+      lineEndV = (lineEndV & 0xFFFF) | static_cast<std::uint32_t>(sink.lineEndCount) << 24;
       std::uint8_t* o = sink.out;
       // Two characters a step: whether the second starts one byte or two
       // after the first is chosen among values computed side by side, so
       // that each step waits for one byte load rather than two.
       while (i + 3 < n) {
+        std::uint64_t w;
+        if (i + 8 <= n) {
+          const unsigned run = AsciiRun(in + i, false, w);
+          if (run != 0) {
+            std::memcpy(o, &w, 8);
+            o += run;
+            i += run;
+            continue;
+          }
+        }
         const unsigned c0 = in[i], c1 = in[i + 1], c2 = in[i + 2], c3 = in[i + 3];
         const unsigned l0 = LeadBit(c0), l1 = LeadBit(c1), l2 = LeadBit(c2);
         const unsigned m0 = 0u - l0;
         const unsigned d0 = (c2 & m0) | (c1 & ~m0), d1 = (c3 & m0) | (c2 & ~m0), ld = (l2 & m0) | (l1 & ~m0);
         const std::uint32_t v0 = utf8Of[(c0 << (8 * l0)) | (c1 & m0)];
         const std::uint32_t v1 = utf8Of[(d0 << (8 * ld)) | (d1 & (0u - ld))];
-        if ((v0 == 0) | (v1 == 0)) break;
+        if (v0 == 0) {
+          if (c0 != kCr || c1 != kLf) break;
+          std::memcpy(o, &lineEndV, 2);
+          o += lineEndV >> 24;
+          i += 2;
+          continue;
+        }
         o[0] = static_cast<std::uint8_t>(v0);
         o[1] = static_cast<std::uint8_t>(v0 >> 8);
         o[2] = static_cast<std::uint8_t>(v0 >> 16);
         o += v0 >> 24;
+        if (v1 == 0) {  // the next step starts at the second character
+          i += 1 + l0;
+          continue;
+        }
         o[0] = static_cast<std::uint8_t>(v1);
         o[1] = static_cast<std::uint8_t>(v1 >> 8);
         o[2] = static_cast<std::uint8_t>(v1 >> 16);

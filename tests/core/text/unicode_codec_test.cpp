@@ -242,6 +242,20 @@ TEST(UnicodeCodecTest, QuickPathsAgreeWithTheCharacterWalkForEveryCode) {
       }
     }
   }
+  // Line ends and non-ASCII bytes at every place of the eight-byte ASCII
+  // words, with every line end and every way of reading line ends.
+  for (std::size_t k = 0; k < 17; ++k) {
+    const std::string text = std::string(k, 'a') + "\r\n" + std::string(11, 'b') + "\r\r\n\n" +
+                             std::string(k % 9, 'c') + "\x82\xA0" + std::string(9, 'd') + "\r";
+    for (LineEndId lineEnd : {LineEndId::kCrLf, LineEndId::kLf, LineEndId::kCr}) {
+      const std::string utf8 = Encode(text, CharCodeId::kUtf8, lineEnd);
+      const std::string utf16 = Encode(text, CharCodeId::kUtf16Le, lineEnd).substr(2);
+      ASSERT_EQ(utf8, Utf8OfUtf16Le(utf16)) << k;
+      for (int selector : {kSelectorCrLf, kSelectorLf, kSelectorCr})
+        ASSERT_EQ(Decode(utf8, CharCodeId::kUtf8, selector).bytes, Decode(utf16, CharCodeId::kUtf16Le, selector).bytes)
+            << k << " " << selector;
+    }
+  }
   // And all of them in one text, where the quick steps run long.
   const std::string utf16 = Encode(all, CharCodeId::kUtf16Le, LineEndId::kCrLf).substr(2);
   const std::string utf8 = Encode(all, CharCodeId::kUtf8, LineEndId::kCrLf);
