@@ -78,10 +78,6 @@ class CQueltApp : public WinApp, public DocumentOpener, public StatusSink, publi
   Document* NewTextDocument() override;
   void OpenDroppedFiles(const std::vector<std::string>& paths) override;
 
-  // The open request a new text document copies.
-  int RequestedOpenKind() const { return openKind_; }
-  bool RequestedHtml() const { return html_; }
-
   // Closing the main frame: placement and cabinet are stored.
   void OnMainFrameClosing() override;
   // True when closing the frame should leave the program resident.
@@ -89,57 +85,30 @@ class CQueltApp : public WinApp, public DocumentOpener, public StatusSink, publi
   // The DDE service and topic a later start connects to.
   std::wstring DdeServiceName() const override;
 
-  AppSettings& Settings() { return settings_; }
-  // The settings file as read, written at exit (sections of its own: the
-  // tool bar's layout).
-  IniFile& SettingsIni() { return ini_; }
-  // The working copy of the current cabinet.
-  const CabinetSettings& CurrentCabinet() const;
-  FileSystem& Files() { return files_; }
-  const AppPaths& Paths() const { return paths_; }
   // The caret of an edit window moved: the status bar shows it when the
   // window is the active one.
   void OnCaretMoved(CNorbEV* edit) override;
   void OnChildActivated(MdiChild* child) override;
   // A text in the status bar's prompt pane.
   void ShowStatusPrompt(const std::wstring& text) override;
-  ClipHistory& Clips() { return clips_; }
-  // Searching: the search state, the find and replace dialogs, the find box.
-  FindService& Find() { return find_; }
-  // Operation recording and playback.
+  // The key text a menu item shows after a tab, or "".
+  std::wstring MenuKeyText(UINT id) override;
+
+  // What the automation bridge reads and runs.
+  // The working copy of the current cabinet.
+  const CabinetSettings& CurrentCabinet() const;
+  FileSystem& Files() { return files_; }
   Recording& GetRecording() { return recording_; }
-  // The state file's record: histories, tools, rules and the popup menu.
-  AppState& State() { return state_; }
-  // Cipher saving: the folder, the key and the password of this run.
-  CipherService& Cipher() { return cipher_; }
-  // The global search and its search file lists.
-  GlobalSearchService& GlobalSearch() { return globalSearch_; }
-  // Printing, print preview, the printer and the page layout.
-  PrintService& Printing() { return print_; }
-  // The tag jumps and the tag window.
-  TagJumps& Tags() { return tagJumps_; }
-  // The tag dialogs' values and the last tag pair, for the run.
-  HtmlTagService& HtmlTags() { return htmlTags_; }
-  // The user tools, the program execution and the explorer.
-  ToolService& UserTools() { return tools_; }
-  // The cabinet file-list window.
-  CabinetFileList& CabinetFiles() { return cabinetFiles_; }
-  // The extended menus' popups.
-  ExtendedMenuService& ExtendedMenus() { return extendedMenus_; }
+
+ private:
   // Shows the recent files, the favourite folders and the user tools in
   // the menus.
   void UpdateRecentMenus();
-  // The key assignments ("<exe>.key"), read at start-up.
-  KeyTable& Keys() { return *keys_; }
-  // The key text a menu item shows after a tab, or "".
-  std::wstring MenuKeyText(UINT id) override;
   // Called when "MultiInstance" is changed at run time.
   void OnMultiInstanceChanged();
   // The common-settings sheet changed the record (before: the record as it
   // was): the open windows follow what takes effect at once.
   void OnCommonSettingsChanged(const AppSettings& before);
-
- private:
   bool HandOverToRunningInstance(const CommandLine& cmd);
   bool LoadSettingsFile();
   void SaveSettingsFile();
