@@ -153,6 +153,8 @@ bool CQueltApp::InitInstance() {
   keys_ = std::make_unique<KeyTable>(files_, host_, paths_.keyFile);
   keys_->Load();
   recording_.SetExeFolder(paths_.exeFolder);
+  // Played-back records that are not the frame's go to the active edit window.
+  recording_.SetPlaybackTarget([this]() -> PlaybackTarget* { return textWindows_.ActiveEditWindow(); });
   recording_.SetKeys(keys_.get());
   state_.Load(paths_.stateFile);
   SetCustomColours(&state_.Data().customColours);

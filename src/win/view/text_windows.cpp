@@ -6,7 +6,9 @@
 
 namespace quelt::win {
 
-TextWindow* ViewTextWindows::ActiveTextWindow() {
+TextWindow* ViewTextWindows::ActiveTextWindow() { return ActiveEditWindow(); }
+
+CNorbEV* ViewTextWindows::ActiveEditWindow() {
   MdiChild* child = documents_.ActiveChild();
   auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
   return view ? view->EditWindow() : nullptr;

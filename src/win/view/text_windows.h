@@ -7,12 +7,15 @@
 
 namespace quelt::win {
 
+class CNorbEV;
 class DocumentList;
 
 class ViewTextWindows : public TextWindows {
  public:
   explicit ViewTextWindows(DocumentList& documents) : documents_(documents) {}
   TextWindow* ActiveTextWindow() override;
+  // The same window as the edit window it is (playback's target).
+  CNorbEV* ActiveEditWindow();
   TextWindow* FirstTextWindow(const Document* doc) override;
   void Activate(TextWindow& window) override;
 
