@@ -1,7 +1,7 @@
 #include "app/quelt_app.h"
 
 #include "keys/customise_sheet.h"
-#include "frame/toolbar_page.h"
+#include "keys/toolbar_page.h"
 #include "tools/extended_menus_page.h"
 
 #include "app/startup_files.h"
@@ -13,18 +13,18 @@
 
 #include "app/automation_bridge.h"
 #include "app/micro_scroll.h"
-#include "app/recent_menu.h"
+#include "frame/recent_menu.h"
 #include "automation/auto_int_registry.h"
 #include "base/path.h"
 #include "cabinet/cabinet_service.h"
 #include "frame/main_frame.h"
-#include "frame/menu_builder.h"
+#include "framework/menu_builder.h"
 #include "framework/doc_template.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_view.h"
 #include "framework/mdi_child.h"
 #include "framework/property_sheet.h"
-#include "settings/colour_chooser.h"
+#include "framework/colour_chooser.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
 #include "text/file_commands.h"
@@ -84,7 +84,6 @@ bool CQueltApp::LoadSettingsFile() {
   recent_ = RecentFiles(settings_.recentFileListCount);
   recent_.Load(ini_);
   host_.SetBeepType(static_cast<UINT>(settings_.beepSoundType));
-  cabinet_ = DefaultSettings(0, IsEnglishInterface());
   if (r.tabPositionInvalid) host_.Beep();
   return true;
 }
@@ -129,6 +128,7 @@ bool CQueltApp::InitInstance() {
 
   // 1. Instance check.
   LoadSettingsFile();
+  cabinet_.Start();
   commandLine_ = ParseCommandLine(tail);
   if (!settings_.multiInstance) {
     const std::wstring mutexName = SjisToWide(InstanceMutexName(paths_));
@@ -153,6 +153,8 @@ bool CQueltApp::InitInstance() {
   keys_ = std::make_unique<KeyTable>(files_, host_, paths_.keyFile);
   keys_->Load();
   recording_.SetExeFolder(paths_.exeFolder);
+  // Played-back records that are not the frame's go to the active edit window.
+  recording_.SetPlaybackTarget([this]() -> PlaybackTarget* { return textWindows_.ActiveEditWindow(); });
   recording_.SetKeys(keys_.get());
   state_.Load(paths_.stateFile);
   SetCustomColours(&state_.Data().customColours);
@@ -169,23 +171,24 @@ bool CQueltApp::InitInstance() {
   HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
   MdiFrame::RegisterClass(instance, icon);
   MdiChild::RegisterClass(instance, LoadIconW(instance, MAKEINTRESOURCEW(IDR_TEXTTYPE)));
-  auto makeText = [this] { return std::make_unique<CNorbDoc>(openKind_, html_); };
-  auto makeTextView = [] { return std::make_unique<CNorbView>(); };
+  auto makeText = [this] { return std::make_unique<CNorbDoc>(editContext_, openKind_, html_); };
+  auto makeTextView = [this] { return std::make_unique<CNorbView>(editContext_); };
   auto textMenu = [] { return BuildMenu(kMenuTextDocument).Release(); };
   AddDocTemplate(std::make_unique<DocTemplate>(IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), makeText,
                                                makeTextView));
   // The HTML visual document with its own window and menu bar.
   AddDocTemplate(std::make_unique<DocTemplate>(
       IDR_HTMLTYPE, ResourceString(IDR_HTMLTYPE), BuildMenu(kMenuHtmlDocument).Release(),
-      [this] { return std::make_unique<CHylDoc>(*this); }, [this] { return std::make_unique<CHylView>(*this); }));
+      [this] { return std::make_unique<CHylDoc>(visualContext_); },
+      [this] { return std::make_unique<CHylView>(visualContext_); }));
   // The cabinet file list, with the text document's menu bar.
   AddDocTemplate(std::make_unique<DocTemplate>(
       IDR_TEXTTYPE, ResourceString(IDR_TEXTTYPE), textMenu(), [] { return std::make_unique<CCabinetFileDoc>(); },
-      [] { return std::make_unique<CCabinetFileView>(); }));
+      [this] { return std::make_unique<CCabinetFileView>(cabinetFileContext_); }));
   automationServer_.Start(automation_.get());
 
   // 7. The main frame.
-  frame_ = std::make_unique<CMainFrame>();
+  frame_ = std::make_unique<CMainFrame>(frameContext_);
   if (!frame_->Create(L"Kav Quelt", BuildMenu(kMenuNoDocument).Release())) return false;
   SetMainFrame(frame_.get());
   SetAccelerators(BuildFrameAccelerators());
@@ -204,7 +207,7 @@ bool CQueltApp::InitInstance() {
 
   // 10.-11. The cabinet's files, then the command line's.
   RegisterMicroScroll(instance);
-  const bool cabinetRead = CabinetService::Get().ReadAtStartup(cabinetPath_);
+  const bool cabinetRead = cabinet_.ReadAtStartup(cabinetPath_);
   OpenStartupFiles(cabinetRead);
 
   // 12. Title.
@@ -262,7 +265,7 @@ void CQueltApp::OpenStartupFiles(bool cabinetRead) {
 }
 
 void CQueltApp::UpdateFrameTitleFromCabinet() {
-  CabinetService::Get().UpdateFrameTitle();
+  cabinet_.UpdateFrameTitle();
 }
 
 Document* CQueltApp::NewTextDocument() {
@@ -416,11 +419,6 @@ void CQueltApp::ShowStatusPrompt(const std::wstring& text) {
   if (frame_) frame_->StatusBar().SetText(StatusPane::kPrompt, text);
 }
 
-void CQueltApp::OnTextCopied(const std::string& sjis) {
-  clips_.Configure(settings_.clipHistory != 0, settings_.maxClipLength);
-  clips_.Add(sjis);
-}
-
 void CQueltApp::OnMultiInstanceChanged() {
   ini_.SetInt(kSettingsSection, "MultiInstance", settings_.multiInstance);
   SaveIniFile(files_, paths_.settingsFile, ini_);
@@ -439,7 +437,7 @@ void CQueltApp::OnCommonSettingsChanged(const AppSettings& before) {
     }
   }
   // The rulers show, hide and take their colours and type at once.
-  ApplyRulerSettingsToAllViews();
+  ApplyRulerSettingsToAllViews(*this);
   // "FullPathFileList" shows the file list's names or paths.
   cabinetFiles_.Refresh();
   // Underline and bracket inversion show on the next paint.
@@ -472,7 +470,7 @@ bool CQueltApp::SaveDocumentAs(Document* document) {
   return text && DoSaveTextDocument(*text, nullptr, true);
 }
 
-void CQueltApp::OnFileOpen() { FileOpenCommand(); }
+void CQueltApp::OnFileOpen() { FileOpenCommand(editContext_); }
 
 void CQueltApp::UpdateRecentMenus() {
   if (!frame_) return;
@@ -495,6 +493,8 @@ bool CQueltApp::OnCommand(UINT id) {
   if (print_.OnCommand(id)) return true;
   if (id == kCmdCustomise) {
     CustomiseContext context{keys_.get(), &files_, &host_, paths_.exeFolder};
+    context.opener = this;
+    context.windows = &textWindows_;
     ToolsPageContext tools = tools_.PageContext();
     context.tools = &tools;
     ExtendedMenusPageContext menus{state_.Data().extendedMenus, &state_.Data().tools.tools, &host_, false};
@@ -532,7 +532,7 @@ bool CQueltApp::OnCommand(UINT id) {
       MessageBoxW(MainHwnd(), L"Kav Quelt  Version 2.41", L"Quelt", MB_OK | MB_ICONINFORMATION);
       return true;
     default:
-      return CabinetService::Get().OnCommand(id);
+      return cabinet_.OnCommand(id);
   }
 }
 
@@ -546,7 +546,7 @@ bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   if (cabinetFiles_.OnUpdateCommand(id, state)) return true;
   if (print_.OnUpdateCommand(id, state)) return true;
   if (id == kCmdCustomise) return true;
-  if (CabinetService::Get().OnUpdateCommand(id, state)) return true;
+  if (cabinet_.OnUpdateCommand(id, state)) return true;
   if (id >= kRecentFileFirst && id <= kRecentFileLast) {
     state.enabled = id - kRecentFileFirst < recent_.Entries().size();
     return true;
@@ -554,6 +554,6 @@ bool CQueltApp::OnUpdateCommand(UINT id, CommandState& state) {
   return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_ABOUT;
 }
 
-const CabinetSettings& CQueltApp::CurrentCabinet() const { return CabinetService::Get().Working(); }
+const CabinetSettings& CQueltApp::CurrentCabinet() const { return cabinet_.Working(); }
 
 }  // namespace quelt::win

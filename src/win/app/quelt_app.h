@@ -1,6 +1,9 @@
-// `CQueltApp`: the application object. Start-up and exit in their order, the
-// single running instance with its DDE hand-over, the document templates,
-// the splash, the resident mode and the open requests.
+// `CQueltApp`: the application object and the one composition root of the
+// front end. It makes the services, the document templates and the frame,
+// and hands each window, dialog and command handler the few services it
+// uses (the contexts below); nothing else reaches for it. Start-up and exit
+// in their order, the single running instance with its DDE hand-over, the
+// splash, the resident mode and the open requests.
 #pragma once
 
 #include <memory>
@@ -18,21 +21,30 @@
 #include "app/win_host.h"
 #include "automation/auto_int_factory.h"
 #include "cabinet/cabinet_file_list.h"
+#include "cabinet/cabinet_service.h"
 #include "cabinet/cabinet_settings.h"
 #include "cipher/cipher_service.h"
 #include "extract/extract_service.h"
+#include "frame/frame_context.h"
+#include "framework/document_opener.h"
 #include "framework/win_app.h"
 #include "global_search/global_search_service.h"
 #include "global_search/tag_jumps.h"
 #include "html/tag_service.h"
+#include "html/visual/visual_context.h"
 #include "keys/key_table.h"
 #include "print/print_service.h"
 #include "record/recording.h"
 #include "search/find_service.h"
+#include "settings/common_settings_sheet.h"
 #include "tools/extended_menu_service.h"
 #include "tools/tool_service.h"
 #include "state/app_state.h"
+#include "text/file_commands.h"
 #include "view/clip_history.h"
+#include "view/edit_context.h"
+#include "view/status_sink.h"
+#include "view/text_windows.h"
 
 namespace quelt::win {
 
@@ -40,11 +52,10 @@ class CMainFrame;
 class CNorbEV;
 class AutomationBridge;
 
-class CQueltApp : public WinApp {
+class CQueltApp : public WinApp, public DocumentOpener, public StatusSink, public FrameEvents {
  public:
   CQueltApp();
   ~CQueltApp() override;
-  static CQueltApp* Get() { return static_cast<CQueltApp*>(Instance()); }
 
   bool InitInstance() override;
   int ExitInstance() override;
@@ -56,81 +67,48 @@ class CQueltApp : public WinApp {
   bool OnUpdateCommand(UINT id, CommandState& state) override;
 
   // Receives a DDE execute string from another process.
-  bool OnDDECommand(const std::string& command);
+  bool OnDDECommand(const std::string& command) override;
   // Opens a file with the document kind chosen from the keys held now.
-  Document* OpenFileByName(const std::string& path, bool ctrlAllowed);
+  Document* OpenFileByName(const std::string& path, bool ctrlAllowed) override;
   // Opens a file with the given open kind and HTML flag (reset afterwards).
   // Open kind 3 goes to the HTML visual template.
   DocTemplate* TemplateForOpen() override;
-  Document* OpenWithKind(const std::string& path, int openKind, bool html);
+  Document* OpenWithKind(const std::string& path, int openKind, bool html) override;
   // A new untitled text document.
-  Document* NewTextDocument();
-  void OpenDroppedFiles(const std::vector<std::string>& paths);
-
-  // The open request a new text document copies.
-  int RequestedOpenKind() const { return openKind_; }
-  bool RequestedHtml() const { return html_; }
+  Document* NewTextDocument() override;
+  void OpenDroppedFiles(const std::vector<std::string>& paths) override;
 
   // Closing the main frame: placement and cabinet are stored.
-  void OnMainFrameClosing();
+  void OnMainFrameClosing() override;
   // True when closing the frame should leave the program resident.
-  bool ResidentModeApplies() const;
+  bool ResidentModeApplies() const override;
   // The DDE service and topic a later start connects to.
-  std::wstring DdeServiceName() const;
+  std::wstring DdeServiceName() const override;
 
-  AppSettings& Settings() { return settings_; }
-  // The settings file as read, written at exit (sections of its own: the
-  // tool bar's layout).
-  IniFile& SettingsIni() { return ini_; }
+  // The caret of an edit window moved: the status bar shows it when the
+  // window is the active one.
+  void OnCaretMoved(CNorbEV* edit) override;
+  void OnChildActivated(MdiChild* child) override;
+  // A text in the status bar's prompt pane.
+  void ShowStatusPrompt(const std::wstring& text) override;
+  // The key text a menu item shows after a tab, or "".
+  std::wstring MenuKeyText(UINT id) override;
+
+  // What the automation bridge reads and runs.
   // The working copy of the current cabinet.
   const CabinetSettings& CurrentCabinet() const;
   FileSystem& Files() { return files_; }
-  const AppPaths& Paths() const { return paths_; }
-  // The caret of an edit window moved: the status bar shows it when the
-  // window is the active one.
-  void OnCaretMoved(CNorbEV* edit);
-  void OnChildActivated(MdiChild* child) override;
-  // A text in the status bar's prompt pane.
-  void ShowStatusPrompt(const std::wstring& text);
-  // Text was copied to the clipboard: the clipboard history keeps it.
-  void OnTextCopied(const std::string& sjis);
-  ClipHistory& Clips() { return clips_; }
-  // Searching: the search state, the find and replace dialogs, the find box.
-  FindService& Find() { return find_; }
-  // Operation recording and playback.
   Recording& GetRecording() { return recording_; }
-  // The state file's record: histories, tools, rules and the popup menu.
-  AppState& State() { return state_; }
-  // Cipher saving: the folder, the key and the password of this run.
-  CipherService& Cipher() { return cipher_; }
-  // The global search and its search file lists.
-  GlobalSearchService& GlobalSearch() { return globalSearch_; }
-  // Printing, print preview, the printer and the page layout.
-  PrintService& Printing() { return print_; }
-  // The tag jumps and the tag window.
-  TagJumps& Tags() { return tagJumps_; }
-  // The tag dialogs' values and the last tag pair, for the run.
-  HtmlTagService& HtmlTags() { return htmlTags_; }
-  // The user tools, the program execution and the explorer.
-  ToolService& UserTools() { return tools_; }
-  // The cabinet file-list window.
-  CabinetFileList& CabinetFiles() { return cabinetFiles_; }
-  // The extended menus' popups.
-  ExtendedMenuService& ExtendedMenus() { return extendedMenus_; }
+
+ private:
   // Shows the recent files, the favourite folders and the user tools in
   // the menus.
   void UpdateRecentMenus();
-  // The key assignments ("<exe>.key"), read at start-up.
-  KeyTable& Keys() { return *keys_; }
-  // The key text a menu item shows after a tab, or "".
-  std::wstring MenuKeyText(UINT id) override;
   // Called when "MultiInstance" is changed at run time.
   void OnMultiInstanceChanged();
   // The common-settings sheet changed the record (before: the record as it
   // was): the open windows follow what takes effect at once.
   void OnCommonSettingsChanged(const AppSettings& before);
-
- private:
   bool HandOverToRunningInstance(const CommandLine& cmd);
   bool LoadSettingsFile();
   void SaveSettingsFile();
@@ -144,22 +122,42 @@ class CQueltApp : public WinApp {
   AppPaths paths_;
   IniFile ini_;
   AppSettings settings_;
-  CabinetSettings cabinet_;
+  // The services, each handed what it uses.
   AppState state_{files_, host_};
   CipherService cipher_{settings_, state_.Data().cipher};
-  FindService find_{settings_};
+  ViewTextWindows textWindows_{*this};
+  FindService find_{settings_, *this};
   Recording recording_{host_, files_};
-  TagJumps tagJumps_{*this};
+  TagJumps tagJumps_{host_, *this, *this, textWindows_};
   HtmlTagService htmlTags_;
-  GlobalSearchService globalSearch_{*this};
-  ExtractService extract_{*this};
-  ToolService tools_{*this};
-  ExtendedMenuService extendedMenus_{*this};
-  CabinetFileList cabinetFiles_{*this};
-  PrintService print_{*this};
+  GlobalSearchService globalSearch_{settings_, host_, files_, paths_, cipher_, *this, *this, *this, textWindows_};
+  ExtractService extract_{settings_, host_, state_, recording_, *this, *this, *this, textWindows_};
+  ToolService tools_{state_,     host_, files_, paths_, recording_, *this, *this, *this, textWindows_,
+                     [this] { UpdateRecentMenus(); }};
+  ExtendedMenuService extendedMenus_{state_, *this, *this};
+  CabinetService cabinet_{
+      CabinetServiceContext{files_, host_, settings_, *this, *this, *this, [this] { cabinetFiles_.Refresh(); }}};
+  CabinetFileList cabinetFiles_{cabinet_, *this};
+  PrintService print_{state_, host_, cabinet_, *this, textWindows_};
   std::unique_ptr<KeyTable> keys_;
   CommandLine commandLine_;
   ClipHistory clips_;
+  TextFileCommands textFiles_;
+  // What each kind of window is handed when it is made.
+  EditContext editContext_{settings_, cabinet_,  host_, files_,  paths_, state_, cipher_, find_,  recording_, clips_,
+                           htmlTags_, tagJumps_, tools_, *this, *this,  *this,  *this,   *this,  textFiles_};
+  VisualContext visualContext_{settings_, host_, files_, paths_, cipher_, cabinet_, htmlTags_, print_, *this, *this};
+  CabinetFileContext cabinetFileContext_{cabinet_, settings_, *this};
+  CommonSettingsContext commonSettings_{settings_,
+                                        state_,
+                                        cipher_,
+                                        files_,
+                                        host_,
+                                        *this,
+                                        [this] { OnMultiInstanceChanged(); },
+                                        [this](const AppSettings& before) { OnCommonSettingsChanged(before); }};
+  FrameContext frameContext_{settings_, ini_,    host_,  state_,       cipher_,          find_,          recording_,
+                             extendedMenus_, cabinet_, *this, *this, *this, editContext_, commonSettings_, *this};
   RecentFiles recent_;
   std::string cabinetPath_;
   InstanceMutex mutex_;

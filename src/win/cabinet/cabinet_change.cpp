@@ -4,7 +4,10 @@
 
 #include <string>
 
-#include "app/quelt_app.h"
+#include "app/settings.h"
+#include "base/host.h"
+#include "framework/document_list.h"
+#include "framework/owner_window.h"
 #include "base/path.h"
 #include "cabinet/cabinet_bytes.h"
 #include "cabinet/cabinet_dialog_util.h"
@@ -96,7 +99,7 @@ INT_PTR CALLBACK NewCabinetProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
           const std::string name = GetItemSjis(dialog, IDC_NEWCAB_NAME);
           std::string path;
           if (!CabinetPathForName(name, path)) {
-            CQueltApp::Get()->GetHost().ShowMessage(kMsgBadPathName);
+            CabinetService::Get().GetHost().ShowMessage(kMsgBadPathName);
             SelectField(dialog, IDC_NEWCAB_NAME);
             return TRUE;
           }
@@ -134,22 +137,20 @@ bool DecodeNewCabinet(std::string_view data, NewCabinetRequest& r) {
   return true;
 }
 
-void MaximiseActiveChild() {
-  CQueltApp* app = CQueltApp::Get();
-  if (MdiChild* child = app->ActiveChild()) {
-    SendMessageW(app->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Hwnd()), 0);
+}  // namespace
+
+void CabinetService::MaximiseActiveChild() const {
+  if (MdiChild* child = context_.documents.ActiveChild()) {
+    SendMessageW(context_.documents.MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Hwnd()), 0);
   }
 }
 
-}  // namespace
-
 void CabinetService::OnChangeCabinet() {
-  CQueltApp* app = CQueltApp::Get();
   std::string path;
   std::string data;
   if (CabinetRecorder().TakePlaybackData(ID_CABINET_CHANGE, data)) {
     path.assign(data.c_str());  // the path up to its zero byte
-  } else if (!AskCabinetPath(app->MainHwnd(), false, cabinet_->Path(), path)) {
+  } else if (!AskCabinetPath(context_.owner.MainHwnd(), false, cabinet_->Path(), path)) {
     return;
   }
   if (path.empty()) return;
@@ -159,23 +160,22 @@ void CabinetService::OnChangeCabinet() {
   SyncCabinetSave();
   switch (cabinet_->ChangeCabinet(path)) {
     case ChangeCabinetResult::kChanged:
-      app->Settings().cabinetName = cabinet_->Path();
+      context_.settings.cabinetName = cabinet_->Path();
       UpdateFrameTitle(true);
       RefreshBackgroundBrush();
       RedrawTextViews();
       break;
     case ChangeCabinetResult::kReadFailed:
-      app->Settings().cabinetName = cabinet_->Path();
+      context_.settings.cabinetName = cabinet_->Path();
       UpdateFrameTitle(false);
       break;
     default:
       break;  // beeped or explained; the current cabinet is untouched
   }
-  app->CabinetFiles().Refresh();
+  context_.refreshFileList();
 }
 
 void CabinetService::OnNewCabinet() {
-  CQueltApp* app = CQueltApp::Get();
   NewCabinetRequest request;
   std::string data;
   const bool playback = CabinetRecorder().TakePlaybackData(ID_CABINET_NEW, data);
@@ -183,7 +183,7 @@ void CabinetService::OnNewCabinet() {
   SyncCabinetSave();
   for (;;) {
     if (!playback &&
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CABINET_NEW), app->MainHwnd(),
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CABINET_NEW), context_.owner.MainHwnd(),
                         NewCabinetProc, reinterpret_cast<LPARAM>(&request)) != IDOK) {
       return;
     }
@@ -191,24 +191,24 @@ void CabinetService::OnNewCabinet() {
     // The name as typed may be relative: the cabinet keeps its full path.
     std::string named;
     if (!CabinetPathForName(request.name, named)) {
-      app->GetHost().ShowMessage(kMsgBadPathName);
+      context_.host.ShowMessage(kMsgBadPathName);
       if (playback) return;
       continue;
     }
     const std::string full = FullPath(named);
     if (full.empty()) {
-      app->GetHost().ShowMessage(kMsgBadPathName);
+      context_.host.ShowMessage(kMsgBadPathName);
       if (playback) return;
       continue;
     }
     const NewCabinetResult result = cabinet_->NewCabinet(full, request.type);
     if (result == NewCabinetResult::kCreated) {
       if (request.type != kCopyCurrentCabinet) MaximiseActiveChild();
-      app->Settings().cabinetName = cabinet_->Path();
+      context_.settings.cabinetName = cabinet_->Path();
       UpdateFrameTitle(true);
       RefreshBackgroundBrush();
       RedrawTextViews();
-      app->CabinetFiles().Refresh();
+      context_.refreshFileList();
       return;
     }
     UpdateFrameTitle(true);

@@ -1,6 +1,7 @@
 #include "cabinet/cabinet_dialog_util.h"
 
-#include "app/quelt_app.h"
+#include "base/host.h"
+#include "cabinet/cabinet_service.h"
 #include "framework/win_text.h"
 
 namespace quelt::win {
@@ -38,6 +39,6 @@ std::wstring DialogFilter(std::wstring_view barSeparated) {
   return out;
 }
 
-void CabinetBeep() { CQueltApp::Get()->GetHost().Beep(); }
+void CabinetBeep() { CabinetService::Get().GetHost().Beep(); }
 
 }  // namespace quelt::win

@@ -4,28 +4,19 @@
 
 #include <algorithm>
 
-#include "app/quelt_app.h"
+#include "framework/document.h"
+#include "framework/document_list.h"
+#include "framework/document_opener.h"
+#include "framework/owner_window.h"
 #include "cabinet/cabinet_service.h"
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
 #include "framework/mdi_frame.h"
 #include "framework/view.h"
 #include "framework/win_text.h"
-#include "view/norb_doc.h"
 
 namespace quelt::win {
 namespace {
-
-// The text documents: those of the text template, in the order they opened.
-std::vector<CNorbDoc*> TextDocuments() {
-  std::vector<CNorbDoc*> out;
-  const auto& templates = CQueltApp::Get()->Templates();
-  if (templates.empty()) return out;
-  for (const auto& d : templates.front()->Documents()) {
-    if (auto* doc = dynamic_cast<CNorbDoc*>(d.get())) out.push_back(doc);
-  }
-  return out;
-}
 
 MdiChild* FirstFrame(Document* doc) {
   return doc->Views().empty() ? nullptr : MdiChild::FromView(doc->Views().front());
@@ -83,23 +74,31 @@ void ApplyHiddenPlacement(HWND hwnd, const WindowPlacementRecord& r) {
   }
 }
 
-// The status bar of the main frame, when it has one.
-HWND StatusBar() {
-  HWND frame = CQueltApp::Get()->MainHwnd();
-  return frame ? FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
+}  // namespace
+
+// The text documents: those of the text template, in the order they opened.
+std::vector<Document*> CabinetService::TextDocuments() const {
+  std::vector<Document*> out;
+  const auto& templates = context_.documents.Templates();
+  if (templates.empty()) return out;
+  for (const auto& d : templates.front()->Documents()) {
+    if (dynamic_cast<CabinetTextDocument*>(d.get())) out.push_back(d.get());
+  }
+  return out;
 }
 
-void SetStatusText(const std::wstring& text) {
-  if (HWND bar = StatusBar()) {
+// The prompt pane of the main frame's status bar, when it has one.
+void CabinetService::SetStatusText(const std::wstring& text) const {
+  HWND frame = context_.owner.MainHwnd();
+  HWND bar = frame ? FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
+  if (bar) {
     SendMessageW(bar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
     UpdateWindow(bar);
   }
 }
 
-}  // namespace
-
 void CabinetService::ForgetClosedDocuments() {
-  const std::vector<Document*> open = CQueltApp::Get()->AllDocuments();
+  const std::vector<Document*> open = context_.documents.AllDocuments();
   for (auto it = positions_.begin(); it != positions_.end();) {
     if (std::find(open.begin(), open.end(), it->first) == open.end()) {
       it = positions_.erase(it);
@@ -111,18 +110,18 @@ void CabinetService::ForgetClosedDocuments() {
 
 std::vector<CabinetDocument> CabinetService::Collect() {
   ForgetClosedDocuments();
-  CQueltApp* app = CQueltApp::Get();
-  MdiChild* active = app->ActiveChild();
+  MdiChild* active = context_.documents.ActiveChild();
   std::vector<CabinetDocument> out;
-  for (CNorbDoc* doc : TextDocuments()) {
+  for (Document* doc : TextDocuments()) {
+    const auto* text = dynamic_cast<const CabinetTextDocument*>(doc);
     MdiChild* frame = FirstFrame(doc);
     CabinetDocument d;
     d.path = doc->PathName();
     d.placement = PlacementOf(frame ? frame->Hwnd() : nullptr);
     d.active = frame && frame == active;
-    d.writeProtected = doc->Store().WriteProtect();
-    d.openKind = doc->IsBinary() ? kOpenBinary : kOpenText;
-    d.htmlFlag = doc->IsHtml() ? 1 : 0;
+    d.writeProtected = text->WriteProtected();
+    d.openKind = text->IsBinary() ? kOpenBinary : kOpenText;
+    d.htmlFlag = text->IsHtml() ? 1 : 0;
     CabinetPositions p;
     const auto* source = doc->Views().empty()
                              ? nullptr
@@ -143,14 +142,13 @@ std::vector<CabinetDocument> CabinetService::Collect() {
 void CabinetService::CloseAll() {
   // A document whose save question is cancelled stays open, unsaved: the
   // change of cabinet goes on without losing its text.
-  for (CNorbDoc* doc : TextDocuments()) {
+  for (Document* doc : TextDocuments()) {
     if (doc->SaveModified()) doc->OnCloseDocument();
   }
   ForgetClosedDocuments();
 }
 
 void CabinetService::Reopen(const std::vector<CabinetDocument>& documents) {
-  CQueltApp* app = CQueltApp::Get();
   const std::wstring status = Utf8ToWide(MessageText(kMsgOpeningCabinet));
   struct Opened {
     HWND hwnd;
@@ -163,16 +161,16 @@ void CabinetService::Reopen(const std::vector<CabinetDocument>& documents) {
     ++index;
     SetStatusText(status + L" " + std::to_wstring(index) + L"/" + std::to_wstring(documents.size()));
     const int kind = entry.openKind == kOpenBinary ? kOpenBinary : kOpenText;
-    Document* doc = app->OpenWithKind(entry.path, kind, entry.htmlFlag != 0);
-    auto* text = dynamic_cast<CNorbDoc*>(doc);
-    MdiChild* frame = text ? FirstFrame(text) : nullptr;
+    Document* doc = context_.opener.OpenWithKind(entry.path, kind, entry.htmlFlag != 0);
+    auto* text = dynamic_cast<CabinetTextDocument*>(doc);
+    MdiChild* frame = text ? FirstFrame(doc) : nullptr;
     if (!frame) continue;  // could not be opened: skipped
     ApplyHiddenPlacement(frame->Hwnd(), entry.placement);
     opened.push_back({frame->Hwnd(), UsableShowState(entry.placement.showCmd)});
     if (entry.active) chosen = frame->Hwnd();
     // A cipher file that did not surely open stays write-protected.
-    if (entry.writeProtected) text->Store().SetWriteProtect(true);
-    positions_[text] = {entry.position1, entry.position2, entry.position3, text->IsBinary()};
+    if (entry.writeProtected) text->ProtectAgainstWriting();
+    positions_[doc] = {entry.position1, entry.position2, entry.position3, text->IsBinary()};
   }
   SetStatusText(L"");
   if (opened.empty()) return;
@@ -182,7 +180,7 @@ void CabinetService::Reopen(const std::vector<CabinetDocument>& documents) {
   const bool flagged = chosen != nullptr;
   if (!flagged) chosen = opened.front().hwnd;
   if (!IsWindow(chosen)) return;
-  HWND client = app->MdiClient();
+  HWND client = context_.documents.MdiClient();
   SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(chosen), 0);
   if (!flagged) SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(chosen), 0);
 }

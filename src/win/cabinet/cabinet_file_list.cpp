@@ -5,14 +5,17 @@
 #include <algorithm>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "app/settings.h"
+#include "cabinet/cabinet_recorder.h"
+#include "cabinet/cabinet_service.h"
+#include "framework/document_list.h"
+#include "framework/document_opener.h"
 #include "cabinet/cabinet_sheet.h"
 #include "cabinet/file_list_items.h"
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
 #include "framework/win_text.h"
 #include "framework/window_class.h"
-#include "record/recording.h"
 
 namespace quelt::win {
 namespace {
@@ -64,7 +67,7 @@ bool CCabinetFileView::Create(HWND parent) {
   LVCOLUMNW column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
   column.fmt = LVCFMT_LEFT;
-  column.cx = FileListColumnWidth(CQueltApp::Get()->Settings().pathItemLength, std::max<int>(a.cx, 1));
+  column.cx = FileListColumnWidth(context_.settings.pathItemLength, std::max<int>(a.cx, 1));
   std::wstring title = Utf8ToWide("ﾌｧｲﾙ名");
   column.pszText = title.data();
   SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
@@ -123,9 +126,8 @@ LRESULT CCabinetFileView::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 void CCabinetFileView::Refresh() {
   if (!list_) return;
   SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-  CQueltApp* app = CQueltApp::Get();
   const std::vector<FileListItem> items =
-      FileListItems(app->CurrentCabinet().files, app->Settings().fullPathFileList != 0);
+      FileListItems(context_.cabinet.Working().files, context_.settings.fullPathFileList != 0);
   for (std::size_t i = 0; i < items.size(); ++i) {
     std::wstring text = SjisToWide(items[i].text);
     LVITEMW item{};
@@ -140,7 +142,7 @@ void CCabinetFileView::Refresh() {
 
 std::vector<std::string> CCabinetFileView::SelectedPaths(bool firstOnly) const {
   std::vector<std::string> paths;
-  const std::vector<std::string>& files = CQueltApp::Get()->CurrentCabinet().files;
+  const std::vector<std::string>& files = context_.cabinet.Working().files;
   for (int i = -1; (i = static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, i, LVNI_SELECTED))) >= 0;) {
     LVITEMW item{};
     item.mask = LVIF_PARAM;
@@ -155,7 +157,7 @@ std::vector<std::string> CCabinetFileView::SelectedPaths(bool firstOnly) const {
 
 void CCabinetFileView::Open(bool firstOnly) {
   // The paths are taken first: opening a file can change the list.
-  for (const std::string& path : SelectedPaths(firstOnly)) CQueltApp::Get()->OpenFileByName(path, true);
+  for (const std::string& path : SelectedPaths(firstOnly)) context_.opener.OpenFileByName(path, true);
 }
 
 void CCabinetFileView::OnActivate(bool active) {
@@ -174,7 +176,7 @@ bool CCabinetFileView::OnUpdateCommand(UINT id, CommandState& state) {
 // ---- CabinetFileList ----
 
 CCabinetFileView* CabinetFileList::ShownView() const {
-  if (!doc_ || !app_.IsOpen(doc_) || doc_->Views().empty()) return nullptr;
+  if (!doc_ || !documents_.IsOpen(doc_) || doc_->Views().empty()) return nullptr;
   return dynamic_cast<CCabinetFileView*>(doc_->Views().front());
 }
 
@@ -191,18 +193,18 @@ void CabinetFileList::Refresh() {
 }
 
 void CabinetFileList::Show() {
-  app_.GetRecording().RecordOperation(kCmdCabinetFileList, {});
+  CabinetRecorder().RecordOperation(kCmdCabinetFileList, {});
   if (CCabinetFileView* view = ShownView()) {
     if (MdiChild* child = MdiChild::FromHwnd(GetParent(view->Hwnd()))) child->Activate();
     return;
   }
   doc_ = nullptr;
-  if (app_.Templates().size() <= kFileListTemplate) return;
-  doc_ = app_.Templates()[kFileListTemplate]->OpenDocumentFile(nullptr);
+  if (documents_.Templates().size() <= kFileListTemplate) return;
+  doc_ = documents_.Templates()[kFileListTemplate]->OpenDocumentFile(nullptr);
   if (!doc_) return;
   doc_->SetTitle(kFileListTitle);
   // An empty list: the cabinet sheet opens at its file list to fill it.
-  if (app_.CurrentCabinet().files.empty() && ShowCabinetPages(kCabinetPagesAll, kCabinetPageFiles)) Refresh();
+  if (cabinet_.Working().files.empty() && ShowCabinetPages(kCabinetPagesAll, kCabinetPageFiles)) Refresh();
 }
 
 }  // namespace quelt::win

@@ -15,9 +15,23 @@
 #include "framework/document.h"
 #include "framework/view.h"
 
+namespace quelt {
+struct AppSettings;
+}
+
 namespace quelt::win {
 
-class CQueltApp;
+class CabinetService;
+class DocumentList;
+class DocumentOpener;
+
+// What the file-list window is handed: the cabinet whose list it shows,
+// "PathItemLength" and "FullPathFileList", and the opening of a file.
+struct CabinetFileContext {
+  CabinetService& cabinet;
+  const AppSettings& settings;
+  DocumentOpener& opener;
+};
 
 class CCabinetFileDoc : public Document {
  public:
@@ -31,7 +45,7 @@ class CCabinetFileDoc : public Document {
 class CCabinetFileView : public View {
  public:
   static constexpr wchar_t kWindowClass[] = L"QueltCabinetFileView";
-  CCabinetFileView() = default;
+  explicit CCabinetFileView(const CabinetFileContext& context) : context_(context) {}
   ~CCabinetFileView() override;
   bool Create(HWND parent) override;
   void OnInitialUpdate() override { Refresh(); }
@@ -48,6 +62,7 @@ class CCabinetFileView : public View {
   std::vector<std::string> SelectedPaths(bool firstOnly) const;
   void Open(bool firstOnly);
 
+  const CabinetFileContext& context_;
   HWND list_ = nullptr;
   HIMAGELIST images_ = nullptr;
 };
@@ -56,7 +71,7 @@ class CCabinetFileView : public View {
 // "FullPathFileList" changes.
 class CabinetFileList {
  public:
-  explicit CabinetFileList(CQueltApp& app) : app_(app) {}
+  CabinetFileList(CabinetService& cabinet, DocumentList& documents) : cabinet_(cabinet), documents_(documents) {}
   bool OnCommand(UINT id);
   bool OnUpdateCommand(UINT id, CommandState& state);
   void Refresh();
@@ -65,7 +80,8 @@ class CabinetFileList {
   void Show();
   CCabinetFileView* ShownView() const;
 
-  CQueltApp& app_;
+  CabinetService& cabinet_;
+  DocumentList& documents_;
   Document* doc_ = nullptr;  // while the window exists
 };
 

@@ -5,11 +5,10 @@
 
 #include <cstring>
 
-#include "app/quelt_app.h"
+#include "cabinet/cabinet_service.h"
 #include "base/sjis.h"
 #include "cabinet/cabinet_dialog_util.h"
 #include "cabinet/cabinet_recorder.h"
-#include "cabinet/cabinet_service.h"
 #include "framework/win_text.h"
 #include "res/cabinet_ids.h"
 
@@ -94,7 +93,7 @@ bool ChooseFont(FontRecord& chosen) {
   LOGFONTW lf = ToLogFont(stored, dpi);
   CHOOSEFONTW cf{};
   cf.lStructSize = sizeof cf;
-  cf.hwndOwner = CQueltApp::Get()->MainHwnd();
+  cf.hwndOwner = CabinetService::Get().MainHwnd();
   cf.lpLogFont = &lf;
   cf.Flags = CF_SCREENFONTS | CF_FIXEDPITCHONLY | (stored.faceName[0] ? CF_INITTOLOGFONTSTRUCT : 0);
   if (!ChooseFontW(&cf)) return false;

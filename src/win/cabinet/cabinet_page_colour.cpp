@@ -10,7 +10,7 @@
 #include "cabinet/cabinet_service.h"
 #include "cabinet/cabinet_sheet.h"
 #include "res/cabinet_ids.h"
-#include "settings/colour_chooser.h"
+#include "framework/colour_chooser.h"
 
 namespace quelt::win {
 namespace {

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/quelt_app.h"
+#include "cabinet/cabinet_service.h"
 #include "base/path.h"
 #include "cabinet/cabinet_dialog_util.h"
-#include "cabinet/cabinet_service.h"
 #include "cabinet/cabinet_sheet.h"
 #include "framework/win_text.h"
 #include "res/cabinet_ids.h"

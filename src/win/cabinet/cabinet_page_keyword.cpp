@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/quelt_app.h"
-#include "cabinet/cabinet_dialog_util.h"
+#include "base/host.h"
 #include "cabinet/cabinet_service.h"
+#include "cabinet/cabinet_dialog_util.h"
 #include "cabinet/cabinet_sheet.h"
 #include "framework/win_text.h"
 #include "res/cabinet_ids.h"
@@ -30,7 +30,7 @@ void Fill(HWND page) {
 bool Check(HWND page) {
   const KeywordPageResult r = ParseKeywordText(GetItemSjis(page, IDC_KW_TEXT));
   if (r.ok) return true;
-  CQueltApp::Get()->GetHost().ShowMessage(r.message);
+  CabinetService::Get().GetHost().ShowMessage(r.message);
   SetFocus(GetDlgItem(page, IDC_KW_TEXT));
   return false;
 }

@@ -1,7 +1,11 @@
 #include "cabinet/cabinet_service.h"
 
 #include "app/command_line.h"
-#include "app/quelt_app.h"
+#include "app/settings.h"
+#include "framework/document.h"
+#include "framework/document_list.h"
+#include "framework/document_opener.h"
+#include "framework/owner_window.h"
 #include "cabinet/cabinet_font.h"
 #include "cabinet/cabinet_sheet.h"
 #include "framework/handles.h"
@@ -9,7 +13,6 @@
 #include "framework/view.h"
 #include "framework/win_text.h"
 #include "res/cabinet_ids.h"
-#include "view/norb_doc.h"
 
 namespace quelt::win {
 namespace {
@@ -21,6 +24,8 @@ constexpr int kHintLayoutReplaced = 32;
 // cabinet's text background colour changes.
 HBRUSH g_backgroundBrush = nullptr;
 
+CabinetService* g_service = nullptr;
+
 }  // namespace
 
 HBRUSH CabinetBackgroundBrush() {
@@ -30,22 +35,25 @@ HBRUSH CabinetBackgroundBrush() {
   return g_backgroundBrush;
 }
 
-CabinetService& CabinetService::Get() {
-  static CabinetService service;
-  return service;
-}
+CabinetService& CabinetService::Get() { return *g_service; }
 
-CabinetService::CabinetService() {
-  CQueltApp* app = CQueltApp::Get();
-  cabinet_ = std::make_unique<CCabinet>(app->Files(), app->GetHost());
+CabinetService::CabinetService(CabinetServiceContext context) : context_(std::move(context)) { g_service = this; }
+
+void CabinetService::Start() {
+  cabinet_ = std::make_unique<CCabinet>(context_.files, context_.host);
   cabinet_->SetDocuments(this);
 }
 
+CabinetService::~CabinetService() {
+  if (g_service == this) g_service = nullptr;
+}
+
+HWND CabinetService::MainHwnd() const { return context_.owner.MainHwnd(); }
+
 bool CabinetService::ReadAtStartup(const std::string& path) {
-  CQueltApp* app = CQueltApp::Get();
-  cabinet_->SetCabinetSave(app->Settings().cabinetSave != 0);
+  cabinet_->SetCabinetSave(context_.settings.cabinetSave != 0);
   cabinet_->SetPath(path);
-  const bool read = cabinet_->ReadCabinet(app->Settings().initialCabinetMode == 0);
+  const bool read = cabinet_->ReadCabinet(context_.settings.initialCabinetMode == 0);
   if (read && g_backgroundBrush) RefreshBackgroundBrush();
   return read;
 }
@@ -81,7 +89,7 @@ bool CabinetService::OnCommand(UINT id) {
       ShowCabinetPages(kCabinetPageKeyword);
       return true;
     case ID_CABINET_SHEET:
-      if (ShowCabinetPages(kCabinetPagesAll)) CQueltApp::Get()->CabinetFiles().Refresh();
+      if (ShowCabinetPages(kCabinetPagesAll)) context_.refreshFileList();
       return true;
     case ID_CABINET_FONT:
       RunCabinetFontCommand();
@@ -108,7 +116,7 @@ bool CabinetService::OnUpdateCommand(UINT id, CommandState& state) {
 }
 
 void CabinetService::SyncCabinetSave() {
-  cabinet_->SetCabinetSave(CQueltApp::Get()->Settings().cabinetSave != 0);
+  cabinet_->SetCabinetSave(context_.settings.cabinetSave != 0);
 }
 
 void CabinetService::NoteChange() {
@@ -117,19 +125,18 @@ void CabinetService::NoteChange() {
 }
 
 void CabinetService::RelayoutTextDocuments() {
-  CQueltApp* app = CQueltApp::Get();
-  for (Document* doc : app->AllDocuments()) {
-    if (auto* text = dynamic_cast<CNorbDoc*>(doc)) {
+  for (Document* doc : context_.documents.AllDocuments()) {
+    if (auto* text = dynamic_cast<CabinetTextDocument*>(doc)) {
       text->TakeCabinetLineWidth();
       doc->UpdateAllViews(nullptr, kHintLayoutReplaced);
     }
   }
-  if (HWND frame = app->MainHwnd()) RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  if (HWND frame = context_.owner.MainHwnd()) RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CabinetService::RedrawTextViews() {
-  for (Document* doc : CQueltApp::Get()->AllDocuments()) {
-    if (!dynamic_cast<CNorbDoc*>(doc)) continue;
+  for (Document* doc : context_.documents.AllDocuments()) {
+    if (!dynamic_cast<CabinetTextDocument*>(doc)) continue;
     for (View* view : doc->Views()) {
       if (view->Hwnd()) RedrawWindow(view->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
@@ -143,7 +150,7 @@ void CabinetService::AfterFormatChange(const FormatChange& change) {
     RedrawTextViews();
   }
   // The line bar of the active view follows the counting on its next paint.
-  if (HWND frame = CQueltApp::Get()->MainHwnd()) RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  if (HWND frame = context_.owner.MainHwnd()) RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
   NoteChange();
 }
 
@@ -152,7 +159,7 @@ void CabinetService::RefreshBackgroundBrush() {
   HBRUSH old = g_backgroundBrush;
   g_backgroundBrush = CreateSolidBrush(colour);
   // Window classes painted with the previous cabinet brush take the new one.
-  for (Document* doc : CQueltApp::Get()->AllDocuments()) {
+  for (Document* doc : context_.documents.AllDocuments()) {
     for (View* view : doc->Views()) {
       if (view->Hwnd() && old &&
           reinterpret_cast<HBRUSH>(GetClassLongPtrW(view->Hwnd(), GCLP_HBRBACKGROUND)) == old) {
@@ -175,11 +182,9 @@ void CabinetService::AfterRedrawChange() {
 }
 
 void CabinetService::UpdateFrameTitle(bool readOk) {
-  MdiFrame* frame = CQueltApp::Get()->MainFrame();
-  if (!frame) return;
-  frame->SetBaseTitle(SjisToWide(FrameTitleText(readOk ? cabinet_->Path() : std::string())));
+  context_.owner.SetFrameBaseTitle(SjisToWide(FrameTitleText(readOk ? cabinet_->Path() : std::string())));
 }
 
-void CabinetService::OpenUntitled() { CQueltApp::Get()->NewTextDocument(); }
+void CabinetService::OpenUntitled() { context_.opener.NewTextDocument(); }
 
 }  // namespace quelt::win

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,9 +16,18 @@
 #include "cabinet/cabinet_pages.h"
 #include "framework/command.h"
 
+namespace quelt {
+struct AppSettings;
+class FileSystem;
+class Host;
+}  // namespace quelt
+
 namespace quelt::win {
 
 class Document;
+class DocumentList;
+class DocumentOpener;
+class OwnerWindow;
 
 // The three positions a cabinet keeps for a document: first visible line,
 // caret line and caret column for a text view; first visible row, caret
@@ -35,6 +45,32 @@ class CabinetPositionSource {
   virtual CabinetPositions CurrentCabinetPositions() const = 0;
 };
 
+// A text document as the cabinet sees it: what it stores of it and sets on
+// it again. The text document implements this.
+class CabinetTextDocument {
+ public:
+  virtual ~CabinetTextDocument() = default;
+  virtual bool IsBinary() const = 0;
+  virtual bool IsHtml() const = 0;
+  virtual bool WriteProtected() const = 0;
+  virtual void ProtectAgainstWriting() = 0;
+  // Takes the line width of the current cabinet (after a format change).
+  virtual void TakeCabinetLineWidth() = 0;
+};
+
+// What the cabinet service is handed: the files and the user, the settings
+// ("CabinetSave", "CabinetName"), the main window, the open documents, and
+// the file-list window it refreshes.
+struct CabinetServiceContext {
+  FileSystem& files;
+  Host& host;
+  AppSettings& settings;
+  OwnerWindow& owner;
+  DocumentList& documents;
+  DocumentOpener& opener;
+  std::function<void()> refreshFileList;
+};
+
 // The brush of the cabinet's text background colour, for the window class
 // of the edit windows; the cabinet replaces it in that class when the colour
 // changes.
@@ -42,7 +78,20 @@ HBRUSH CabinetBackgroundBrush();
 
 class CabinetService : public CabinetDocuments {
  public:
+  // The application makes the one service; the cabinet's own sheet, pages
+  // and dialogs reach it through Get() while it exists.
+  explicit CabinetService(CabinetServiceContext context);
+  ~CabinetService() override;
+  CabinetService(const CabinetService&) = delete;
+  CabinetService& operator=(const CabinetService&) = delete;
   static CabinetService& Get();
+  // Makes the current cabinet, with the defaults of the interface language
+  // the settings file chose; before any other use.
+  void Start();
+
+  Host& GetHost() const { return context_.host; }
+  // The owner of the cabinet's dialogs.
+  HWND MainHwnd() const;
 
   CCabinet& Cabinet() { return *cabinet_; }
   const CabinetSettings& Working() const { return cabinet_->Working(); }
@@ -83,13 +132,18 @@ class CabinetService : public CabinetDocuments {
   void OpenUntitled() override;
 
  private:
-  CabinetService();
   void OnChangeCabinet();
   void OnNewCabinet();
   void ForgetClosedDocuments();
   // A new brush of the working copy's text background colour.
   void RefreshBackgroundBrush();
 
+  // The open text documents, in the order they opened.
+  std::vector<Document*> TextDocuments() const;
+  void SetStatusText(const std::wstring& text) const;
+  void MaximiseActiveChild() const;
+
+  CabinetServiceContext context_;
   std::unique_ptr<CCabinet> cabinet_;
   std::map<const Document*, CabinetPositions> positions_;
 };

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/quelt_app.h"
-#include "cabinet/cabinet_recorder.h"
 #include "cabinet/cabinet_service.h"
+#include "cabinet/cabinet_recorder.h"
 #include "framework/property_sheet.h"
 #include "res/cabinet_ids.h"
 
@@ -52,7 +51,7 @@ bool ShowCabinetPages(unsigned mask, unsigned openAt) {
   add(kCabinetPageKeyword, &KeywordPage);
   add(kCabinetPageFilter, &FilterPage);
   add(kCabinetPageFiles, &FilesPage);
-  return RunPropertySheet(CQueltApp::Get()->MainHwnd(), IDS_CABINET_SHEET_TITLE, pages, start);
+  return RunPropertySheet(CabinetService::Get().MainHwnd(), IDS_CABINET_SHEET_TITLE, pages, start);
 }
 
 }  // namespace quelt::win

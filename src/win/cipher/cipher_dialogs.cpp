@@ -1,6 +1,6 @@
 #include "cipher/cipher_dialogs.h"
 
-#include "app/quelt_app.h"
+#include "base/host.h"
 #include "base/messages.h"
 #include "cabinet/cabinet_dialog_util.h"
 #include "cipher/cipher_entry.h"
@@ -49,6 +49,7 @@ INT_PTR CALLBACK PromptProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 struct SecretState {
   std::string* value;
   bool isKey;
+  Host* host;
 };
 
 constexpr int kSecretFieldIds[] = {0, IDC_SECRET_CURRENT, IDC_SECRET_NEW, IDC_SECRET_REPEAT};
@@ -78,7 +79,7 @@ INT_PTR CALLBACK SecretProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         const SecretCheck c = s->isKey ? CheckNewKey(*s->value, current, entry, repeat)
                                        : CheckNewPassword(*s->value, current, entry, repeat);
         if (c.keyTooShort) {
-          CQueltApp::Get()->GetHost().ShowMessage(kMsgCipherKeyTooShort);
+          s->host->ShowMessage(kMsgCipherKeyTooShort);
           SelectField(dlg, IDC_SECRET_NEW);
           return TRUE;
         }
@@ -101,8 +102,8 @@ INT_PTR CALLBACK SecretProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-bool EditSecret(HWND owner, std::string& value, bool isKey) {
-  SecretState state{&value, isKey};
+bool EditSecret(HWND owner, Host& host, std::string& value, bool isKey) {
+  SecretState state{&value, isKey, &host};
   return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(isKey ? IDD_CIPHER_KEY : IDD_CIPHER_PASSWORD),
                          owner, SecretProc, reinterpret_cast<LPARAM>(&state)) == IDOK;
 }
@@ -115,7 +116,9 @@ bool AskPasswordPrompt(HWND owner, const std::string& password, bool hideExplana
                          reinterpret_cast<LPARAM>(&state)) == IDOK;
 }
 
-bool EditCipherKey(HWND owner, std::string& key) { return EditSecret(owner, key, true); }
-bool EditCipherPassword(HWND owner, std::string& password) { return EditSecret(owner, password, false); }
+bool EditCipherKey(HWND owner, Host& host, std::string& key) { return EditSecret(owner, host, key, true); }
+bool EditCipherPassword(HWND owner, Host& host, std::string& password) {
+  return EditSecret(owner, host, password, false);
+}
 
 }  // namespace quelt::win

@@ -7,13 +7,18 @@
 
 #include <string>
 
+namespace quelt {
+class Host;
+}
+
 namespace quelt::win {
 
 // Asks for the password: true when it is typed exactly. hideExplanation
 // leaves out the text about enciphered documents (restoring the window).
 bool AskPasswordPrompt(HWND owner, const std::string& password, bool hideExplanation);
 // Changes key (or password) to what the user confirmed; false on Cancel.
-bool EditCipherKey(HWND owner, std::string& key);
-bool EditCipherPassword(HWND owner, std::string& password);
+// host says why a new key is refused.
+bool EditCipherKey(HWND owner, Host& host, std::string& key);
+bool EditCipherPassword(HWND owner, Host& host, std::string& password);
 
 }  // namespace quelt::win

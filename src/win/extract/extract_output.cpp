@@ -1,10 +1,10 @@
 #include "extract/extract_output.h"
 
-#include "app/quelt_app.h"
+#include "base/host.h"
 #include "extract/extract_progress.h"
+#include "framework/document_list.h"
+#include "framework/text_window.h"
 #include "text/text_buffer.h"
-#include "view/norb_doc.h"
-#include "view/norb_ev.h"
 
 namespace quelt::win {
 namespace {
@@ -30,13 +30,13 @@ bool ExtractOutput::KeepGoing() {
   return progress_.KeepGoing() && !full_ && DocumentOpen();
 }
 
-bool ExtractOutput::DocumentOpen() const { return app_.IsOpen(&doc_); }
+bool ExtractOutput::DocumentOpen() const { return documents_.IsOpen(&doc_); }
 
 bool ExtractOutput::Flush() {
   lastFlush_ = GetTickCount();
   if (pending_.empty()) return !full_;
   if (full_ || !DocumentOpen()) return false;
-  TextStore& store = edit_.Doc().Store();
+  TextStore& store = edit_.Store();
   const std::uint32_t room = store.Length() < kLargestText ? kLargestText - store.Length() : 0;
   std::string_view batch = pending_;
   bool overLimit = false;
@@ -51,7 +51,7 @@ bool ExtractOutput::Flush() {
   pending_.clear();
   if (!appended || overLimit) {
     full_ = true;
-    if (appended) ReportCapacityFailure(app_.GetHost(), Capacity::kOverLimit, false);
+    if (appended) ReportCapacityFailure(host_, Capacity::kOverLimit, false);
     return false;
   }
   // The layout cut the document at its line limit (and said so).

@@ -8,17 +8,22 @@
 
 #include "extract/line_extraction.h"
 
+namespace quelt {
+class Host;
+}
+
 namespace quelt::win {
 
-class CQueltApp;
-class CNorbEV;
 class Document;
+class DocumentList;
 class ExtractProgress;
+class TextWindow;
 
 class ExtractOutput : public ExtractSink {
  public:
-  ExtractOutput(CQueltApp& app, Document& doc, CNorbEV& edit, ExtractProgress& progress, bool display)
-      : app_(app), doc_(doc), edit_(edit), progress_(progress), display_(display) {}
+  ExtractOutput(Host& host, DocumentList& documents, Document& doc, TextWindow& edit, ExtractProgress& progress,
+                bool display)
+      : host_(host), documents_(documents), doc_(doc), edit_(edit), progress_(progress), display_(display) {}
 
   bool OnLine(std::string_view line) override;
   bool KeepGoing() override;
@@ -30,9 +35,10 @@ class ExtractOutput : public ExtractSink {
   bool Full() const { return full_; }
 
  private:
-  CQueltApp& app_;
+  Host& host_;
+  DocumentList& documents_;
   Document& doc_;
-  CNorbEV& edit_;
+  TextWindow& edit_;
   ExtractProgress& progress_;
   bool display_;
   std::string pending_;

@@ -3,7 +3,14 @@
 #include <new>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "app/settings.h"
+#include "base/host.h"
+#include "framework/document.h"
+#include "framework/document_list.h"
+#include "framework/document_opener.h"
+#include "framework/owner_window.h"
+#include "framework/text_window.h"
+#include "state/app_state.h"
 #include "base/messages.h"
 #include "cabinet/cabinet_recorder.h"
 #include "extract/extract_info_dialog.h"
@@ -12,16 +19,13 @@
 #include "extract/extract_sheet.h"
 #include "extract/line_extraction.h"
 #include "record/recording.h"
-#include "view/norb_doc.h"
-#include "view/norb_ev.h"
-#include "view/norb_view.h"
 
 namespace quelt::win {
 
 bool ExtractService::OnCommand(UINT id) {
   if (id != kCmdLineExtract) return false;
   if (running_) {
-    app_.GetHost().Beep();
+    host_.Beep();
     return true;
   }
   running_ = true;
@@ -32,7 +36,7 @@ bool ExtractService::OnCommand(UINT id) {
 
 bool ExtractService::OnUpdateCommand(UINT id, CommandState& state) {
   if (id != kCmdLineExtract) return false;
-  state.enabled = !running_ && ActiveEditWindow() != nullptr;
+  state.enabled = !running_ && windows_.ActiveTextWindow() != nullptr;
   return true;
 }
 
@@ -43,32 +47,32 @@ bool ExtractService::ChooseSettings(ExtractSettings& settings, bool& played) {
     // The whole record and nothing after it.
     std::string_view in = data;
     if (!DecodeExtractSection(in, settings) || !in.empty()) {
-      app_.GetHost().Beep();
+      host_.Beep();
       return false;
     }
     return true;
   }
-  ExtractSheetValues values{app_.State().Data().extract, app_.Settings().recordExtractOperation != 0};
+  ExtractSheetValues values{state_.Data().extract, settings_.recordExtractOperation != 0};
   CExtPS sheet(values);
-  if (!sheet.DoModal(app_.MainHwnd())) return false;
+  if (!sheet.DoModal(owner_.MainHwnd())) return false;
   settings = values.settings;
-  app_.State().Data().extract = values.settings;
-  app_.Settings().recordExtractOperation = values.recordOperation ? 1 : 0;
+  state_.Data().extract = values.settings;
+  settings_.recordExtractOperation = values.recordOperation ? 1 : 0;
   return true;
 }
 
 void ExtractService::Record(const ExtractSettings& settings, bool played) {
   std::string record;
   EncodeExtractSection(settings, record);
-  OperationRecorder& recorder = app_.GetRecording().Recorder();
-  if (!played && app_.Settings().recordExtractOperation != 0 && !recorder.IsRecording() && !recorder.IsPlaying()) {
+  OperationRecorder& recorder = recording_.Recorder();
+  if (!played && settings_.recordExtractOperation != 0 && !recorder.IsRecording() && !recorder.IsPlaying()) {
     // "操作を記録": the run becomes the one recorded operation, ready to be
     // played again or saved, and the settings reach the state file now.
     if (recorder.StartRecording()) {
       CabinetRecorder().RecordOperation(kCmdLineExtract, record);
       recorder.StopRecording();
     }
-    app_.State().Save();
+    state_.Save();
     return;
   }
   CabinetRecorder().RecordOperation(kCmdLineExtract, record);
@@ -79,34 +83,33 @@ void ExtractService::Extract() {
   bool played = false;
   if (!ChooseSettings(settings, played)) return;
   Record(settings, played);
-  if (ActiveEditWindow() == nullptr || !HasExtractEntries(settings)) {
-    app_.GetHost().Beep();
+  if (windows_.ActiveTextWindow() == nullptr || !HasExtractEntries(settings)) {
+    host_.Beep();
     return;
   }
   Run(settings);
 }
 
 void ExtractService::Run(const ExtractSettings& settings) {
-  Host& host = app_.GetHost();
-  CNorbEV* active = ActiveEditWindow();
+  Host& host = host_;
+  TextWindow* active = windows_.ActiveTextWindow();
   // The source is copied: messages processed during the run may close it.
   std::string text;
   try {
-    text = active->Doc().Store().Text();
+    text = active->Store().Text();
   } catch (const std::bad_alloc&) {
     host.ShowMessage(kMsgOutOfMemory);
     return;
   }
-  const LeadByteTest lead = active->Doc().Store().Lead();
-  Document* doc = app_.NewTextDocument();
-  CNorbView* view = FirstTextView(doc);
-  CNorbEV* edit = view ? view->EditWindow() : nullptr;
+  const LeadByteTest lead = active->Store().Lead();
+  Document* doc = opener_.NewTextDocument();
+  TextWindow* edit = windows_.FirstTextWindow(doc);
   if (!edit) return;
   ExtractOutcome outcome;
   bool complete = false;
   {
-    ExtractProgress progress(app_.MainHwnd(), !settings.displayWhileExtracting);
-    ExtractOutput output(app_, *doc, *edit, progress, settings.displayWhileExtracting);
+    ExtractProgress progress(owner_.MainHwnd(), !settings.displayWhileExtracting);
+    ExtractOutput output(host_, documents_, *doc, *edit, progress, settings.displayWhileExtracting);
     outcome = RunLineExtraction(text, settings, lead, output);
     const bool flushed = output.Flush();
     if (!output.DocumentOpen()) return;
@@ -129,7 +132,7 @@ void ExtractService::Run(const ExtractSettings& settings) {
       break;
   }
   edit->JumpTo(0, 0);
-  if (complete && settings.showInformation) ShowExtractInformation(app_.MainHwnd(), outcome);
+  if (complete && settings.showInformation) ShowExtractInformation(owner_.MainHwnd(), outcome);
 }
 
 }  // namespace quelt::win

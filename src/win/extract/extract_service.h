@@ -12,13 +12,32 @@
 #include "extract/extract_settings.h"
 #include "framework/command.h"
 
+namespace quelt {
+struct AppSettings;
+class Host;
+}  // namespace quelt
+
 namespace quelt::win {
 
-class CQueltApp;
+class AppState;
+class DocumentList;
+class DocumentOpener;
+class OwnerWindow;
+class Recording;
+class TextWindows;
 
 class ExtractService {
  public:
-  explicit ExtractService(CQueltApp& app) : app_(app) {}
+  ExtractService(AppSettings& settings, Host& host, AppState& state, Recording& recording, OwnerWindow& owner,
+                 DocumentList& documents, DocumentOpener& opener, TextWindows& windows)
+      : settings_(settings),
+        host_(host),
+        state_(state),
+        recording_(recording),
+        owner_(owner),
+        documents_(documents),
+        opener_(opener),
+        windows_(windows) {}
   ExtractService(const ExtractService&) = delete;
   ExtractService& operator=(const ExtractService&) = delete;
 
@@ -33,7 +52,14 @@ class ExtractService {
   void Extract();
   void Run(const ExtractSettings& settings);
 
-  CQueltApp& app_;
+  AppSettings& settings_;
+  Host& host_;
+  AppState& state_;
+  Recording& recording_;
+  OwnerWindow& owner_;
+  DocumentList& documents_;
+  DocumentOpener& opener_;
+  TextWindows& windows_;
   bool running_ = false;
 };
 

@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/quelt_app.h"
-#include "frame/menu_builder.h"
+#include "framework/menu_builder.h"
 #include "cabinet/cabinet_service.h"
 #include "framework/mdi_child.h"
 #include "framework/win_app.h"
@@ -18,14 +17,20 @@
 
 namespace quelt::win {
 
+CMainFrame::CMainFrame(const FrameContext& context)
+    : context_(context),
+      windowBar_(context.documents),
+      toolBar_(context.route),
+      tagBar1_(context.route),
+      tagBar2_(context.route) {}
+
 void CMainFrame::OnClose() {
-  CQueltApp* app = CQueltApp::Get();
   // Resident mode: closing only hides the frame behind the icon.
-  if (app->ResidentModeApplies() && EnterResidentMode()) return;
+  if (context_.events.ResidentModeApplies() && EnterResidentMode()) return;
   StoreBarLayout();
-  app->OnMainFrameClosing();
+  context_.events.OnMainFrameClosing();
   // The cabinet is written before the framework asks about modified documents.
-  CabinetService::Get().SaveAtFrameClose();
+  context_.cabinet.SaveAtFrameClose();
   MdiFrame::OnClose();
 }
 
@@ -41,7 +46,7 @@ bool CMainFrame::EnterResidentMode() {
   if (!Shell_NotifyIconW(NIM_ADD, &nid)) return false;
   trayIconShown_ = true;
   // Whoever brings the window back types the password again.
-  CQueltApp::Get()->Cipher().ForgetPassword();
+  context_.cipher.ForgetPassword();
   ShowWindow(hwnd_, SW_HIDE);
   return true;
 }
@@ -58,7 +63,7 @@ void CMainFrame::RemoveTrayIcon() {
 
 void CMainFrame::OnTrayNotify(WPARAM id, LPARAM mouseMsg) {
   if (id != ID_TRAY_ICON || mouseMsg != WM_LBUTTONDOWN) return;
-  if (!CQueltApp::Get()->Cipher().AskPassword(nullptr, true)) return;
+  if (!context_.cipher.AskPassword(nullptr, true)) return;
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   RemoveTrayIcon();
@@ -69,7 +74,7 @@ LRESULT CMainFrame::OnDdeInitiate(HWND client, LPARAM lp) {
   wchar_t app[256] = L"", topic[256] = L"";
   if (appAtom) GlobalGetAtomNameW(appAtom, app, 256);
   if (topicAtom) GlobalGetAtomNameW(topicAtom, topic, 256);
-  const std::wstring service = CQueltApp::Get()->DdeServiceName();
+  const std::wstring service = context_.events.DdeServiceName();
   // A null atom is a wildcard.
   if ((appAtom && _wcsicmp(app, service.c_str()) != 0) || (topicAtom && _wcsicmp(topic, L"System") != 0))
     return 0;
@@ -98,7 +103,7 @@ LRESULT CMainFrame::OnDdeExecute(HWND client, LPARAM lp) {
     }
     GlobalUnlock(data);
   }
-  const bool ok = CQueltApp::Get()->OnDDECommand(WideToSjis(command));
+  const bool ok = context_.events.OnDDECommand(WideToSjis(command));
   const UINT ackFlags = ok ? 0x8000 : 0;  // fAck
   PostMessageW(client, WM_DDE_ACK, reinterpret_cast<WPARAM>(hwnd_),
                ReuseDDElParam(lp, WM_DDE_EXECUTE, WM_DDE_ACK, ackFlags, handle));
@@ -117,7 +122,7 @@ void CMainFrame::OnDropFiles(HDROP drop) {
   }
   DragFinish(drop);
   SetForegroundWindow(hwnd_);
-  CQueltApp::Get()->OpenDroppedFiles(paths);
+  context_.opener.OpenDroppedFiles(paths);
 }
 
 void CMainFrame::OnSize() {
@@ -130,7 +135,7 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   // wheel amount in wParam; the active text view scrolls as for the wheel.
   static const UINT wheelMessage = RegisterWindowMessageW(L"MSWHEEL_ROLLMSG");
   if (msg == wheelMessage && wheelMessage != 0) {
-    MdiChild* child = CQueltApp::Get()->ActiveChild();
+    MdiChild* child = context_.documents.ActiveChild();
     auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
     if (view && view->EditWindow()) {
       SendMessageW(view->EditWindow()->Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(wp))),
@@ -140,12 +145,12 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   }
   // A find or replace dialog's button: the active text window searches.
   if (msg == FindService::Message()) {
-    MdiChild* child = CQueltApp::Get()->ActiveChild();
+    MdiChild* child = context_.documents.ActiveChild();
     auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
     if (view && view->EditWindow() && lp) {
       view->EditWindow()->OnFindReplaceMessage(*reinterpret_cast<const FindRequest*>(lp));
     } else if (lp && !reinterpret_cast<const FindRequest*>(lp)->closing) {
-      CQueltApp::Get()->GetHost().Beep();
+      context_.host.Beep();
     }
     return 0;
   }
@@ -166,7 +171,7 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case kExtMenuBarPopupMessage:
-      CQueltApp::Get()->ExtendedMenus().ShowPopup(static_cast<int>(wp),
+      context_.extendedMenus.ShowPopup(static_cast<int>(wp),
                                                   {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});
       return 0;
     case kWindowBarPopupMessage:
@@ -190,7 +195,7 @@ LRESULT CMainFrame::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       // answered while the session ends.
       // Then the answer is the documents': each may save or refuse.
       shuttingDown_ = true;
-      if (!WinApp::Instance()->SaveAllModified()) {
+      if (!context_.documents.SaveAllModified()) {
         shuttingDown_ = false;
         return FALSE;
       }

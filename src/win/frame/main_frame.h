@@ -18,6 +18,7 @@
 #include "app/strip_bars.h"
 #include "app/window_marks.h"
 #include "frame/ext_menu_bar.h"
+#include "frame/frame_context.h"
 #include "frame/status_bar.h"
 #include "frame/tool_bar.h"
 #include "frame/window_bar.h"
@@ -37,6 +38,7 @@ constexpr UINT kTagToolBar2Id = 59401;
 
 class CMainFrame : public MdiFrame {
  public:
+  explicit CMainFrame(const FrameContext& context);
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(UINT id, CommandState& state) override;
 
@@ -101,6 +103,7 @@ class CMainFrame : public MdiFrame {
   void OnTimer(UINT_PTR id);
   void RunAutoSaveActions(const AutoSaveActions& actions);
 
+  const FrameContext& context_;
   bool trayIconShown_ = false;
   bool barsCreated_ = false;
   bool tagBarsShown_ = false;

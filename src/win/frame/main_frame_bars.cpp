@@ -7,13 +7,12 @@
 #include <algorithm>
 
 #include "app/command_line.h"
-#include "app/quelt_app.h"
 #include "record/recorder_texts.h"
 #include "app/toolbar_data.h"
 #include "app/toolbar_layout.h"
 #include "base/messages.h"
 #include "frame/main_frame.h"
-#include "frame/menu_builder.h"
+#include "framework/menu_builder.h"
 #include "framework/win_text.h"
 #include "framework/mdi_child.h"
 #include "view/edit_modes.h"
@@ -23,16 +22,15 @@
 namespace quelt::win {
 void CMainFrame::CreateBars() {
   barsCreated_ = true;
-  CQueltApp* app = CQueltApp::Get();
-  const AppSettings& s = app->Settings();
+  const AppSettings& s = context_.settings;
   const bool english = IsEnglishInterface();
   // The tool bar with its search-text box, as the user arranged it last.
   const auto defaults = DefaultToolBarLayout();
-  toolBarLayout_ = DecodeToolBarLayout(app->SettingsIni().GetString(kToolBarSection, kToolBarButtonsKey, ""))
+  toolBarLayout_ = DecodeToolBarLayout(context_.settingsIni.GetString(kToolBarSection, kToolBarButtonsKey, ""))
                        .value_or(std::vector<CommandId>(defaults.begin(), defaults.end()));
   toolBar_.Create(hwnd_, kToolBarId, kToolBarBitmap, ToolBarButtonCommands(), toolBarLayout_);
   toolBar_.SetFindBoxFont(s.findBoxFontNo, english);
-  app->Find().SetFindBox(toolBar_.FindBox());
+  context_.find.SetFindBox(toolBar_.FindBox());
   // The tag tool bars, hidden until an HTML document is active.
   tagBar1_.Create(hwnd_, kTagToolBar1Id, kTagToolBar1Bitmap, TagToolBar1Commands(), TagToolBar1Commands());
   tagBar2_.Create(hwnd_, kTagToolBar2Id, kTagToolBar2Bitmap, TagToolBar2Commands(), TagToolBar2Commands());
@@ -44,20 +42,20 @@ void CMainFrame::CreateBars() {
   statusBar_.Show(s.displayStatusBar != 0);
   // The tag menu of the text view.
   tagMenu_ = BuildMenu(kMenuTextTag);
-  if (!tagMenu_) app->GetHost().Beep();
+  if (!tagMenu_) context_.host.Beep();
   CreateStripBars();
   RunAutoSaveActions(autoSave_.Start(AutoSaveConfigOf(s)));
 }
 
 void CMainFrame::CreateStripBars() {
-  const AppSettings& s = CQueltApp::Get()->Settings();
+  const AppSettings& s = context_.settings;
   const auto createWindowBar = [&] {
     windowBar_.Create(hwnd_, s.buttonStyleTabBar != 0, s.tabBarHeightAdjust);
     if (!s.displayTabBar && windowBar_.Hwnd()) ShowWindow(windowBar_.Hwnd(), SW_HIDE);
   };
   const auto createExtBar = [&] {
     extMenuBar_.Create(hwnd_, s.buttonStyleExtBar != 0);
-    extMenuBar_.Refresh(CQueltApp::Get()->State().Data().extendedMenus, s.extMenuCount);
+    extMenuBar_.Refresh(context_.state.Data().extendedMenus, s.extMenuCount);
     extMenuBar_.Show(s.displayExtBar != 0);
   };
   // The bar made first lies nearer the frame's edge.
@@ -74,7 +72,7 @@ void CMainFrame::CreateStripBars() {
 
 void CMainFrame::SetToolBarLayout(const std::vector<CommandId>& layout) {
   toolBarLayout_ = layout;
-  CQueltApp::Get()->SettingsIni().SetString(kToolBarSection, kToolBarButtonsKey, EncodeToolBarLayout(layout));
+  context_.settingsIni.SetString(kToolBarSection, kToolBarButtonsKey, EncodeToolBarLayout(layout));
   toolBar_.SetLayout(layout);
   ApplyBrowseMode();
   MeasureBarShapes();
@@ -82,7 +80,7 @@ void CMainFrame::SetToolBarLayout(const std::vector<CommandId>& layout) {
 
 void CMainFrame::ApplyBrowseMode() {
   // The overwrite-permission button is there only in browse mode.
-  const bool viewMode = CQueltApp::Get()->Settings().viewMode != 0;
+  const bool viewMode = context_.settings.viewMode != 0;
   if (toolBar_.Hwnd()) SendMessageW(toolBar_.Hwnd(), TB_HIDEBUTTON, kCmdAllowOverwrite, MAKELPARAM(!viewMode, 0));
 }
 
@@ -112,7 +110,7 @@ void CMainFrame::ShowWindowBarMenu(POINT screen) {
   MenuHandle menu = BuildMenu(kMenuWindowBar);
   HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
   if (!popup) {
-    CQueltApp::Get()->GetHost().Beep();
+    context_.host.Beep();
     return;
   }
   TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
@@ -125,14 +123,14 @@ void CMainFrame::OnIdleUpdate() {
   UpdateIndicators();
   UpdateTagBars();
   const int extHeight = extMenuBar_.Height();
-  extMenuBar_.Refresh(CQueltApp::Get()->State().Data().extendedMenus, CQueltApp::Get()->Settings().extMenuCount);
+  extMenuBar_.Refresh(context_.state.Data().extendedMenus, context_.settings.extMenuCount);
   if (extMenuBar_.Height() != extHeight) LayoutBars();
 }
 
 void CMainFrame::UpdateIndicators() {
-  const RecordingPane record = RecordingPaneText(CQueltApp::Get()->GetRecording().Recorder());
+  const RecordingPane record = RecordingPaneText(context_.recording.Recorder());
   statusBar_.SetText(StatusPane::kRecord, Utf8ToWide(record.text));
-  MdiChild* child = CQueltApp::Get()->ActiveChild();
+  MdiChild* child = context_.documents.ActiveChild();
   auto* view = child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
   // The line and column panes belong to the caret of the active text or
   // visual view; with none of them active (no window, or the cabinet's file
@@ -155,7 +153,7 @@ void CMainFrame::UpdateIndicators() {
 }
 
 void CMainFrame::UpdateTagBars() {
-  MdiChild* child = CQueltApp::Get()->ActiveChild();
+  MdiChild* child = context_.documents.ActiveChild();
   auto* doc = child && child->GetView() ? dynamic_cast<CNorbDoc*>(child->GetView()->GetDocument()) : nullptr;
   // The tag tool bars serve HTML: they show while an HTML document is
   // active, in the visual mode or as text.
@@ -171,7 +169,7 @@ void CMainFrame::UpdateTagBars() {
 }
 
 void CMainFrame::ApplySettings(const AppSettings& before) {
-  const AppSettings& s = CQueltApp::Get()->Settings();
+  const AppSettings& s = context_.settings;
   toolBar_.Show(s.displayToolBar != 0);
   statusBar_.Show(s.displayStatusBar != 0);
   if (windowBar_.Hwnd()) ShowWindow(windowBar_.Hwnd(), s.displayTabBar ? SW_SHOWNA : SW_HIDE);

@@ -4,10 +4,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/quelt_app.h"
-#include "app/recent_menu.h"
+#include "frame/recent_menu.h"
 #include "base/path.h"
 #include "frame/main_frame.h"
+#include "framework/win_app.h"
 #include "framework/mdi_child.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
@@ -51,7 +51,7 @@ bool CMainFrame::OnCommand(UINT id) {
       return true;
     case kCmdCommonSettings:
     case kCmdCommonSettingsBar:
-      ShowCommonSettings(hwnd_);
+      ShowCommonSettings(hwnd_, context_.commonSettings);
       return true;
     case kCmdHelpIndex:
     case kCmdHelpUsing:
@@ -60,14 +60,14 @@ bool CMainFrame::OnCommand(UINT id) {
       OnHelp();
       return true;
     case kCmdViewToolBar: {
-      AppSettings& s = CQueltApp::Get()->Settings();
+      AppSettings& s = context_.settings;
       s.displayToolBar = !s.displayToolBar;
       toolBar_.Show(s.displayToolBar != 0);
       LayoutBars();
       return true;
     }
     case kCmdViewStatusBar: {
-      AppSettings& s = CQueltApp::Get()->Settings();
+      AppSettings& s = context_.settings;
       s.displayStatusBar = !s.displayStatusBar;
       statusBar_.Show(s.displayStatusBar != 0);
       LayoutBars();
@@ -79,7 +79,7 @@ bool CMainFrame::OnCommand(UINT id) {
 }
 
 bool CMainFrame::OnUpdateCommand(UINT id, CommandState& state) {
-  const AppSettings& s = CQueltApp::Get()->Settings();
+  const AppSettings& s = context_.settings;
   if (id >= kFavouriteFolderFirst && id <= kFavouriteFolderLast) {
     state.enabled = !s.frequentlyUsedDirectory[id - kFavouriteFolderFirst].empty();
     return true;
@@ -104,7 +104,7 @@ bool CMainFrame::OnUpdateCommand(UINT id, CommandState& state) {
     case ID_WINDOW_TILE_VERT:
     case ID_WINDOW_ARRANGE:
     case ID_WINDOW_MARK:
-      state.enabled = CQueltApp::Get()->ActiveChild() != nullptr;
+      state.enabled = context_.documents.ActiveChild() != nullptr;
       return true;
     case ID_WINDOW_MARK_NEXT:
     case ID_WINDOW_MARK_PREV:
@@ -116,10 +116,9 @@ bool CMainFrame::OnUpdateCommand(UINT id, CommandState& state) {
 }
 
 void CMainFrame::OnWindowMark(UINT id) {
-  CQueltApp* app = CQueltApp::Get();
-  Host& host = app->GetHost();
+  Host& host = context_.host;
   if (id == ID_WINDOW_MARK) {
-    MdiChild* child = app->ActiveChild();
+    MdiChild* child = context_.documents.ActiveChild();
     if (!child) {
       host.Beep();
       return;
@@ -162,22 +161,20 @@ void CMainFrame::OnWindowMark(UINT id) {
 }
 
 void CMainFrame::OnFavouriteFolder(UINT id) {
-  CQueltApp* app = CQueltApp::Get();
-  const std::string& folder = app->Settings().frequentlyUsedDirectory[id - kFavouriteFolderFirst];
+  const std::string& folder = context_.settings.frequentlyUsedDirectory[id - kFavouriteFolderFirst];
   if (folder.empty() || !SetCurrentDirectoryW(SjisToWide(folder).c_str())) {
-    app->GetHost().Beep();
+    context_.host.Beep();
     return;
   }
   // With Ctrl held the active text window takes the open request.
   if (KeyDown(VK_CONTROL)) {
-    if (MdiChild* child = app->ActiveChild(); child && child->RouteCommand(ID_FILE_OPEN)) return;
+    if (MdiChild* child = context_.documents.ActiveChild(); child && child->RouteCommand(ID_FILE_OPEN)) return;
   }
-  FileOpenCommand();
+  FileOpenCommand(context_.text);
 }
 
 void CMainFrame::OnHelp() {
   // The help file lies beside the program, named after it.
-  CQueltApp* app = CQueltApp::Get();
   wchar_t exe[MAX_PATH + 1] = L"";
   const DWORD n = GetModuleFileNameW(nullptr, exe, MAX_PATH);
   std::wstring help(exe, n);
@@ -186,20 +183,20 @@ void CMainFrame::OnHelp() {
   help += L".chm";
   if (GetFileAttributesW(help.c_str()) == INVALID_FILE_ATTRIBUTES ||
       reinterpret_cast<INT_PTR>(ShellExecuteW(hwnd_, L"open", help.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) <= 32)
-    app->GetHost().Beep();
+    context_.host.Beep();
 }
 
 void CMainFrame::RunAutoSaveActions(const AutoSaveActions& a) {
-  const AppSettings& s = CQueltApp::Get()->Settings();
+  const AppSettings& s = context_.settings;
   if (a.stopInterval) KillTimer(hwnd_, kAutoSaveIntervalTimer);
   if (a.stopWait) KillTimer(hwnd_, kAutoSaveWaitTimer);
   if (a.startInterval) SetTimer(hwnd_, kAutoSaveIntervalTimer, static_cast<UINT>(s.autoSaveIntervalSec) * 1000u, nullptr);
   if (a.startWait) SetTimer(hwnd_, kAutoSaveWaitTimer, kAutoSaveWaitPeriodMs, nullptr);
-  if (a.savePass) AutoSaveTextDocuments();
+  if (a.savePass) AutoSaveTextDocuments(context_.text);
 }
 
 void CMainFrame::OnTimer(UINT_PTR id) {
-  const AutoSaveConfig config = AutoSaveConfigOf(CQueltApp::Get()->Settings());
+  const AutoSaveConfig config = AutoSaveConfigOf(context_.settings);
   if (id == kAutoSaveIntervalTimer) RunAutoSaveActions(autoSave_.OnIntervalTick(config));
   if (id == kAutoSaveWaitTimer) RunAutoSaveActions(autoSave_.OnWaitTick(config));
 }

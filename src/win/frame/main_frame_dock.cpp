@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/quelt_app.h"
 #include "app/tag_bar_layout.h"
 #include "frame/dock_drag.h"
 #include "frame/main_frame.h"
@@ -31,7 +30,7 @@ RECT ToRect(const BarRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
 void CMainFrame::CreateDock() {
-  const AppSettings& s = CQueltApp::Get()->Settings();
+  const AppSettings& s = context_.settings;
   dock_ = InitialDockLayout(EdgeOfSetting(s.toolBarPosition),
                             {s.tagToolBarLeft, s.tagToolBarParallel, s.tagToolBarSequence});
   for (int i = 0; i < dock_.BarCount(); ++i) {
@@ -57,7 +56,7 @@ BarRect CMainFrame::DockArea() {
 }
 
 StripBar CMainFrame::WindowStrip() const {
-  return {CQueltApp::Get()->Settings().tabBarPosition != 0, windowBar_.Height()};
+  return {context_.settings.tabBarPosition != 0, windowBar_.Height()};
 }
 
 StripBar CMainFrame::ExtStrip() const {
@@ -142,7 +141,7 @@ void CMainFrame::OnBarDrag(int bar, POINT start) {
 }
 
 void CMainFrame::StoreBarLayout() {
-  AppSettings& s = CQueltApp::Get()->Settings();
+  AppSettings& s = context_.settings;
   if (const auto slot = dock_.SlotOf(kDockToolBar)) s.toolBarPosition = static_cast<int>(slot->edge);
   // The tag bars are read back from their rectangles; only bars that have
   // been shown have a place of their own.

@@ -4,7 +4,6 @@
 
 #include "app/toolbar_data.h"
 #include "framework/command.h"
-#include "framework/win_app.h"
 
 namespace quelt::win {
 namespace {
@@ -256,10 +255,9 @@ SIZE CToolBar::Size() const {
 
 void CToolBar::UpdateButtons() {
   if (!Visible()) return;
-  WinApp* app = WinApp::Instance();
   for (CommandId id : commands_) {
     CommandState state;
-    if (!app->RouteUpdate(id, state)) state.enabled = false;
+    if (!route_.RouteUpdate(id, state)) state.enabled = false;
     const LRESULT old = SendMessageW(hwnd_, TB_GETSTATE, id, 0);
     if (old < 0) continue;
     LRESULT now = old & ~(TBSTATE_ENABLED | TBSTATE_CHECKED);

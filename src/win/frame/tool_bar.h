@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/command_ids.h"
+#include "framework/command_route.h"
 #include "framework/handles.h"
 
 namespace quelt::win {
@@ -24,6 +25,8 @@ constexpr int kGripSize = 8;
 
 class CToolBar {
  public:
+  // route: the buttons take their states from the commands' update handlers.
+  explicit CToolBar(CommandRoute& route) : route_(route) {}
   ~CToolBar();
   // Called with the screen point when the left button goes down on the
   // gripper or on an empty place of the bar.
@@ -69,6 +72,7 @@ class CToolBar {
   void PaintGrip();
   void StartDrag(POINT screen);
 
+  CommandRoute& route_;
   HWND hwnd_ = nullptr;
   HWND findBox_ = nullptr;
   HIMAGELIST images_ = nullptr;

@@ -6,7 +6,7 @@
 #include "framework/document.h"
 #include "framework/mdi_child.h"
 #include "framework/view.h"
-#include "framework/win_app.h"
+#include "framework/document_list.h"
 #include "framework/win_text.h"
 #include "view/norb_doc.h"
 
@@ -72,13 +72,12 @@ int CWindowBar::Height() const {
 
 void CWindowBar::Refresh(const WindowBarOptions& options) {
   if (!hwnd_) return;
-  WinApp* app = WinApp::Instance();
   std::vector<Document*> docs;
   std::vector<std::wstring> texts;
   std::vector<int> imageOf;
   int selected = -1;
-  Document* active = app->ActiveDocument();
-  for (Document* doc : app->AllDocuments()) {
+  Document* active = open_.ActiveDocument();
+  for (Document* doc : open_.AllDocuments()) {
     if (!dynamic_cast<CNorbDoc*>(doc) || static_cast<int>(docs.size()) >= kMaxWindowBarTabs) continue;
     // The second state: the document is protected against overwriting.
     const bool protectedDoc = static_cast<CNorbDoc*>(doc)->Store().WriteProtect();
@@ -140,7 +139,7 @@ void CWindowBar::ActivateTab(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= documents_.size()) return;
   Document* doc = documents_[static_cast<std::size_t>(index)];
   // The list may be stale when a window closed since the last refresh.
-  for (Document* open : WinApp::Instance()->AllDocuments()) {
+  for (Document* open : open_.AllDocuments()) {
     if (open != doc || doc->Views().empty()) continue;
     if (MdiChild* child = MdiChild::FromView(doc->Views().front())) {
       if (IsIconic(child->Hwnd())) ShowWindow(child->Hwnd(), SW_RESTORE);

@@ -14,6 +14,8 @@
 
 namespace quelt::win {
 
+class DocumentList;
+
 class Document;
 
 // Control id of the window bar.
@@ -27,6 +29,7 @@ HFONT CreateTabBarFont(HWND bar);
 
 class CWindowBar {
  public:
+  explicit CWindowBar(DocumentList& documents) : open_(documents) {}
   ~CWindowBar();
   bool Create(HWND frame, bool buttons, int heightAdjust);
   HWND Hwnd() const { return hwnd_; }
@@ -42,6 +45,7 @@ class CWindowBar {
   void ActivateTab(int index);
   void OnRightClick();
 
+  DocumentList& open_;
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
   HIMAGELIST images_ = nullptr;

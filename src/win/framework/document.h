@@ -34,6 +34,8 @@ class Document : public CommandTarget {
   virtual bool OnSaveDocument(const std::string& path) = 0;
   // Asks to save changes; false when the user cancelled.
   virtual bool SaveModified();
+  // The open dialog's read-only check box, after the document opened.
+  virtual void OpenedReadOnly(bool /*readOnly*/) {}
   // Closes every view's frame; the template then destroys the document.
   void OnCloseDocument();
 

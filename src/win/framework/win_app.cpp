@@ -163,6 +163,10 @@ void WinApp::OnChildActivated(MdiChild* child) {
   OnFrameTitleChanged();
 }
 
+void WinApp::SetFrameBaseTitle(const std::wstring& title) {
+  if (mainFrame_) mainFrame_->SetBaseTitle(title);
+}
+
 void WinApp::OnFrameTitleChanged() {
   if (!mainFrame_) return;
   // With no child left, the frame's own menu returns.

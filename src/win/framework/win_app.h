@@ -10,6 +10,9 @@
 
 #include "base/host.h"
 #include "framework/command.h"
+#include "framework/command_route.h"
+#include "framework/document_list.h"
+#include "framework/owner_window.h"
 
 namespace quelt::win {
 
@@ -21,7 +24,9 @@ class DocTemplate;
 class MdiChild;
 class MdiFrame;
 
-class WinApp : public CommandTarget {
+// It is the document list, the owner window and the command route the
+// windows are handed.
+class WinApp : public CommandTarget, public DocumentList, public OwnerWindow, public CommandRoute {
  public:
   WinApp();
   ~WinApp() override;
@@ -36,7 +41,7 @@ class WinApp : public CommandTarget {
   virtual bool OnIdle(long count);
   // One whole idle pass now, for a long run that processes the messages
   // itself (so the bars keep following what it changes).
-  void IdleNow();
+  void IdleNow() override;
   virtual Host& GetHost() = 0;
   // Saves a document under a name the user chooses; false when cancelled.
   virtual bool SaveDocumentAs(Document* document) = 0;
@@ -46,36 +51,37 @@ class WinApp : public CommandTarget {
   virtual Document* OpenDocumentFile(const std::string& path);
 
   MdiFrame* MainFrame() const { return mainFrame_; }
-  HWND MainHwnd() const;
-  HWND MdiClient() const;
-  MdiChild* ActiveChild() const;
-  Document* ActiveDocument() const;
+  HWND MainHwnd() const override;
+  HWND MdiClient() const override;
+  MdiChild* ActiveChild() const override;
+  Document* ActiveDocument() const override;
 
   void AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
-  const std::vector<std::unique_ptr<DocTemplate>>& Templates() const { return templates_; }
-  std::vector<Document*> AllDocuments() const;
+  const std::vector<std::unique_ptr<DocTemplate>>& Templates() const override { return templates_; }
+  std::vector<Document*> AllDocuments() const override;
   // Whether doc is one of the open documents (a remembered one may be gone).
-  bool IsOpen(const Document* doc) const;
+  bool IsOpen(const Document* doc) const override;
 
   // Runs a command along the route; false when nobody handled it.
-  bool RouteCommand(UINT id);
-  bool RouteUpdate(UINT id, CommandState& state);
+  bool RouteCommand(UINT id) override;
+  bool RouteUpdate(UINT id, CommandState& state) override;
 
   // Asks about every modified document, then closes all; false on Cancel.
   bool CloseAllDocuments();
   // Asks every document to save its changes; false when one refused.
-  bool SaveAllModified();
+  bool SaveAllModified() override;
 
   // Notifications from the frames.
   virtual void OnChildActivated(MdiChild* child);
 
   // The key text a menu item shows after a tab (key assignment), or "".
-  virtual std::wstring MenuKeyText(UINT /*id*/) { return {}; }
+  std::wstring MenuKeyText(UINT /*id*/) override { return {}; }
 
   // The modeless dialog that takes its keyboard messages before the frame's
   // accelerators (the find and replace dialogs); null when none is open.
-  void SetModelessDialog(HWND dialog) { modeless_ = dialog; }
-  void OnFrameTitleChanged();
+  void SetModelessDialog(HWND dialog) override { modeless_ = dialog; }
+  void OnFrameTitleChanged() override;
+  void SetFrameBaseTitle(const std::wstring& title) override;
 
  protected:
   void SetMainFrame(MdiFrame* frame) { mainFrame_ = frame; }

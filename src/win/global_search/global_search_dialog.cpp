@@ -7,7 +7,7 @@
 #include "global_search/mask_text.h"
 #include "text/char_code.h"
 #include "res/global_search_ids.h"
-#include "text/file_dialog_util.h"
+#include "framework/code_lists.h"
 
 namespace quelt::win {
 namespace {

@@ -4,7 +4,15 @@
 #include <new>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "app/app_paths.h"
+#include "app/settings.h"
+#include "base/host.h"
+#include "cipher/cipher_service.h"
+#include "framework/document.h"
+#include "framework/document_list.h"
+#include "framework/document_opener.h"
+#include "framework/owner_window.h"
+#include "framework/text_window.h"
 #include "base/messages.h"
 #include "cabinet/cabinet_recorder.h"
 #include "framework/win_text.h"
@@ -14,9 +22,6 @@
 #include "global_search/search_list_dialog.h"
 #include "global_search/search_progress.h"
 #include "state/state_file.h"
-#include "view/norb_doc.h"
-#include "view/norb_ev.h"
-#include "view/norb_view.h"
 
 namespace quelt::win {
 namespace {
@@ -30,8 +35,8 @@ constexpr DWORD kAppendIntervalMs = 200;
 // and shows the progress.
 class ResultSink : public GlobalSearchSink {
  public:
-  ResultSink(CQueltApp& app, Document& doc, CNorbEV& results, SearchProgress& progress)
-      : app_(app), doc_(doc), results_(results), progress_(progress) {}
+  ResultSink(DocumentList& documents, Document& doc, TextWindow& results, SearchProgress& progress)
+      : documents_(documents), doc_(doc), results_(results), progress_(progress) {}
   void OnResult(std::string_view line) override { pending_ += line; }
   bool KeepGoing(std::string_view fileName, std::uint32_t found) override {
     if (!pending_.empty() && GetTickCount() - lastAppend_ >= kAppendIntervalMs) Flush();
@@ -44,12 +49,12 @@ class ResultSink : public GlobalSearchSink {
     pending_.clear();
     lastAppend_ = GetTickCount();
   }
-  bool DocumentOpen() const { return app_.IsOpen(&doc_); }
+  bool DocumentOpen() const { return documents_.IsOpen(&doc_); }
 
  private:
-  CQueltApp& app_;
+  DocumentList& documents_;
   Document& doc_;
-  CNorbEV& results_;
+  TextWindow& results_;
   SearchProgress& progress_;
   std::string pending_;
   DWORD lastAppend_ = 0;
@@ -77,14 +82,14 @@ void GlobalSearchService::Store(StateFileData& state) const {
 bool GlobalSearchService::OnCommand(UINT id) {
   if (id == kCmdRegisterSearchList) {
     // "検索ﾌｧｲﾙﾘｽﾄ" of the active document: its file can be added.
-    const Document* doc = app_.ActiveDocument();
+    const Document* doc = documents_.ActiveDocument();
     std::string name;
-    if (doc && !doc->PathName().empty()) ShowSearchLists(app_.MainHwnd(), doc->PathName(), name);
+    if (doc && !doc->PathName().empty()) ShowSearchLists(owner_.MainHwnd(), doc->PathName(), name);
     return true;
   }
   if (id != kCmdGlobalSearch) return false;
   if (running_) {
-    app_.GetHost().Beep();
+    host_.Beep();
     return true;
   }
   running_ = true;
@@ -95,7 +100,7 @@ bool GlobalSearchService::OnCommand(UINT id) {
 
 bool GlobalSearchService::OnUpdateCommand(UINT id, CommandState& state) {
   if (id == kCmdRegisterSearchList) {
-    const Document* doc = app_.ActiveDocument();
+    const Document* doc = documents_.ActiveDocument();
     state.enabled = doc && !doc->PathName().empty();
     return true;
   }
@@ -105,7 +110,7 @@ bool GlobalSearchService::OnUpdateCommand(UINT id, CommandState& state) {
 }
 
 GlobalSearchRequest GlobalSearchService::RequestFromSettings() const {
-  const AppSettings& s = app_.Settings();
+  const AppSettings& s = settings_;
   GlobalSearchRequest r;
   r.matchCase = matchCase_;
   r.regex = regex_;
@@ -125,7 +130,7 @@ GlobalSearchRequest GlobalSearchService::RequestFromSettings() const {
 }
 
 void GlobalSearchService::StoreOptions(const GlobalSearchRequest& r) {
-  AppSettings& s = app_.Settings();
+  AppSettings& s = settings_;
   matchCase_ = r.matchCase;
   regex_ = r.regex;
   distinguishWidth_ = r.distinguishWidth;
@@ -138,13 +143,13 @@ void GlobalSearchService::StoreOptions(const GlobalSearchRequest& r) {
 }
 
 bool GlobalSearchService::ShowSearchLists(HWND owner, const std::string& documentPath, std::string& listName) {
-  SearchListDialogContext context{&app_.Files(), &app_.GetHost(), SearchFileListsPath(app_.Paths().exePath),
+  SearchListDialogContext context{&files_, &host_, SearchFileListsPath(paths_.exePath),
                                   documentPath};
   return RunSearchListDialog(owner, context, listName);
 }
 
 void GlobalSearchService::Search() {
-  Host& host = app_.GetHost();
+  Host& host = host_;
   {
     std::unique_ptr<char[]> probe(new (std::nothrow) char[kSearchMemoryProbe]);
     if (!probe) {
@@ -164,7 +169,7 @@ void GlobalSearchService::Search() {
   } else {
     GlobalSearchDialogContext shown{&texts_.Entries(), &masks_.Entries(),
                                 [this](HWND owner, std::string& name) { return ShowSearchLists(owner, {}, name); }};
-    if (!RunGlobalSearchDialog(app_.MainHwnd(), request, shown)) return;
+    if (!RunGlobalSearchDialog(owner_.MainHwnd(), request, shown)) return;
   }
   const std::optional<std::string> joined = JoinMaskText(request.maskText, request.currentFolder);
   if (!joined) {
@@ -178,34 +183,33 @@ void GlobalSearchService::Search() {
 
   SearchFileLists lists;
   if (IsListMask(*joined)) {
-    LoadSearchFileLists(app_.Files(), SearchFileListsPath(app_.Paths().exePath), host, lists);
+    LoadSearchFileLists(files_, SearchFileListsPath(paths_.exePath), host, lists);
   }
-  Document* doc = app_.NewTextDocument();
-  CNorbView* view = FirstTextView(doc);
-  CNorbEV* results = view ? view->EditWindow() : nullptr;
+  Document* doc = opener_.NewTextDocument();
+  TextWindow* results = windows_.FirstTextWindow(doc);
   if (!results) return;
   GlobalSearchRequest run = request;
   run.maskText = *joined;
-  run.cipher = app_.Cipher().Config();
-  run.askPassword = [this] { return app_.Cipher().AskPassword(app_.MainHwnd(), false); };
+  run.cipher = cipher_.Config();
+  run.askPassword = [this] { return cipher_.AskPassword(owner_.MainHwnd(), false); };
   GlobalSearchOutcome outcome;
   {
-    SearchProgress progress(app_.MainHwnd());
-    ResultSink sink(app_, *doc, *results, progress);
-    outcome = RunGlobalSearch(app_.Files(), run, lists, sink);
+    SearchProgress progress(owner_.MainHwnd());
+    ResultSink sink(documents_, *doc, *results, progress);
+    outcome = RunGlobalSearch(files_, run, lists, sink);
     sink.Flush();
     if (!sink.DocumentOpen()) return;
   }
   if (outcome.badText) host.Beep();
   // The result document is an ordinary untitled document, not yet changed.
-  results->Doc().SetModified(false);
+  results->OwnerDocument().SetModified(false);
   if (outcome.found == 0) {
     doc->OnCloseDocument();
   } else {
     results->JumpTo(0, 0);
   }
   if (outcome.badText) return;
-  MessageBoxW(app_.MainHwnd(), Utf8ToWide(GlobalSearchReportText(outcome.files, outcome.found)).c_str(),
+  MessageBoxW(owner_.MainHwnd(), Utf8ToWide(GlobalSearchReportText(outcome.files, outcome.found)).c_str(),
               Utf8ToWide(GlobalSearchCaption()).c_str(), MB_OK);
 }
 

@@ -13,16 +13,35 @@
 #include "global_search/search_history.h"
 
 namespace quelt {
+struct AppPaths;
+struct AppSettings;
+class FileSystem;
+class Host;
 struct StateFileData;
-}
+}  // namespace quelt
 
 namespace quelt::win {
 
-class CQueltApp;
+class CipherService;
+class DocumentList;
+class DocumentOpener;
+class OwnerWindow;
+class TextWindows;
 
 class GlobalSearchService {
  public:
-  explicit GlobalSearchService(CQueltApp& app) : app_(app) {}
+  GlobalSearchService(AppSettings& settings, Host& host, FileSystem& files, const AppPaths& paths,
+                      CipherService& cipher, OwnerWindow& owner, DocumentList& documents, DocumentOpener& opener,
+                      TextWindows& windows)
+      : settings_(settings),
+        host_(host),
+        files_(files),
+        paths_(paths),
+        cipher_(cipher),
+        owner_(owner),
+        documents_(documents),
+        opener_(opener),
+        windows_(windows) {}
   GlobalSearchService(const GlobalSearchService&) = delete;
   GlobalSearchService& operator=(const GlobalSearchService&) = delete;
 
@@ -42,7 +61,15 @@ class GlobalSearchService {
   GlobalSearchRequest RequestFromSettings() const;
   void StoreOptions(const GlobalSearchRequest& request);
 
-  CQueltApp& app_;
+  AppSettings& settings_;
+  Host& host_;
+  FileSystem& files_;
+  const AppPaths& paths_;
+  CipherService& cipher_;
+  OwnerWindow& owner_;
+  DocumentList& documents_;
+  DocumentOpener& opener_;
+  TextWindows& windows_;
   GlobalSearchHistory texts_{kSearchHistoryLength};
   GlobalSearchHistory masks_{kMaskHistoryLength};
   // The dialog's check boxes as the last search left them.

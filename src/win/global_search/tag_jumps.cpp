@@ -1,66 +1,55 @@
 #include "global_search/tag_jumps.h"
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "base/host.h"
+#include "framework/document_list.h"
+#include "framework/document_opener.h"
+#include "framework/text_window.h"
 #include "global_search/tag_jump.h"
 #include "view/jump_target.h"
-#include "view/norb_doc.h"
-#include "view/norb_ev.h"
-#include "view/norb_view.h"
 #include "view/text_lines.h"
 
 namespace quelt::win {
-namespace {
 
-void ActivateView(CQueltApp& app, CNorbView& view) {
-  SendMessageW(app.MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(GetParent(view.Hwnd())), 0);
+TextWindow* TagJumps::RememberedWindow() const {
+  return documents_.IsOpen(remembered_) ? windows_.FirstTextWindow(remembered_) : nullptr;
 }
 
-}  // namespace
-
-CNorbView* TagJumps::RememberedView() const {
-  return app_.IsOpen(remembered_) ? FirstTextView(remembered_) : nullptr;
-}
-
-void TagJumps::Jump(UINT id, CNorbView* active) {
-  CNorbView* view = active ? RememberedView() : nullptr;
-  if (!view) view = active;
-  CNorbEV* edit = view ? view->EditWindow() : nullptr;
+void TagJumps::Jump(UINT id, TextWindow* active) {
+  TextWindow* edit = active ? RememberedWindow() : nullptr;
+  if (!edit) edit = active;
   if (!edit) {
-    app_.GetHost().Beep();
+    host_.Beep();
     return;
   }
   if (id != kCmdTagJumpCurrent) {
-    const auto line = StepTagLine(edit->Doc().Store(), edit->CaretOffset(), id == kCmdTagJumpNext, wrapPending_);
+    const auto line = StepTagLine(edit->Store(), edit->CaretOffset(), id == kCmdTagJumpNext, wrapPending_);
     if (!line) {
-      app_.GetHost().Beep();
+      host_.Beep();
       return;
     }
     edit->SetCaretOffset(*line);
   }
-  if (!JumpFrom(*view)) app_.GetHost().Beep();
+  if (!JumpFrom(*edit)) host_.Beep();
 }
 
-bool TagJumps::JumpFromCaretLine(CNorbView& view) {
-  CNorbEV* edit = view.EditWindow();
-  if (!edit || !ParseTagJumpLine(TagLineAt(edit->Doc().Store(), edit->CaretOffset()))) return false;
-  if (!JumpFrom(view)) app_.GetHost().Beep();
+bool TagJumps::JumpFromCaretLine(TextWindow& window) {
+  if (!ParseTagJumpLine(TagLineAt(window.Store(), window.CaretOffset()))) return false;
+  if (!JumpFrom(window)) host_.Beep();
   return true;
 }
 
-bool TagJumps::JumpFrom(CNorbView& view) {
-  CNorbEV* from = view.EditWindow();
-  const auto target = ParseTagJumpLine(TagLineAt(from->Doc().Store(), from->CaretOffset()));
+bool TagJumps::JumpFrom(TextWindow& from) {
+  const auto target = ParseTagJumpLine(TagLineAt(from.Store(), from.CaretOffset()));
   if (!target) return false;
-  remembered_ = view.GetDocument();
+  remembered_ = &from.OwnerDocument();
   wrapPending_ = false;
-  Document* doc = app_.OpenFileByName(target->path, false);
-  CNorbView* opened = doc ? FirstTextView(doc) : nullptr;
+  Document* doc = opener_.OpenFileByName(target->path, false);
+  TextWindow* edit = doc ? windows_.FirstTextWindow(doc) : nullptr;
   // A file that cannot be opened has said so already.
-  if (!opened || !opened->EditWindow()) return true;
-  ActivateView(app_, *opened);
-  CNorbEV* edit = opened->EditWindow();
-  TextStore& store = edit->Doc().Store();
+  if (!edit) return true;
+  windows_.Activate(*edit);
+  TextStore& store = edit->Store();
   const auto line = JumpTargetLine(store, target->line, true);
   // A line past the end leaves the caret where it was.
   if (!line || !edit->JumpTo(*line, 0)) return true;
@@ -89,10 +78,10 @@ bool TagJumps::OnUpdateCommand(UINT id, CommandState&) {
 }
 
 void TagJumps::ShowTagWindow() {
-  if (CNorbView* view = RememberedView()) {
-    ActivateView(app_, *view);
+  if (TextWindow* window = RememberedWindow()) {
+    windows_.Activate(*window);
   } else {
-    app_.GetHost().Beep();
+    host_.Beep();
   }
 }
 

@@ -13,23 +13,26 @@ class Host;
 
 namespace quelt::win {
 
-class CNorbView;
-class CQueltApp;
 class Document;
+class DocumentList;
+class DocumentOpener;
+class TextWindow;
+class TextWindows;
 
 class TagJumps {
  public:
-  explicit TagJumps(CQueltApp& app) : app_(app) {}
+  TagJumps(Host& host, DocumentList& documents, DocumentOpener& opener, TextWindows& windows)
+      : host_(host), documents_(documents), opener_(opener), windows_(windows) {}
   TagJumps(const TagJumps&) = delete;
   TagJumps& operator=(const TagJumps&) = delete;
 
-  // A tag-jump command with active as the active text view (null: none).
+  // A tag-jump command with active as the active text window (null: none).
   // Next and previous walk the document of the last jump while the files it
   // opened are active.
-  void Jump(UINT id, CNorbView* active);
-  // A double click on the caret's line of view: true when the line named a
-  // file and line and the jump was made.
-  bool JumpFromCaretLine(CNorbView& view);
+  void Jump(UINT id, TextWindow* active);
+  // A double click on the caret's line of a window: true when the line
+  // named a file and line and the jump was made.
+  bool JumpFromCaretLine(TextWindow& window);
   // The four commands while no text view is active (the view carries them
   // out otherwise); false for other ids.
   bool OnCommand(UINT id);
@@ -39,11 +42,14 @@ class TagJumps {
   void ShowTagWindow();
 
  private:
-  // The text view of the remembered document while it is still open.
-  CNorbView* RememberedView() const;
-  bool JumpFrom(CNorbView& view);
+  // The text window of the remembered document while it is still open.
+  TextWindow* RememberedWindow() const;
+  bool JumpFrom(TextWindow& window);
 
-  CQueltApp& app_;
+  Host& host_;
+  DocumentList& documents_;
+  DocumentOpener& opener_;
+  TextWindows& windows_;
   Document* remembered_ = nullptr;
   bool wrapPending_ = false;
 };

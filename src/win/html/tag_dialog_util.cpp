@@ -5,13 +5,12 @@
 
 #include <vector>
 
-#include "app/quelt_app.h"
 #include "cabinet/cabinet_dialog_util.h"
 #include "framework/win_text.h"
 #include "html/page_tags.h"
 #include "html/tag_dialog_rules.h"
 #include "html/table_tags.h"
-#include "settings/colour_chooser.h"
+#include "framework/colour_chooser.h"
 
 namespace quelt::win {
 namespace {
@@ -214,6 +213,6 @@ void EnableItems(HWND dialog, std::initializer_list<int> ids, bool on) {
   for (int id : ids) EnableWindow(GetDlgItem(dialog, id), on ? TRUE : FALSE);
 }
 
-void TagBeep() { CQueltApp::Get()->GetHost().Beep(); }
+void TagBeep() { CabinetBeep(); }
 
 }  // namespace quelt::win

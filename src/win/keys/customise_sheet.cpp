@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "app/command_table.h"
-#include "app/quelt_app.h"
 #include "base/messages.h"
 #include "cabinet/cabinet_sheet.h"
+#include "framework/document_opener.h"
 #include "framework/property_sheet.h"
+#include "framework/text_window.h"
 #include "framework/win_text.h"
 #include "keys/bindable_commands.h"
 #include "keys/key_list.h"
@@ -16,10 +17,9 @@
 #include "record/operation_file_io.h"
 #include "record/recording.h"
 #include "res/keys_ids.h"
-#include "frame/toolbar_page.h"
+#include "keys/toolbar_page.h"
 #include "tools/extended_menus_page.h"
 #include "tools/tools_page.h"
-#include "view/norb_ev.h"
 
 namespace quelt::win {
 namespace {
@@ -160,16 +160,15 @@ void ShowCustomiseSheet(HWND owner, CustomiseContext& context) {
 }
 
 void WriteKeyListDocument(const CustomiseContext& context) {
-  CQueltApp* app = CQueltApp::Get();
   std::vector<std::string> operations;
   for (const OperationFileEntry& e : ListOperationFiles(*context.files, context.exeFolder)) operations.push_back(e.name);
   const std::string text =
       KeyListDocument(context.keys->Bindings(), BindableCommands(), operations, {}, IsEnglishInterface());
-  if (!app->NewTextDocument()) {
+  if (!context.opener || !context.opener->NewTextDocument()) {
     context.host->Beep();
     return;
   }
-  if (CNorbEV* edit = ActiveEditWindow()) edit->PasteText(text, false);
+  if (TextWindow* edit = context.windows ? context.windows->ActiveTextWindow() : nullptr) edit->PasteText(text, false);
 }
 
 }  // namespace quelt::win

@@ -16,6 +16,8 @@ class Host;
 
 namespace quelt::win {
 
+class DocumentOpener;
+class TextWindows;
 struct ToolsPageContext;
 struct ExtendedMenusPageContext;
 struct ToolBarPageContext;
@@ -29,6 +31,8 @@ struct CustomiseContext {
   ToolsPageContext* tools = nullptr;  // the "ﾕｰｻﾞﾂｰﾙ" page's copy, when it is shown
   ExtendedMenusPageContext* menus = nullptr;  // the "拡張ﾒﾆｭｰ" page's copy
   ToolBarPageContext* toolBar = nullptr;      // the "ﾂｰﾙﾊﾞｰ" page's copy
+  DocumentOpener* opener = nullptr;           // makes the key list's document
+  TextWindows* windows = nullptr;             // the key list goes into the active one
 };
 
 // Shows the sheet; when "一覧作成" closed it, the caller writes the list.

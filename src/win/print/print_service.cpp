@@ -8,7 +8,11 @@
 #include <string>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "base/host.h"
+#include "cabinet/cabinet_service.h"
+#include "framework/owner_window.h"
+#include "framework/text_window.h"
+#include "state/app_state.h"
 #include "base/messages.h"
 #include "cabinet/cabinet_recorder.h"
 #include "framework/stop_window.h"
@@ -19,12 +23,11 @@
 #include "record/recording.h"
 #include "framework/local_time.h"
 #include "res/print_ids.h"
-#include "view/norb_ev.h"
 
 namespace quelt::win {
 namespace {
 
-bool HasStreamSelection(CNorbEV& edit) {
+bool HasStreamSelection(TextWindow& edit) {
   TextOffset from = 0, to = 0;
   return !edit.HasBoxSelection() && edit.SelectionRange(from, to) && from < to;
 }
@@ -68,7 +71,7 @@ bool PrintService::OnCommand(UINT id) {
     return false;
   }
   if (busy_) {
-    app_.GetHost().Beep();
+    host_.Beep();
     return true;
   }
   busy_ = true;
@@ -94,7 +97,7 @@ bool PrintService::OnUpdateCommand(UINT id, CommandState& state) {
   switch (id) {
     case kCmdFilePrint:
     case kCmdFilePrintPreview:
-      state.enabled = !busy_ && ActiveEditWindow() != nullptr;
+      state.enabled = !busy_ && windows_.ActiveTextWindow() != nullptr;
       return true;
     case kCmdFilePrintSetup:
     case kCmdPageLayout:
@@ -108,7 +111,7 @@ bool PrintService::OnUpdateCommand(UINT id, CommandState& state) {
 void PrintService::PrinterSetup() {
   PRINTDLGW pd{};
   pd.lStructSize = sizeof pd;
-  pd.hwndOwner = app_.MainHwnd();
+  pd.hwndOwner = owner_.MainHwnd();
   pd.hDevMode = devMode_;
   pd.hDevNames = devNames_;
   pd.Flags = PD_PRINTSETUP;
@@ -116,7 +119,7 @@ void PrintService::PrinterSetup() {
   // The dialog may have replaced the blocks it was given.
   devMode_ = pd.hDevMode;
   devNames_ = pd.hDevNames;
-  if (!chosen && CommDlgExtendedError() == PDERR_NODEFAULTPRN) app_.GetHost().ShowMessage(kMsgNoPrinter);
+  if (!chosen && CommDlgExtendedError() == PDERR_NODEFAULTPRN) host_.ShowMessage(kMsgNoPrinter);
 }
 
 HDC PrintService::PrinterDc() {
@@ -130,14 +133,14 @@ HDC PrintService::PrinterDc() {
     }
   }
   HDC dc = CreatePrinterDc(devNames_, devMode_);
-  if (!dc) app_.GetHost().ShowMessage(kMsgNoPrinter);
+  if (!dc) host_.ShowMessage(kMsgNoPrinter);
   return dc;
 }
 
 bool PrintService::AskPrint(bool selection, PrintRequest& request, HDC& dc) {
   PRINTDLGW pd{};
   pd.lStructSize = sizeof pd;
-  pd.hwndOwner = app_.MainHwnd();
+  pd.hwndOwner = owner_.MainHwnd();
   pd.hDevMode = devMode_;
   pd.hDevNames = devNames_;
   pd.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | (selection ? PD_SELECTION : PD_NOSELECTION);
@@ -149,11 +152,11 @@ bool PrintService::AskPrint(bool selection, PrintRequest& request, HDC& dc) {
   devMode_ = pd.hDevMode;
   devNames_ = pd.hDevNames;
   if (!chosen) {
-    if (CommDlgExtendedError() == PDERR_NODEFAULTPRN) app_.GetHost().ShowMessage(kMsgNoPrinter);
+    if (CommDlgExtendedError() == PDERR_NODEFAULTPRN) host_.ShowMessage(kMsgNoPrinter);
     return false;
   }
   if (!pd.hDC) {
-    app_.GetHost().ShowMessage(kMsgNoPrinter);
+    host_.ShowMessage(kMsgNoPrinter);
     return false;
   }
   dc = pd.hDC;
@@ -169,8 +172,8 @@ bool PrintService::AskPrint(bool selection, PrintRequest& request, HDC& dc) {
 }
 
 void PrintService::Print() {
-  Host& host = app_.GetHost();
-  CNorbEV* edit = ActiveEditWindow();
+  Host& host = host_;
+  TextWindow* edit = windows_.ActiveTextWindow();
   if (!edit) {
     host.Beep();
     return;
@@ -196,7 +199,7 @@ void PrintService::Print() {
     host.Beep();  // a recorded selection with nothing selected now
     return;
   }
-  PrintSession session(app_.State().Data().pageLayout, SourceOf(*edit, selection), LocalNow());
+  PrintSession session(state_.Data().pageLayout, SourceOf(*edit, cabinet_.Working(), selection), LocalNow());
   if (!session.Prepare(dc, host)) return;
   const auto [first, last] = PagesToPrint(request, session.PageCount());
   if (first > last) {
@@ -211,11 +214,11 @@ void PrintService::RunJob(HDC dc, const PrintPages& session, int first, int last
   DOCINFOW info{};
   info.cbSize = sizeof info;
   info.lpszDocName = name.c_str();
-  StopWindow stop(app_.MainHwnd(), IDD_PRINTING);
+  StopWindow stop(owner_.MainHwnd(), IDD_PRINTING);
   if (stop.Dialog()) SetDlgItemTextW(stop.Dialog(), IDC_PRINTING_DOCUMENT, name.c_str());
   stop.Show();
   if (StartDocW(dc, &info) <= 0) {
-    app_.GetHost().ShowMessage(kMsgPrintFailed);
+    host_.ShowMessage(kMsgPrintFailed);
     return;
   }
   for (int page = first; page <= last; ++page) {
@@ -231,7 +234,7 @@ void PrintService::RunJob(HDC dc, const PrintPages& session, int first, int last
     session.DrawPage(dc, page);
     if (EndPage(dc) <= 0) {
       AbortDoc(dc);
-      app_.GetHost().ShowMessage(kMsgPrintFailed);
+      host_.ShowMessage(kMsgPrintFailed);
       return;
     }
   }
@@ -239,8 +242,8 @@ void PrintService::RunJob(HDC dc, const PrintPages& session, int first, int last
 }
 
 void PrintService::Preview() {
-  Host& host = app_.GetHost();
-  CNorbEV* edit = ActiveEditWindow();
+  Host& host = host_;
+  TextWindow* edit = windows_.ActiveTextWindow();
   if (!edit) {
     host.Beep();
     return;
@@ -250,9 +253,9 @@ void PrintService::Preview() {
   CabinetRecorder().RecordOperation(kCmdFilePrintPreview, {});
   PrinterDcHandle printer(PrinterDc());
   if (!printer.Get()) return;
-  auto session = std::make_unique<PrintSession>(app_.State().Data().pageLayout, SourceOf(*edit, false), LocalNow());
+  auto session = std::make_unique<PrintSession>(state_.Data().pageLayout, SourceOf(*edit, cabinet_.Working(), false), LocalNow());
   if (!session->Prepare(printer.Get(), host)) return;
-  const PreviewResult result = ShowPrintPreview(app_.MainHwnd(), *session);
+  const PreviewResult result = ShowPrintPreview(owner_.MainHwnd(), *session);
   if (result == PreviewResult::kPrint) {
     busy_ = false;
     OnCommand(kCmdFilePrint);
@@ -260,16 +263,16 @@ void PrintService::Preview() {
 }
 
 void PrintService::PageLayoutCommand() {
-  PageLayout& stored = app_.State().Data().pageLayout;
+  PageLayout& stored = state_.Data().pageLayout;
   PageLayout layout = stored;
   std::string data;
   if (CabinetRecorder().TakePlaybackData(kCmdPageLayout, data)) {
     // Played back: the recorded record, whole and nothing after it.
     if (data.size() != kPageLayoutBytes || !DecodePageLayout(data, layout)) {
-      app_.GetHost().Beep();
+      host_.Beep();
       return;
     }
-  } else if (!EditPageLayout(app_.MainHwnd(), layout)) {
+  } else if (!EditPageLayout(owner_.MainHwnd(), layout)) {
     return;
   }
   std::string record;

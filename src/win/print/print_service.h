@@ -11,15 +11,22 @@
 #include "print/print_page.h"
 #include "print/print_preview.h"
 
+namespace quelt {
+class Host;
+}
+
 namespace quelt::win {
 
-class CQueltApp;
-class CNorbEV;
+class AppState;
+class CabinetService;
+class OwnerWindow;
 class PrintSession;
+class TextWindows;
 
 class PrintService {
  public:
-  explicit PrintService(CQueltApp& app) : app_(app) {}
+  PrintService(AppState& state, Host& host, CabinetService& cabinet, OwnerWindow& owner, TextWindows& windows)
+      : state_(state), host_(host), cabinet_(cabinet), owner_(owner), windows_(windows) {}
   ~PrintService();
   PrintService(const PrintService&) = delete;
   PrintService& operator=(const PrintService&) = delete;
@@ -40,7 +47,11 @@ class PrintService {
   void Preview();
   void PageLayoutCommand();
 
-  CQueltApp& app_;
+  AppState& state_;
+  Host& host_;
+  CabinetService& cabinet_;
+  OwnerWindow& owner_;
+  TextWindows& windows_;
   HGLOBAL devMode_ = nullptr;
   HGLOBAL devNames_ = nullptr;
   bool busy_ = false;

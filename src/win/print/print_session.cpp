@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "app/quelt_app.h"
+#include "cabinet/cabinet_settings.h"
+#include "framework/document.h"
+#include "framework/text_window.h"
 #include "base/sjis.h"
 #include "framework/sjis_glyphs.h"
 #include "framework/win_text.h"
 #include "print/print_font.h"
 #include "print/print_page.h"
-#include "view/norb_doc.h"
-#include "view/norb_ev.h"
 
 namespace quelt::win {
 namespace {
@@ -25,18 +25,18 @@ TEXTMETRICW MetricsOf(HDC dc, HGDIOBJ font) {
 
 }  // namespace
 
-PrintSource SourceOf(CNorbEV& edit, bool selection) {
+PrintSource SourceOf(TextWindow& edit, const CabinetSettings& cabinet, bool selection) {
   PrintSource s;
-  CNorbDoc& doc = edit.Doc();
-  s.text = doc.Store().Text();
+  Document& doc = edit.OwnerDocument();
+  s.text = edit.Store().Text();
   TextOffset from = 0, to = 0;
   if (selection && !edit.HasBoxSelection() && edit.SelectionRange(from, to) && from < to && to <= s.text.size()) {
     s.text = s.text.substr(from, to - from);
   }
   s.path = doc.PathName().empty() ? doc.Title() : doc.PathName();
   s.title = doc.Title();
-  s.wrapColumn = doc.Store().Layout().lineWidth;
-  const FormatBlock& block = CQueltApp::Get()->CurrentCabinet().block;
+  s.wrapColumn = edit.Store().Layout().lineWidth;
+  const FormatBlock& block = cabinet.block;
   s.tabWidth = static_cast<int>(block[kWordTabWidth]);
   s.logicalCount = block[kWordLineCounting] == 1;
   return s;

@@ -17,12 +17,13 @@
 #include "print/print_layout.h"
 
 namespace quelt {
+struct CabinetSettings;
 class Host;
 }
 
 namespace quelt::win {
 
-class CNorbEV;
+class TextWindow;
 
 // What is printed: the text (the document or its stream selection) and the
 // settings it is printed with.
@@ -37,7 +38,7 @@ struct PrintSource {
 
 // The source of an edit window: the whole text, or with selection its
 // stream selection.
-PrintSource SourceOf(CNorbEV& edit, bool selection);
+PrintSource SourceOf(TextWindow& edit, const CabinetSettings& cabinet, bool selection);
 
 class PrintSession : public PrintPages {
  public:

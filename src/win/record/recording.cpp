@@ -3,16 +3,12 @@
 #include "app/command_ids.h"
 #include "base/messages.h"
 #include "base/path.h"
-#include "app/quelt_app.h"
 #include "find/find_record.h"
-#include "framework/mdi_child.h"
 #include "framework/win_text.h"
 #include "keys/key_table.h"
 #include "record/operation_dialogs.h"
 #include "record/operation_file_io.h"
 #include "record/recorder_texts.h"
-#include "view/norb_ev.h"
-#include "view/norb_view.h"
 
 namespace quelt::win {
 namespace {
@@ -24,17 +20,7 @@ UINT NavigationKey(std::uint32_t kind) {
   return kKeys[kind - kOpKeyHome];
 }
 
-CNorbView* ActiveTextView() {
-  MdiChild* child = WinApp::Instance() ? WinApp::Instance()->ActiveChild() : nullptr;
-  return child ? dynamic_cast<CNorbView*>(child->GetView()) : nullptr;
-}
-
 }  // namespace
-
-CNorbEV* ActiveEditWindow() {
-  CNorbView* view = ActiveTextView();
-  return view ? view->EditWindow() : nullptr;
-}
 
 Recording::Recording(Host& host, FileSystem& files) : host_(host), files_(files), recorder_(host) {
   SetCabinetRecorder(this);
@@ -57,8 +43,7 @@ bool Recording::Dispatch(const OperationRecord& r) {
     playingCommand_ = 0;
     return true;
   }
-  CNorbView* view = ActiveTextView();
-  CNorbEV* edit = view ? view->EditWindow() : nullptr;
+  PlaybackTarget* edit = activeTarget_ ? activeTarget_() : nullptr;
   // Without a text view only the frame's commands have an effect.
   if (!edit) return true;
   if (IsNavigationKeyKind(r.kind)) {
@@ -67,7 +52,7 @@ bool Recording::Dispatch(const OperationRecord& r) {
   }
   switch (r.kind) {
     case kOpViewCommand:
-      view->OnCommand(r.id);
+      edit->PlayViewCommand(r.id);
       return true;
     case kOpTypedText:
       edit->TypeRecordedText(r.data);
@@ -107,10 +92,7 @@ void Recording::Play(HWND frame, const std::string* path) {
     recorder_.Play(*this);
   }
   // The status bar and the composition window were left alone meanwhile.
-  if (CNorbEV* edit = ActiveEditWindow()) {
-    CQueltApp::Get()->OnCaretMoved(edit);
-    edit->ShowSystemCaret();
-  }
+  if (PlaybackTarget* edit = activeTarget_ ? activeTarget_() : nullptr) edit->PlaybackEnded();
   SetCursor(old);
 }
 

@@ -7,11 +7,13 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "cabinet/cabinet_recorder.h"
 #include "framework/command.h"
 #include "record/operation_recorder.h"
+#include "record/playback_target.h"
 
 namespace quelt {
 class FileSystem;
@@ -20,8 +22,6 @@ class KeyTable;
 }  // namespace quelt
 
 namespace quelt::win {
-
-class CNorbEV;
 
 class Recording : public CabinetOperationRecorder, private OperationSink {
  public:
@@ -35,6 +35,9 @@ class Recording : public CabinetOperationRecorder, private OperationSink {
   // The key table that keeps the operation files' shortcut keys.
   void SetKeys(KeyTable* keys) { keys_ = keys; }
   OperationRecorder& Recorder() { return recorder_; }
+  // Where the records that are not the frame's go: the active edit window,
+  // or null when the active child is no text view.
+  void SetPlaybackTarget(std::function<PlaybackTarget*()> activeTarget) { activeTarget_ = std::move(activeTarget); }
 
   // The commands 32808-32811; false for other ids.
   bool OnCommand(UINT id, HWND frame);
@@ -59,11 +62,9 @@ class Recording : public CabinetOperationRecorder, private OperationSink {
   OperationRecorder recorder_;
   std::string exeFolder_;
   KeyTable* keys_ = nullptr;
+  std::function<PlaybackTarget*()> activeTarget_;
   HWND frame_ = nullptr;
   UINT playingCommand_ = 0;  // the frame command being played back
 };
-
-// The edit window that receives played-back records, or null.
-CNorbEV* ActiveEditWindow();
 
 }  // namespace quelt::win

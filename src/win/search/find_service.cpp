@@ -7,7 +7,7 @@
 
 #include "app/settings.h"
 #include "base/host.h"
-#include "framework/win_app.h"
+#include "framework/command_route.h"
 #include "framework/win_text.h"
 #include "res/search_ids.h"
 #include "search/search_engine.h"
@@ -74,7 +74,7 @@ bool FindService::Open(HWND frame, bool replace, Host& host) {
     host.ShowMessage(kMsgOutOfMemory);
     return false;
   }
-  WinApp::Instance()->SetModelessDialog(dialog_);
+  route_.SetModelessDialog(dialog_);
   ShowWindow(dialog_, SW_SHOW);
   return true;
 }
@@ -92,7 +92,7 @@ void FindService::Destroyed() {
   dialog_ = nullptr;
   scopeOwner_ = nullptr;
   scope_.reset();
-  if (WinApp* app = WinApp::Instance()) app->SetModelessDialog(nullptr);
+  route_.SetModelessDialog(nullptr);
 }
 
 bool FindService::TakePendingClickInDialog() {

@@ -22,9 +22,12 @@ class Host;
 
 namespace quelt::win {
 
+class CommandRoute;
+
 class FindService {
  public:
-  explicit FindService(AppSettings& settings) : settings_(settings) {}
+  // route: the dialog takes its keys before the frame's accelerators.
+  FindService(AppSettings& settings, CommandRoute& route) : settings_(settings), route_(route) {}
   ~FindService();
   FindService(const FindService&) = delete;
   FindService& operator=(const FindService&) = delete;
@@ -75,6 +78,7 @@ class FindService {
   void Destroyed();
 
   AppSettings& settings_;
+  CommandRoute& route_;
   SearchState state_;
   HWND dialog_ = nullptr;
   HWND owner_ = nullptr;

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "cipher/cipher_service.h"
+#include "framework/owner_window.h"
+#include "state/app_state.h"
 #include "cabinet/cabinet_recorder.h"
 #include "framework/property_sheet.h"
 #include "res/settings_ids.h"
@@ -66,36 +68,38 @@ bool AskCommonSettings(HWND owner, CommonSettingsSheet& sheet) {
 
 }  // namespace
 
-bool ShowCommonSettings(HWND owner) {
-  CQueltApp* app = CQueltApp::Get();
-  const AppSettings before = app->Settings();
+bool ShowCommonSettings(HWND owner, const CommonSettingsContext& context) {
+  const AppSettings before = context.settings;
   // The menu's command and the tool bar's are one sheet; both are recorded
   // as the tool bar's, the one that has a place among the recorded commands.
   std::string data;
-  std::optional<CommonSettingsSheet> played;
+  std::optional<CommonSettingsChoice> played;
   if (CabinetRecorder().TakePlaybackData(kCmdCommonSettingsBar, data)) {
-    played = DecodeCommonSettingsRecord(data, before, app->State().Data().popupMenu);
+    played = DecodeCommonSettingsRecord(data, before, context.state.Data().popupMenu);
     if (!played) return false;
   }
-  PopupMenuItems& popup = app->State().Data().popupMenu;
-  CipherSecrets& secrets = app->State().Data().cipher;
-  CommonSettingsSheet sheet = played ? *played : CommonSettingsSheet::FromSettings(before, popup);
+  PopupMenuItems& popup = context.state.Data().popupMenu;
+  CipherSecrets& secrets = context.state.Data().cipher;
+  CommonSettingsSheet sheet{played ? *played : CommonSettingsChoice::FromSettings(before, popup)};
+  sheet.current = &context.settings;
+  sheet.files = &context.files;
+  sheet.host = &context.host;
   sheet.security = SecurityPageValues::FromSettings(before, secrets);
   const std::string passwordBefore = secrets.password;
-  if (!played && !AskCommonSettings(owner ? owner : app->MainHwnd(), sheet)) return false;
+  if (!played && !AskCommonSettings(owner ? owner : context.owner.MainHwnd(), sheet)) return false;
   // Every page was checked when it was confirmed; a played record can still
   // be refused by a page whose rule depends on the other settings.
-  if (!ApplyCommonSettingsChoice(sheet, app->Settings(), &popup, &secrets)) return false;
+  if (!ApplyCommonSettingsChoice(sheet, context.settings, &popup, &secrets)) return false;
   if (sheet.securityOpened) {
     // The key and the password live in the state file: it is written now,
     // not only at exit.
-    app->State().Save();
-    if (secrets.password != passwordBefore) app->Cipher().OnPasswordChanged();
+    context.state.Save();
+    if (secrets.password != passwordBefore) context.cipher.OnPasswordChanged();
   }
   CabinetRecorder().RecordOperation(kCmdCommonSettingsBar, EncodeCommonSettingsRecord(sheet));
   // A second start reads "MultiInstance" before this instance ends.
-  if (app->Settings().multiInstance != before.multiInstance) app->OnMultiInstanceChanged();
-  app->OnCommonSettingsChanged(before);
+  if (context.settings.multiInstance != before.multiInstance) context.multiInstanceChanged();
+  context.settingsChanged(before);
   return true;
 }
 

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/quelt_app.h"
 #include "res/settings_ids.h"
 #include "settings/settings_pages.h"
 
@@ -40,7 +39,7 @@ constexpr TextBinding<V> kTexts[] = {
 
 int Read(HWND page, CommonSettingsSheet& sheet) {
   ReadValues<V>(page, sheet.display, kChecks, kTexts);
-  return FieldControl<V>(kTexts, sheet.display.FirstInvalid(CQueltApp::Get()->Settings()));
+  return FieldControl<V>(kTexts, sheet.display.FirstInvalid(*sheet.current));
 }
 
 INT_PTR CALLBACK DisplayProc(HWND page, UINT msg, WPARAM, LPARAM lp) {

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "res/settings_ids.h"
-#include "settings/colour_chooser.h"
+#include "framework/colour_chooser.h"
 #include "settings/settings_pages.h"
 
 namespace quelt::win {

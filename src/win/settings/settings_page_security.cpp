@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "app/quelt_app.h"
 #include "base/path.h"
 #include "cabinet/cabinet_dialog_util.h"
 #include "cipher/cipher_dialogs.h"
@@ -72,8 +71,7 @@ int ReadSecurityPage(HWND page, CommonSettingsSheet& sheet) {
   V& v = sheet.security;
   ReadValues<V>(page, v, kChecks, kTexts);
   if (auto invalid = v.FirstInvalid()) return FieldOf(invalid);
-  CQueltApp* app = CQueltApp::Get();
-  if (auto refused = CheckSecurityFolders(v, app->Files(), app->GetHost())) return FieldOf(refused);
+  if (auto refused = CheckSecurityFolders(v, *sheet.files, *sheet.host)) return FieldOf(refused);
   return 0;
 }
 
@@ -104,8 +102,8 @@ INT_PTR CALLBACK SecurityPageProc(HWND page, UINT msg, WPARAM wp, LPARAM lp) {
         case IDC_SEC_BACKUP_BROWSE: BrowseFolder(page, IDC_SEC_BACKUP_FOLDER); break;
         case IDC_SEC_MIRROR_BROWSE: BrowseFolder(page, IDC_SEC_MIRROR_FOLDER); break;
         case IDC_SEC_CIPHER_BROWSE: BrowseFolder(page, IDC_SEC_CIPHER_FOLDER); break;
-        case IDC_SEC_KEY: EditCipherKey(page, sheet->security.secrets.key); break;
-        case IDC_SEC_PASSWORD: EditCipherPassword(page, sheet->security.secrets.password); break;
+        case IDC_SEC_KEY: EditCipherKey(page, *sheet->host, sheet->security.secrets.key); break;
+        case IDC_SEC_PASSWORD: EditCipherPassword(page, *sheet->host, sheet->security.secrets.password); break;
         default: return FALSE;
       }
       if (HIWORD(wp) == BN_CLICKED) PropSheet_Changed(GetParent(page), page);

@@ -12,12 +12,23 @@
 #include "app/common_settings_record.h"
 #include "cabinet/cabinet_dialog_util.h"
 
+namespace quelt {
+class FileSystem;
+class Host;
+}  // namespace quelt
+
 namespace quelt::win {
 
 // One showing of the sheet. Each page reads its controls into its values
 // when it is left or confirmed; the record takes the values of the pages
-// that were opened only after the whole sheet is confirmed.
-using CommonSettingsSheet = CommonSettingsChoice;
+// that were opened only after the whole sheet is confirmed. The pages check
+// against the record as it is, and the security page its folders through
+// the file system.
+struct CommonSettingsSheet : CommonSettingsChoice {
+  const AppSettings* current = nullptr;
+  FileSystem* files = nullptr;
+  Host* host = nullptr;
+};
 
 PROPSHEETPAGEW EditSettingsPage(CommonSettingsSheet& sheet);
 PROPSHEETPAGEW DisplaySettingsPage(CommonSettingsSheet& sheet);

@@ -3,7 +3,9 @@
 
 namespace quelt::win {
 
+struct EditContext;
+
 // Saves every open text document that automatic saving applies to.
-void AutoSaveTextDocuments();
+void AutoSaveTextDocuments(const EditContext& context);
 
 }  // namespace quelt::win

@@ -1,10 +1,14 @@
 #include "text/file_commands.h"
+#include "view/edit_context.h"
 
 #include "backup/backup_files.h"
 #include "cabinet/cabinet_recorder.h"
 #include "text/open_record.h"
 
-#include "app/quelt_app.h"
+#include "app/app_paths.h"
+#include "cipher/cipher_service.h"
+#include "framework/document_list.h"
+#include "framework/owner_window.h"
 #include "cabinet/cabinet_service.h"
 #include "res/resource.h"
 #include "res/text_ids.h"
@@ -18,7 +22,6 @@
 #include "text/properties_dialog.h"
 #include "text/rename_dialog.h"
 #include "text/save_dialog.h"
-#include "html/visual/hyl_doc.h"
 #include "view/norb_doc.h"
 
 namespace quelt::win {
@@ -45,33 +48,31 @@ class ClosableTextDocument : public ClosableDocument {
   CNorbDoc& doc_;
 };
 
-void CloseAllCommand() {
-  CQueltApp* app = CQueltApp::Get();
+void CloseAllCommand(const EditContext& ctx) {
   std::vector<std::unique_ptr<ClosableTextDocument>> owned;
   std::vector<ClosableDocument*> docs;
-  for (Document* d : app->AllDocuments()) {
+  for (Document* d : ctx.documents.AllDocuments()) {
     if (auto* text = dynamic_cast<CNorbDoc*>(d)) {
       owned.push_back(std::make_unique<ClosableTextDocument>(*text));
       docs.push_back(owned.back().get());
     }
   }
-  CloseAllDocuments(app->GetHost(), docs, app->Settings().closeUntitledWithoutPrompt != 0);
+  CloseAllDocuments(ctx.host, docs, ctx.settings.closeUntitledWithoutPrompt != 0);
 }
 
 // Saves every text document; in browse mode the command only beeps, and a
 // document protected against overwriting beeps and is passed over.
-void SaveAllCommand() {
-  CQueltApp* app = CQueltApp::Get();
-  const bool viewMode = app->Settings().viewMode != 0;
+void SaveAllCommand(const EditContext& ctx) {
+  const bool viewMode = ctx.settings.viewMode != 0;
   if (viewMode) {
-    app->GetHost().Beep();
+    ctx.host.Beep();
     return;
   }
-  for (Document* d : app->AllDocuments()) {
+  for (Document* d : ctx.documents.AllDocuments()) {
     auto* text = dynamic_cast<CNorbDoc*>(d);
     if (!text) continue;
     if (!text->Store().EditAllowed(viewMode)) {
-      app->GetHost().Beep();
+      ctx.host.Beep();
       continue;
     }
     SaveCommand(*text);
@@ -79,9 +80,10 @@ void SaveAllCommand() {
 }
 
 void TakePath(CNorbDoc& doc, const std::string& path) {
+  const EditContext& ctx = doc.Context();
   doc.SetPathName(path);
-  if (CQueltApp::Get()->Settings().longTitle) doc.SetTitle(path);
-  CQueltApp::Get()->OnFrameTitleChanged();
+  if (ctx.settings.longTitle) doc.SetTitle(path);
+  ctx.owner.OnFrameTitleChanged();
 }
 
 // The marks of a text-kind document come from the attribute file beside its
@@ -89,39 +91,50 @@ void TakePath(CNorbDoc& doc, const std::string& path) {
 // message) and the document open.
 void ReadDocumentMarks(CNorbDoc& doc, const std::string& path) {
   if (doc.IsBinary()) return;
-  CQueltApp* app = CQueltApp::Get();
+  const EditContext& ctx = doc.Context();
   AttributeMarks read;
-  ReadAttributeFile(path, app->Files(), app->GetHost(), doc.Store(), read);
+  ReadAttributeFile(path, ctx.files, ctx.host, doc.Store(), read);
   doc.Marks().SetMarks(std::move(read.lines), std::move(read.strings));
 }
 
 // Writes the attribute file with the items the current cabinet saves.
 bool WriteDocumentMarks(CNorbDoc& doc, const std::string& path) {
   if (doc.IsBinary()) return true;
-  CQueltApp* app = CQueltApp::Get();
-  const CabinetSettings& cabinet = app->CurrentCabinet();
-  return WriteAttributeFile(doc.Marks(), doc.Store(), path, app->Files(), app->GetHost(),
+  const EditContext& ctx = doc.Context();
+  const CabinetSettings& cabinet = ctx.CurrentCabinet();
+  return WriteAttributeFile(doc.Marks(), doc.Store(), path, ctx.files, ctx.host,
                             cabinet.block[kWordSaveLineMarks] != 0, cabinet.block[kWordSaveStringMarks] != 0);
 }
 
 void PropertiesCommand(CNorbDoc& doc) {
-  CQueltApp* app = CQueltApp::Get();
+  const EditContext& ctx = doc.Context();
   // The binary view is the window of a binary-kind document.
   const PropertiesSource source = PropertiesSourceOf(doc.Store(), doc.PathName(), doc.Title(), !doc.IsBinary());
-  RunPropertiesDialog(app->MainHwnd(), ComputeProperties(app->Files(), source));
+  RunPropertiesDialog(ctx.owner.MainHwnd(), ComputeProperties(ctx.files, source));
+}
+
+OpenDialogContext OpenDialogContextOf(const EditContext& ctx) {
+  OpenDialogContext c;
+  c.frame = ctx.owner.MainHwnd();
+  c.cabinet = &ctx.CurrentCabinet();
+  c.cabinetPath = ctx.cabinet.Path();
+  const auto* active = dynamic_cast<const CNorbDoc*>(ctx.documents.ActiveDocument());
+  c.activeHtml = active != nullptr && active->IsHtml();
+  return c;
 }
 
 }  // namespace
 
-FileContext DocumentFileContext() {
-  CQueltApp* app = CQueltApp::Get();
-  FileContext ctx{app->Files(), app->GetHost(), app->Paths().tempFile, app->Settings().crlfEqualSjis != 0};
-  ctx.cipher = &app->Cipher().Config();
-  ctx.askPassword = [] {
-    CQueltApp* a = CQueltApp::Get();
-    return a->Cipher().AskPassword(a->MainHwnd(), false);
-  };
-  return ctx;
+FileContext DocumentFileContext(const EditContext& ctx) {
+  return DocumentFileContext(ctx.files, ctx.host, ctx.paths, ctx.settings, ctx.cipher, ctx.owner);
+}
+
+FileContext DocumentFileContext(FileSystem& files, Host& host, const AppPaths& paths, const AppSettings& settings,
+                                CipherService& cipher, OwnerWindow& owner) {
+  FileContext c{files, host, paths.tempFile, settings.crlfEqualSjis != 0};
+  c.cipher = &cipher.Config();
+  c.askPassword = [&cipher, &owner] { return cipher.AskPassword(owner.MainHwnd(), false); };
+  return c;
 }
 
 CharCodeId TakeForcedOpenCode() {
@@ -131,49 +144,45 @@ CharCodeId TakeForcedOpenCode() {
   return request.TakeForcedCode();
 }
 
-void FileOpenCommand() {
-  CQueltApp* app = CQueltApp::Get();
+void FileOpenCommand(const EditContext& ctx) {
   OpenDialogResult chosen;
   std::string played;
   if (CabinetRecorder().TakePlaybackData(ID_FILE_OPEN, played)) {
     // The files chosen when it was recorded, without the dialog.
     const std::optional<OpenDialogChoice> c = DecodeOpenDialogChoice(played);
     if (!c) {
-      app->GetHost().Beep();
+      ctx.host.Beep();
       return;
     }
     chosen.paths = c->paths;
     chosen.kind = c->kind;
     chosen.code = c->code;
     chosen.readOnly = c->readOnly;
-  } else if (!RunOpenDialog(app->MainHwnd(), chosen)) {
+  } else if (!RunOpenDialog(OpenDialogContextOf(ctx), chosen)) {
     return;
   }
   CabinetRecorder().RecordOperation(ID_FILE_OPEN,
                                     EncodeOpenDialogChoice(OpenDialogChoice{chosen.paths, chosen.kind, chosen.code, chosen.readOnly}));
   for (const std::string& path : chosen.paths) {
     const OpenKindId kind =
-        chosen.kind == OpenKindId::kAuto ? DecideOpenKindOfFile(app->Files(), path, InCipherFolder(app->Cipher().Config(), path)) : chosen.kind;
+        chosen.kind == OpenKindId::kAuto ? DecideOpenKindOfFile(ctx.files, path, InCipherFolder(ctx.cipher.Config(), path)) : chosen.kind;
     const OpenPlan plan = PlanOpen(kind, chosen.code, chosen.paths.size());
     if (plan.action == OpenAction::kSkip) continue;
     if (plan.action == OpenAction::kCabinet) {
-      CabinetService::Get().Cabinet().ChangeCabinet(path);
-      CabinetService::Get().UpdateFrameTitle();
+      ctx.cabinet.Cabinet().ChangeCabinet(path);
+      ctx.cabinet.UpdateFrameTitle();
       continue;
     }
     g_forcedCode = plan.request.forcedCode;
-    Document* doc = app->OpenWithKind(path, plan.request.openKind, plan.request.html);
+    Document* doc = ctx.opener.OpenWithKind(path, plan.request.openKind, plan.request.html);
     g_forcedCode = CharCodeId::kAuto;
-    // The check box adds protection; a cipher file that did not surely open
-    // is protected already.
-    if (auto* text = dynamic_cast<CNorbDoc*>(doc); text && chosen.readOnly) text->Store().SetWriteProtect(true);
-    if (auto* visual = dynamic_cast<CHylDoc*>(doc)) visual->SetReadOnly(chosen.readOnly);
+    if (doc) doc->OpenedReadOnly(chosen.readOnly);
   }
 }
 
 bool OpenTextDocument(CNorbDoc& doc, const std::string& path) {
   doc.Marks().Clear();
-  const OpenOutcome r = OpenTextFile(DocumentFileContext(), path, TakeForcedOpenCode(), doc.Store());
+  const OpenOutcome r = OpenTextFile(DocumentFileContext(doc.Context()), path, TakeForcedOpenCode(), doc.Store());
   if (!r.ok) return false;
   // A deciphered document has no attribute file: none is written beside a
   // cipher file.
@@ -183,20 +192,20 @@ bool OpenTextDocument(CNorbDoc& doc, const std::string& path) {
 }
 
 SaveOutcome SaveTextDocument(CNorbDoc& doc, const std::string& path) {
-  CQueltApp* app = CQueltApp::Get();
-  SaveOutcome r = SaveTextFile(DocumentFileContext(), path, doc.Store());
+  const EditContext& ctx = doc.Context();
+  SaveOutcome r = SaveTextFile(DocumentFileContext(doc.Context()), path, doc.Store());
   // An enciphered save leaves no backup, mirror copy or attribute file.
   // A failed attribute file fails the save: the document stays modified,
   // and Save As takes away the text file it has just made (DoSave).
   if (r.ok && !r.enciphered) {
     int cursor = doc.Store().BackupGeneration();
-    WriteSaveCopies(app->Files(), app->GetHost(), BackupOptionsOf(app->Settings()), cursor, r.bytes, path);
+    WriteSaveCopies(ctx.files, ctx.host, BackupOptionsOf(ctx.settings), cursor, r.bytes, path);
     doc.Store().SetBackupGeneration(cursor);
     if (!WriteDocumentMarks(doc, path)) r.ok = false;
   }
   if (r.ok) {
     doc.SetModified(false);
-    ShowDocumentCodeStatus(&doc);
+    ShowDocumentCodeStatus(doc);
   }
   return r;
 }
@@ -250,11 +259,11 @@ void RunSaveCommand(UINT id, CNorbDoc& doc) {
 }  // namespace
 
 bool DoSaveTextDocument(CNorbDoc& doc, const std::string* path, bool replace) {
-  CQueltApp* app = CQueltApp::Get();
-  WinSaveAsDialog windowDialog(app->MainHwnd(), doc.IsHtml());
+  const EditContext& ctx = doc.Context();
+  WinSaveAsDialog windowDialog(ctx.owner.MainHwnd(), ctx.CurrentCabinet(), doc.IsHtml());
   RecordedSaveAsDialog dialog(windowDialog);
-  const DocumentNames names{doc.PathName(), doc.Title(), app->CurrentCabinet().DocumentType()};
-  const DoSaveOutcome r = DoSave(app->Files(), app->GetHost(), doc.Store(), path, names, dialog,
+  const DocumentNames names{doc.PathName(), doc.Title(), ctx.CurrentCabinet().DocumentType()};
+  const DoSaveOutcome r = DoSave(ctx.files, ctx.host, doc.Store(), path, names, dialog,
                                  [&doc](const std::string& p) { return SaveTextDocument(doc, p); });
   if (!r.ok) return false;
   if (replace) TakePath(doc, r.path);
@@ -262,28 +271,28 @@ bool DoSaveTextDocument(CNorbDoc& doc, const std::string* path, bool replace) {
 }
 
 bool SaveCommand(CNorbDoc& doc) {
-  CQueltApp* app = CQueltApp::Get();
+  const EditContext& ctx = doc.Context();
   // The rule that enables Save: a write-protected document (or one of browse
   // mode without overwrite permission) is never written over its file, by
   // whatever way the command came; Save As stays open.
-  if (!doc.Store().EditAllowed(app->Settings().viewMode != 0)) {
-    app->GetHost().Beep();
+  if (!doc.Store().EditAllowed(ctx.settings.viewMode != 0)) {
+    ctx.host.Beep();
     return false;
   }
-  if (SaveNeedsDialog(app->Files(), doc.PathName())) return DoSaveTextDocument(doc, nullptr, true);
+  if (SaveNeedsDialog(ctx.files, doc.PathName())) return DoSaveTextDocument(doc, nullptr, true);
   return SaveTextDocument(doc, doc.PathName()).ok;
 }
 
 bool SaveModifiedTextDocument(CNorbDoc& doc) {
-  return SaveModifiedPrompt(CQueltApp::Get()->GetHost(), doc.IsModified(), doc.Title(),
+  return SaveModifiedPrompt(doc.Context().host, doc.IsModified(), doc.Title(),
                             [&doc] { return SaveCommand(doc); });
 }
 
 bool OnTextFileCommand(CNorbDoc& doc, UINT id) {
-  CQueltApp* app = CQueltApp::Get();
+  const EditContext& ctx = doc.Context();
   // The commands without a dialog of their own are recorded as they are; a
   // Save that asks for a name is recorded with the name by its dialog.
-  const bool saveAsks = id == ID_FILE_SAVE && SaveNeedsDialog(app->Files(), doc.PathName());
+  const bool saveAsks = id == ID_FILE_SAVE && SaveNeedsDialog(ctx.files, doc.PathName());
   if ((id == ID_FILE_SAVE && !saveAsks) || id == ID_FILE_CLOSE || id == ID_FILE_CLOSE_ALL ||
       id == ID_FILE_SAVE_ALL) {
     CabinetRecorder().RecordOperation(id, {});
@@ -297,19 +306,19 @@ bool OnTextFileCommand(CNorbDoc& doc, UINT id) {
       if (SaveModifiedTextDocument(doc)) doc.OnCloseDocument();
       return true;
     case ID_FILE_CLOSE_ALL:
-      CloseAllCommand();
+      CloseAllCommand(ctx);
       return true;
     case ID_FILE_SAVE_ALL:
-      SaveAllCommand();
+      SaveAllCommand(ctx);
       return true;
     case ID_FILE_DELETE:
-      if (DeleteDocumentFile(app->GetHost(), app->Files(), doc.PathName()) == DeleteOutcome::kDeleted)
+      if (DeleteDocumentFile(ctx.host, ctx.files, doc.PathName()) == DeleteOutcome::kDeleted)
         doc.OnCloseDocument();
       return true;
     case ID_FILE_RENAME: {
       if (doc.PathName().empty()) return true;
       std::string newPath;
-      if (RunRenameDialog(app->MainHwnd(), doc.PathName(), newPath)) TakePath(doc, newPath);
+      if (RunRenameDialog(ctx.owner.MainHwnd(), ctx.host, ctx.files, doc.PathName(), newPath)) TakePath(doc, newPath);
       return true;
     }
     case ID_FILE_PROPERTIES:
@@ -329,7 +338,7 @@ bool OnUpdateTextFileCommand(CNorbDoc& doc, UINT id, CommandState& state) {
     case ID_FILE_PROPERTIES:
       return true;
     case ID_FILE_SAVE:
-      state.enabled = doc.Store().EditAllowed(CQueltApp::Get()->Settings().viewMode != 0);
+      state.enabled = doc.Store().EditAllowed(doc.Context().settings.viewMode != 0);
       return true;
     case ID_FILE_DELETE:
     case ID_FILE_RENAME:
@@ -340,13 +349,27 @@ bool OnUpdateTextFileCommand(CNorbDoc& doc, UINT id, CommandState& state) {
   }
 }
 
-void ShowDocumentCodeStatus(CNorbDoc* doc) {
-  CQueltApp* app = CQueltApp::Get();
-  const bool show = doc && !doc->IsBinary() && app->Settings().displayCodeEnter && !IsEnglishInterface();
-  SetStatusPane(kCodePane,
-                show ? Utf8ToWide(CharCodeStatusName(static_cast<CharCodeId>(doc->Store().CharCode()))) : L"");
-  SetStatusPane(kLineEndPane,
-                show ? Utf8ToWide(LineEndStatusName(static_cast<LineEndId>(doc->Store().LineEnd()))) : L"");
+void ShowDocumentCodeStatus(CNorbDoc& doc) {
+  const EditContext& ctx = doc.Context();
+  const bool show = !doc.IsBinary() && ctx.settings.displayCodeEnter && !IsEnglishInterface();
+  HWND frame = ctx.owner.MainHwnd();
+  SetStatusPane(frame, kCodePane,
+                show ? Utf8ToWide(CharCodeStatusName(static_cast<CharCodeId>(doc.Store().CharCode()))) : L"");
+  SetStatusPane(frame, kLineEndPane,
+                show ? Utf8ToWide(LineEndStatusName(static_cast<LineEndId>(doc.Store().LineEnd()))) : L"");
+}
+
+
+bool TextFileCommands::Open(CNorbDoc& doc, const std::string& path) { return OpenTextDocument(doc, path); }
+
+bool TextFileCommands::Save(CNorbDoc& doc, const std::string& path) { return SaveTextDocument(doc, path).ok; }
+
+bool TextFileCommands::SaveModified(CNorbDoc& doc) { return SaveModifiedTextDocument(doc); }
+
+bool TextFileCommands::OnCommand(CNorbDoc& doc, UINT id) { return OnTextFileCommand(doc, id); }
+
+bool TextFileCommands::OnUpdateCommand(CNorbDoc& doc, UINT id, CommandState& state) {
+  return OnUpdateTextFileCommand(doc, id, state);
 }
 
 }  // namespace quelt::win

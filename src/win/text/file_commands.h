@@ -9,10 +9,21 @@
 #include "framework/command.h"
 #include "text/char_code.h"
 #include "text/load_save.h"
+#include "view/document_files.h"
+
+namespace quelt {
+struct AppPaths;
+struct AppSettings;
+class FileSystem;
+class Host;
+}  // namespace quelt
 
 namespace quelt::win {
 
+class CipherService;
 class CNorbDoc;
+class OwnerWindow;
+struct EditContext;
 
 // The code forced in the open dialog for the document being opened; the
 // document takes it (and it is reset) when it reads its file.
@@ -20,10 +31,12 @@ CharCodeId TakeForcedOpenCode();
 
 // What the engine's file reading and writing needs: the file system, the
 // host, the conversion work file and the cipher settings.
-FileContext DocumentFileContext();
+FileContext DocumentFileContext(const EditContext& context);
+FileContext DocumentFileContext(FileSystem& files, Host& host, const AppPaths& paths, const AppSettings& settings,
+                                CipherService& cipher, OwnerWindow& owner);
 
 // The open command: the open dialog, then each chosen file.
-void FileOpenCommand();
+void FileOpenCommand(const EditContext& context);
 
 // Reads path into the document (the framework's open step).
 bool OpenTextDocument(CNorbDoc& doc, const std::string& path);
@@ -46,6 +59,17 @@ bool OnUpdateTextFileCommand(CNorbDoc& doc, UINT id, CommandState& state);
 
 // The code and line-end panes of the status bar for a document (blank for
 // binary documents, with "DisplayCodeEnter" off, or in English).
-void ShowDocumentCodeStatus(CNorbDoc* doc);
+void ShowDocumentCodeStatus(CNorbDoc& doc);
+
+// The file steps a text document hands on, carried out by the functions
+// above.
+class TextFileCommands : public TextDocumentFiles {
+ public:
+  bool Open(CNorbDoc& doc, const std::string& path) override;
+  bool Save(CNorbDoc& doc, const std::string& path) override;
+  bool SaveModified(CNorbDoc& doc) override;
+  bool OnCommand(CNorbDoc& doc, UINT id) override;
+  bool OnUpdateCommand(CNorbDoc& doc, UINT id, CommandState& state) override;
+};
 
 }  // namespace quelt::win

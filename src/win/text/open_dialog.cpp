@@ -4,13 +4,10 @@
 
 #include "base/messages.h"
 #include "base/path.h"
-#include "cabinet/cabinet_service.h"
 #include "framework/win_text.h"
 #include "res/text_ids.h"
 #include "text/file_dialog_util.h"
 #include "text/open_request.h"
-#include "app/quelt_app.h"
-#include "view/norb_doc.h"
 
 namespace quelt::win {
 namespace {
@@ -20,6 +17,7 @@ namespace {
 constexpr std::size_t kOpenBufferChars = 65536;
 
 struct OpenHookState {
+  const OpenDialogContext* context = nullptr;
   bool english = false;
   int kindIndex = 0;
   int codeIndex = 0;
@@ -28,11 +26,11 @@ struct OpenHookState {
 // While "ｷｬﾋﾞﾈｯﾄ" is chosen the status bar names the current cabinet.
 void ShowKindStatus(const OpenHookState& state, int kindIndex) {
   if (OpenKindOfListIndex(kindIndex, state.english) != OpenKindId::kCabinet) {
-    SetPromptText(L"");
+    SetPromptText(state.context->frame, L"");
     return;
   }
-  const std::wstring name = SjisToWide(FileNameOf(CabinetService::Get().Path()));
-  SetPromptText(L"現在のｷｬﾋﾞﾈｯﾄ：" + name);
+  const std::wstring name = SjisToWide(FileNameOf(state.context->cabinetPath));
+  SetPromptText(state.context->frame, L"現在のｷｬﾋﾞﾈｯﾄ：" + name);
 }
 
 UINT_PTR CALLBACK OpenHook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
@@ -85,17 +83,17 @@ std::vector<std::string> SelectedPaths(const wchar_t* buffer) {
 
 }  // namespace
 
-bool RunOpenDialog(HWND owner, OpenDialogResult& result) {
+bool RunOpenDialog(const OpenDialogContext& context, OpenDialogResult& result) {
   OpenHookState state;
+  state.context = &context;
   state.english = IsEnglishInterface();
   std::wstring buffer(kOpenBufferChars, L'\0');
-  const std::wstring filter = DialogFilter();
+  const std::wstring filter = DialogFilter(*context.cabinet);
   // "html" while the active document is an HTML document.
-  const auto* active = dynamic_cast<const CNorbDoc*>(CQueltApp::Get()->ActiveDocument());
-  const std::wstring ext = DefaultExtension(active != nullptr && active->IsHtml());
+  const std::wstring ext = DefaultExtension(*context.cabinet, context.activeHtml);
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner;
+  ofn.hwndOwner = context.frame;
   ofn.hInstance = GetModuleHandleW(nullptr);
   ofn.lpstrFilter = filter.c_str();
   ofn.nFilterIndex = LastFilterIndex();
@@ -112,7 +110,7 @@ bool RunOpenDialog(HWND owner, OpenDialogResult& result) {
   ofn.lpfnHook = OpenHook;
   ofn.lCustData = reinterpret_cast<LPARAM>(&state);
   const BOOL ok = GetOpenFileNameW(&ofn);
-  SetPromptText(L"");
+  SetPromptText(context.frame, L"");
   if (!ok) return false;
   LastFilterIndex() = ofn.nFilterIndex;
   result.paths = SelectedPaths(buffer.c_str());

@@ -10,6 +10,10 @@
 #include "text/char_code.h"
 #include "text/open_kind.h"
 
+namespace quelt {
+struct CabinetSettings;
+}
+
 namespace quelt::win {
 
 struct OpenDialogResult {
@@ -19,7 +23,17 @@ struct OpenDialogResult {
   bool readOnly = false;
 };
 
+// What the dialog shows: the current cabinet's filters and file (named in
+// the frame's status bar while the cabinet kind is chosen), and whether the
+// active document is an HTML document (the default extension).
+struct OpenDialogContext {
+  HWND frame = nullptr;
+  const CabinetSettings* cabinet = nullptr;
+  std::string cabinetPath;
+  bool activeHtml = false;
+};
+
 // False when the dialog was cancelled.
-bool RunOpenDialog(HWND owner, OpenDialogResult& result);
+bool RunOpenDialog(const OpenDialogContext& context, OpenDialogResult& result);
 
 }  // namespace quelt::win

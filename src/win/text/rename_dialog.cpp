@@ -1,6 +1,5 @@
 #include "text/rename_dialog.h"
 
-#include "app/quelt_app.h"
 #include "framework/win_text.h"
 #include "res/text_ids.h"
 #include "text/doc_commands.h"
@@ -9,6 +8,8 @@ namespace quelt::win {
 namespace {
 
 struct RenameState {
+  Host* host = nullptr;
+  FileSystem* files = nullptr;
   std::string path;
   std::string newPath;
   bool renamed = false;
@@ -37,10 +38,9 @@ INT_PTR CALLBACK RenameProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
       }
       if (LOWORD(wp) == IDOK && state) {
-        CQueltApp* app = CQueltApp::Get();
         const std::string name = WideToSjis(ItemText(dlg, IDC_RENAME_NEW));
         std::string newPath;
-        switch (RenameDocumentFile(app->GetHost(), app->Files(), state->path, name, newPath)) {
+        switch (RenameDocumentFile(*state->host, *state->files, state->path, name, newPath)) {
           case RenameOutcome::kRenamed:
             state->renamed = true;
             state->newPath = newPath;
@@ -66,8 +66,10 @@ INT_PTR CALLBACK RenameProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-bool RunRenameDialog(HWND owner, const std::string& path, std::string& newPath) {
+bool RunRenameDialog(HWND owner, Host& host, FileSystem& files, const std::string& path, std::string& newPath) {
   RenameState state;
+  state.host = &host;
+  state.files = &files;
   state.path = path;
   DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TEXT_RENAME), owner, RenameProc,
                   reinterpret_cast<LPARAM>(&state));

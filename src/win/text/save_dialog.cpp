@@ -17,6 +17,7 @@ constexpr std::size_t kSaveBufferChars = MAX_PATH * 2;
 
 struct SaveHookState {
   const SaveAsRequest* request = nullptr;
+  HWND frame = nullptr;
   int codeIndex = 0;     // 0 keeps the document's code
   int lineEndIndex = 0;  // 0 keeps the document's line end
 };
@@ -39,7 +40,7 @@ UINT_PTR CALLBACK SaveHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
         EnableWindow(code, FALSE);
         EnableWindow(lineEnd, FALSE);
       } else {
-        SetPromptText(L"現在文書のｺｰﾄﾞ=" + Utf8ToWide(CharCodeListName(r.code)) + L" 改行=" +
+        SetPromptText(state->frame, L"現在文書のｺｰﾄﾞ=" + Utf8ToWide(CharCodeListName(r.code)) + L" 改行=" +
                       Utf8ToWide(LineEndListName(r.lineEnd)));
       }
       // The file name keeps the focus: a name typed at once goes there.
@@ -61,11 +62,12 @@ UINT_PTR CALLBACK SaveHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
 bool WinSaveAsDialog::Run(const SaveAsRequest& request, SaveAsChoice& choice) {
   SaveHookState state;
   state.request = &request;
+  state.frame = owner_;
   std::wstring buffer(kSaveBufferChars, L'\0');
   const std::wstring proposed = SjisToWide(request.proposedName);
   proposed.copy(buffer.data(), std::min(proposed.size(), buffer.size() - 1));
-  const std::wstring filter = DialogFilter();
-  const std::wstring ext = DefaultExtension(html_);
+  const std::wstring filter = DialogFilter(cabinet_);
+  const std::wstring ext = DefaultExtension(cabinet_, html_);
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner_;
@@ -82,7 +84,7 @@ bool WinSaveAsDialog::Run(const SaveAsRequest& request, SaveAsChoice& choice) {
   ofn.lpfnHook = SaveHook;
   ofn.lCustData = reinterpret_cast<LPARAM>(&state);
   const BOOL ok = GetSaveFileNameW(&ofn);
-  SetPromptText(L"");
+  SetPromptText(owner_, L"");
   if (!ok) return false;
   LastFilterIndex() = ofn.nFilterIndex;
   choice.path = WideToSjis(buffer.c_str());

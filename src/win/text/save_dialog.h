@@ -4,17 +4,21 @@
 
 #include <windows.h>
 
+#include "cabinet/cabinet_settings.h"
 #include "text/load_save.h"
 
 namespace quelt::win {
 
 class WinSaveAsDialog : public SaveAsDialog {
  public:
-  WinSaveAsDialog(HWND owner, bool htmlDocument) : owner_(owner), html_(htmlDocument) {}
+  // owner: the main frame, whose status bar shows the document's code.
+  WinSaveAsDialog(HWND owner, const CabinetSettings& cabinet, bool htmlDocument)
+      : owner_(owner), cabinet_(cabinet), html_(htmlDocument) {}
   bool Run(const SaveAsRequest& request, SaveAsChoice& choice) override;
 
  private:
   HWND owner_;
+  const CabinetSettings& cabinet_;
   bool html_;
 };
 

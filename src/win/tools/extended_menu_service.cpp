@@ -1,7 +1,9 @@
 #include "tools/extended_menu_service.h"
 
 #include "app/command_table.h"
-#include "app/quelt_app.h"
+#include "framework/document_list.h"
+#include "framework/owner_window.h"
+#include "state/app_state.h"
 #include "framework/mdi_child.h"
 #include "framework/view.h"
 #include "framework/win_text.h"
@@ -18,14 +20,14 @@ ExtendedMenuService* g_delayed = nullptr;  // the service whose timer runs
 bool ExtendedMenuService::OnCommand(UINT id) {
   const int number = ExtendedMenuOfCommand(static_cast<CommandId>(id));
   if (number == 0) return id >= kCmdExtBarListFirst && id <= kCmdExtBarListLast;  // only from an open popup
-  const ExtendedMenu& menu = app_.State().Data().extendedMenus[static_cast<std::size_t>(number - 1)];
+  const ExtendedMenu& menu = state_.Data().extendedMenus[static_cast<std::size_t>(number - 1)];
   if (menu.delay <= 0) {
     ShowPopup(number, PopupPoint());
     return true;
   }
   pending_ = number;
   g_delayed = this;
-  SetTimer(app_.MainHwnd(), kDelayTimer, static_cast<UINT>(menu.delay) * 100, &OnDelay);
+  SetTimer(owner_.MainHwnd(), kDelayTimer, static_cast<UINT>(menu.delay) * 100, &OnDelay);
   return true;
 }
 
@@ -47,8 +49,8 @@ void CALLBACK ExtendedMenuService::OnDelay(HWND hwnd, UINT, UINT_PTR id, DWORD) 
 }
 
 POINT ExtendedMenuService::PopupPoint() const {
-  HWND target = app_.MainHwnd();
-  if (MdiChild* child = app_.ActiveChild(); child && child->GetView()) target = child->GetView()->Hwnd();
+  HWND target = owner_.MainHwnd();
+  if (MdiChild* child = documents_.ActiveChild(); child && child->GetView()) target = child->GetView()->Hwnd();
   RECT rc;
   GetWindowRect(target, &rc);
   return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
@@ -56,12 +58,12 @@ POINT ExtendedMenuService::PopupPoint() const {
 
 void ExtendedMenuService::ShowPopup(int number, POINT screen) {
   if (number < 1 || number > static_cast<int>(kExtendedMenuCount)) return;
-  const ExtendedMenu& menu = app_.State().Data().extendedMenus[static_cast<std::size_t>(number - 1)];
+  const ExtendedMenu& menu = state_.Data().extendedMenus[static_cast<std::size_t>(number - 1)];
   const auto entries = ExtendedPopupEntries(menu);
   if (entries.empty()) return;
   HMENU popup = CreatePopupMenu();
   if (!popup) return;
-  const std::vector<UserTool>& tools = app_.State().Data().tools.tools;
+  const std::vector<UserTool>& tools = state_.Data().tools.tools;
   for (const ExtendedPopupEntry& e : entries) {
     if (e.separator) {
       AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
@@ -77,7 +79,7 @@ void ExtendedMenuService::ShowPopup(int number, POINT screen) {
     if (text.empty()) text = std::to_wstring(e.command);
     AppendMenuW(popup, MF_STRING, e.id, text.c_str());
   }
-  HWND frame = app_.MainHwnd();
+  HWND frame = owner_.MainHwnd();
   SetForegroundWindow(frame);
   open_ = number;
   const auto chosen = static_cast<CommandId>(

@@ -9,13 +9,16 @@
 
 namespace quelt::win {
 
-class CQueltApp;
+class AppState;
+class DocumentList;
+class OwnerWindow;
 
 class ExtendedMenuService {
  public:
   static constexpr UINT_PTR kDelayTimer = 7;
 
-  explicit ExtendedMenuService(CQueltApp& app) : app_(app) {}
+  ExtendedMenuService(AppState& state, OwnerWindow& owner, DocumentList& documents)
+      : state_(state), owner_(owner), documents_(documents) {}
   ExtendedMenuService(const ExtendedMenuService&) = delete;
   ExtendedMenuService& operator=(const ExtendedMenuService&) = delete;
 
@@ -30,7 +33,9 @@ class ExtendedMenuService {
   // The middle of the active view (or of the frame) on the screen.
   POINT PopupPoint() const;
 
-  CQueltApp& app_;
+  AppState& state_;
+  OwnerWindow& owner_;
+  DocumentList& documents_;
   int open_ = 0;     // the menu whose popup is open
   int pending_ = 0;  // the menu waiting for its delay
 };

@@ -3,7 +3,14 @@
 #include <optional>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "app/app_paths.h"
+#include "base/host.h"
+#include "framework/document.h"
+#include "framework/document_list.h"
+#include "framework/document_opener.h"
+#include "framework/owner_window.h"
+#include "framework/text_window.h"
+#include "state/app_state.h"
 #include "framework/local_time.h"
 #include "framework/stop_window.h"
 #include "framework/win_text.h"
@@ -14,9 +21,6 @@
 #include "tools/tool_menu.h"
 #include "tools/tool_parameters.h"
 #include "tools/tool_process.h"
-#include "view/norb_doc.h"
-#include "view/norb_ev.h"
-#include "view/norb_view.h"
 
 namespace quelt::win {
 namespace {
@@ -30,7 +34,8 @@ constexpr std::size_t kBatchBytes = 64 * 1024;
 // The new document that receives a tool's output.
 class CaptureDocument {
  public:
-  CaptureDocument(CQueltApp& app, Document* doc) : app_(app), doc_(doc) {}
+  CaptureDocument(DocumentList& documents, TextWindows& windows, Document* doc)
+      : documents_(documents), windows_(windows), doc_(doc) {}
   bool Take(std::string_view piece) {
     pending_ += piece;
     if (pending_.size() < kBatchBytes && GetTickCount() - lastShown_ < kShowIntervalMs) return true;
@@ -39,8 +44,7 @@ class CaptureDocument {
   bool Flush() {
     lastShown_ = GetTickCount();
     // Messages handled meanwhile may have closed the document.
-    CNorbView* view = app_.IsOpen(doc_) ? FirstTextView(doc_) : nullptr;
-    CNorbEV* edit = view ? view->EditWindow() : nullptr;
+    TextWindow* edit = documents_.IsOpen(doc_) ? windows_.FirstTextWindow(doc_) : nullptr;
     if (!edit) return false;
     if (pending_.empty()) return true;
     const bool appended = edit->AppendText(pending_);
@@ -50,7 +54,8 @@ class CaptureDocument {
   }
 
  private:
-  CQueltApp& app_;
+  DocumentList& documents_;
+  TextWindows& windows_;
   Document* doc_;
   std::string pending_;
   DWORD lastShown_ = GetTickCount();
@@ -63,19 +68,18 @@ std::string EnvironmentSjis(const wchar_t* name) {
 }
 
 // The active text document as the tool's variables see it.
-bool ActiveToolDocument(ToolDocument& out) {
-  CNorbEV* edit = ActiveEditWindow();
+bool ActiveToolDocument(TextWindow* edit, ToolDocument& out) {
   if (!edit) return false;
-  out.path = edit->Doc().PathName();
+  out.path = edit->OwnerDocument().PathName();
   // Outside programs count lines as the file has them: logical lines.
-  out.line = static_cast<int>(edit->Doc().Store().LogicalLineOf(edit->CaretLine())) + 1;
+  out.line = static_cast<int>(edit->Store().LogicalLineOf(edit->CaretLine())) + 1;
   out.column = edit->CaretColumn() + 1;
   return true;
 }
 
 }  // namespace
 
-ToolsSection& ToolService::Tools() { return app_.State().Data().tools; }
+ToolsSection& ToolService::Tools() { return state_.Data().tools; }
 
 bool ToolService::OnCommand(UINT id) {
   if (const int number = ToolNumberOfCommand(static_cast<CommandId>(id)); number > 0) {
@@ -102,7 +106,7 @@ bool ToolService::OnUpdateCommand(UINT id, CommandState& state) {
 }
 
 void ToolService::UpdateToolsMenus(const std::vector<HMENU>& menus) const {
-  const std::vector<ToolMenuEntry> entries = ToolMenuEntries(app_.State().Data().tools.tools);
+  const std::vector<ToolMenuEntry> entries = ToolMenuEntries(state_.Data().tools.tools);
   for (HMENU bar : menus) {
     for (int i = 0, n = bar ? GetMenuItemCount(bar) : 0; i < n; ++i) {
       HMENU popup = GetSubMenu(bar, i);
@@ -130,13 +134,13 @@ void ToolService::RunTool(int number) {
   if (!index) return;
   UserTool& tool = tools.tools[*index];
   if (tool.kind == kToolOperationFile) {
-    app_.GetRecording().PlayOperationFile(tool.command, app_.MainHwnd());
+    recording_.PlayOperationFile(tool.command, owner_.MainHwnd());
     return;
   }
   if (tool.kind != kToolProgram) return;
   if (tool.askParameters) {
     std::string parameters = tool.parameters;
-    if (!AskToolParameters(app_.MainHwnd(), parameters)) return;
+    if (!AskToolParameters(owner_.MainHwnd(), parameters)) return;
     tool.parameters = parameters;
   }
   Launch(RunOfTool(tool), tool.parameters);
@@ -145,25 +149,25 @@ void ToolService::RunTool(int number) {
 ToolsPageContext ToolService::PageContext() {
   ToolsPageContext c;
   c.tools = Tools().tools;
-  c.menus = &app_.State().Data().extendedMenus;
-  c.files = &app_.Files();
-  c.host = &app_.GetHost();
-  c.exeFolder = app_.Paths().exeFolder;
+  c.menus = &state_.Data().extendedMenus;
+  c.files = &files_;
+  c.host = &host_;
+  c.exeFolder = paths_.exeFolder;
   return c;
 }
 
 void ToolService::TakePage(const ToolsPageContext& page) {
   if (!page.applied) return;
   Tools().tools = page.tools;
-  app_.UpdateRecentMenus();
+  updateMenus_();
 }
 
 void ToolService::Launch(const ProgramRun& run, const std::string& parameters) {
   ToolDocument document;
-  const bool active = ActiveToolDocument(document);
+  const bool active = ActiveToolDocument(windows_.ActiveTextWindow(), document);
   const std::string expanded = ExpandParameters(parameters, active ? &document : nullptr, LocalNow());
   const ToolLaunch launch = PlanToolLaunch(run, expanded, EnvironmentSjis(L"ComSpec"));
-  Host& host = app_.GetHost();
+  Host& host = host_;
   if (!launch.capture) {
     if (!RunToolProcess(launch, {})) host.Beep();
     return;
@@ -176,13 +180,13 @@ void ToolService::Launch(const ProgramRun& run, const std::string& parameters) {
   const bool started = RunToolProcess(
       launch,
       [&]() -> ToolOutputSink {
-        Document* doc = app_.NewTextDocument();
+        Document* doc = opener_.NewTextDocument();
         if (!doc) {
           host.Beep();
           return {};
         }
-        output.emplace(app_, doc);
-        stop.emplace(app_.MainHwnd(), IDD_TOOL_RUNNING);
+        output.emplace(documents_, windows_, doc);
+        stop.emplace(owner_.MainHwnd(), IDD_TOOL_RUNNING);
         SetDlgItemTextW(stop->Dialog(), IDC_TOOL_RUNNING_TEXT, (L"実行中 : " + SjisToWide(run.command)).c_str());
         return [&](std::string_view piece) { return output->Take(piece); };
       },
@@ -195,7 +199,7 @@ void ToolService::Launch(const ProgramRun& run, const std::string& parameters) {
 void ToolService::ProgramExecution() {
   ToolsSection& tools = Tools();
   ProgramRun run;
-  if (!AskProgramRun(app_.MainHwnd(), tools.runHistory, run)) return;
+  if (!AskProgramRun(owner_.MainHwnd(), tools.runHistory, run)) return;
   AddProgramRun(tools.runHistory, run);
   RunTool(kLastProgramRun);
 }

@@ -6,22 +6,47 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "framework/command.h"
 #include "tools/tools_page.h"
 #include "tools/user_tools.h"
 
+namespace quelt {
+struct AppPaths;
+class FileSystem;
+class Host;
+}  // namespace quelt
+
 namespace quelt::win {
 
-class CQueltApp;
+class AppState;
+class DocumentList;
+class DocumentOpener;
+class OwnerWindow;
+class Recording;
+class TextWindows;
 
 class ToolService {
  public:
   // The number RunTool takes for the program execution's last entry.
   static constexpr int kLastProgramRun = -1;
 
-  explicit ToolService(CQueltApp& app) : app_(app) {}
+  // updateMenus: puts the changed tool list into the menus.
+  ToolService(AppState& state, Host& host, FileSystem& files, const AppPaths& paths, Recording& recording,
+              OwnerWindow& owner, DocumentList& documents, DocumentOpener& opener, TextWindows& windows,
+              std::function<void()> updateMenus)
+      : state_(state),
+        host_(host),
+        files_(files),
+        paths_(paths),
+        recording_(recording),
+        owner_(owner),
+        documents_(documents),
+        opener_(opener),
+        windows_(windows),
+        updateMenus_(std::move(updateMenus)) {}
   ToolService(const ToolService&) = delete;
   ToolService& operator=(const ToolService&) = delete;
 
@@ -49,7 +74,16 @@ class ToolService {
   void ProgramExecution();
   void Explorer();
 
-  CQueltApp& app_;
+  AppState& state_;
+  Host& host_;
+  FileSystem& files_;
+  const AppPaths& paths_;
+  Recording& recording_;
+  OwnerWindow& owner_;
+  DocumentList& documents_;
+  DocumentOpener& opener_;
+  TextWindows& windows_;
+  std::function<void()> updateMenus_;
 };
 
 }  // namespace quelt::win

@@ -9,7 +9,7 @@
 #include "base/path.h"
 #include "cabinet/cabinet_dialog_util.h"
 #include "cabinet/cabinet_sheet.h"
-#include "frame/menu_builder.h"
+#include "framework/menu_builder.h"
 #include "framework/win_text.h"
 #include "record/operation_file_io.h"
 #include "res/tools_ids.h"

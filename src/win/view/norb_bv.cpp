@@ -1,9 +1,9 @@
 #include "view/norb_bv.h"
+#include "view/edit_context.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "app/quelt_app.h"
 #include "base/sjis.h"
 #include "binary/binary_rows.h"
 #include "framework/win_text.h"
@@ -44,8 +44,13 @@ void DrawCells(HDC dc, int x, int y, std::string_view sjis, int cell) {
 
 }  // namespace
 
-CNorbBV::CNorbBV(CNorbDoc& doc, View* owner, CQueltApp& app)
-    : doc_(doc), owner_(owner), app_(app), settings_(app.Settings()), host_(app.GetHost()), find_(app.Find()) {}
+CNorbBV::CNorbBV(CNorbDoc& doc, View* owner)
+    : doc_(doc),
+      owner_(owner),
+      context_(doc.Context()),
+      settings_(context_.settings),
+      host_(context_.host),
+      find_(context_.find) {}
 
 CNorbBV::~CNorbBV() {
   if (hwnd_) {
@@ -127,7 +132,7 @@ LRESULT CNorbBV::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 void CNorbBV::MakeFont() {
   HDC dc = GetDC(hwnd_);
-  LOGFONTW lf = DisplayLogFont(app_.CurrentCabinet(), GetDeviceCaps(dc, LOGPIXELSY));
+  LOGFONTW lf = DisplayLogFont(context_.CurrentCabinet(), GetDeviceCaps(dc, LOGPIXELSY));
   font_.Reset(CreateFontIndirectW(&lf));
   HGDIOBJ old = SelectObject(dc, font_.Get());
   TEXTMETRICW tm{};

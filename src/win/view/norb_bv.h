@@ -14,6 +14,7 @@
 #include "binary/binary_rows.h"
 #include "framework/command.h"
 #include "framework/handles.h"
+#include "view/edit_context.h"
 
 namespace quelt {
 struct AppSettings;
@@ -23,7 +24,6 @@ class Host;
 namespace quelt::win {
 
 class CNorbDoc;
-class CQueltApp;
 class FindService;
 class View;
 
@@ -31,7 +31,7 @@ class CNorbBV {
  public:
   static constexpr wchar_t kWindowClass[] = L"QueltNorbBV";
 
-  CNorbBV(CNorbDoc& doc, View* owner, CQueltApp& app);
+  CNorbBV(CNorbDoc& doc, View* owner);
   ~CNorbBV();
   CNorbBV(const CNorbBV&) = delete;
   CNorbBV& operator=(const CNorbBV&) = delete;
@@ -103,7 +103,7 @@ class CNorbBV {
 
   CNorbDoc& doc_;
   View* owner_;
-  CQueltApp& app_;
+  const EditContext& context_;
   AppSettings& settings_;
   Host& host_;
   FindService& find_;

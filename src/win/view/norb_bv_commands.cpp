@@ -4,8 +4,8 @@
 #include <string>
 
 #include "framework/clipboard_state.h"
+#include "view/edit_context.h"
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
 #include "binary/binary_rows.h"
 #include "framework/info_dialog.h"
 #include "res/binary_ids.h"

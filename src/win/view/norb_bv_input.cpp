@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "view/edit_context.h"
 #include "binary/binary_rows.h"
 #include "framework/view.h"
 #include "framework/win_text.h"

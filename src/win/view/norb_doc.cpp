@@ -1,17 +1,17 @@
 #include "view/norb_doc.h"
+#include "view/edit_context.h"
 
-#include "app/quelt_app.h"
 #include "cabinet/cabinet_settings.h"
 #include "res/resource.h"
 #include "text/char_code.h"
-#include "text/file_commands.h"
+#include "view/document_files.h"
 #include "view/display_font.h"
 #include "view/layout_params.h"
 
 namespace quelt::win {
 
-CNorbDoc::CNorbDoc(int openKind, bool html)
-    : comments_(store_, CQueltApp::Get()->GetHost()), openKind_(openKind), html_(html) {
+CNorbDoc::CNorbDoc(const EditContext& context, int openKind, bool html)
+    : context_(context), comments_(store_, context.host), openKind_(openKind), html_(html) {
   store_.AddObserver(&marks_);
 }
 
@@ -23,8 +23,8 @@ DocumentKind CNorbDoc::InitialKind() const {
 
 UndoHistory& CNorbDoc::History() {
   if (!history_) {
-    history_ = std::make_unique<UndoHistory>(store_, CQueltApp::Get()->GetHost());
-    if (!history_->Create()) CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
+    history_ = std::make_unique<UndoHistory>(store_, context_.host);
+    if (!history_->Create()) context_.host.ShowMessage(kMsgOutOfMemory);
   }
   return *history_;
 }
@@ -32,27 +32,25 @@ UndoHistory& CNorbDoc::History() {
 void CNorbDoc::TakeCabinetLineWidth() {
   DocLayoutSettings layout = store_.Layout();
   layout.lineWidth = IsBinary() ? kBinaryLineWidth
-                                : static_cast<int>(CQueltApp::Get()->CurrentCabinet().block[kWordLineWidth]);
+                                : static_cast<int>(context_.CurrentCabinet().block[kWordLineWidth]);
   store_.ReplaceLayout(layout);
 }
 
 void CNorbDoc::RescanAreaComments() {
-  CQueltApp* app = CQueltApp::Get();
-  comments_.Rescan(app->CurrentCabinet().DocumentType(), app->Settings().colorAreaComment != 0,
-                   app->Settings().countOfColorAreaComment);
+  comments_.Rescan(context_.CurrentCabinet().DocumentType(), context_.settings.colorAreaComment != 0,
+                   context_.settings.countOfColorAreaComment);
 }
 
 bool CNorbDoc::CreateStore() {
   if (!store_.Create(InitialKind())) {
-    CQueltApp::Get()->GetHost().ShowMessage(kMsgOutOfMemory);
+    context_.host.ShowMessage(kMsgOutOfMemory);
     return false;
   }
   // The text enters the store with the lead-byte test its layout will use,
   // so a byte that is no lead byte in the display font never takes the CR
   // of a line end with it.
-  CQueltApp* app = CQueltApp::Get();
   store_.SetLead(
-      LeadTestForFont(app->Settings().enableCharSetCheck != 0, DisplayFontCharSet(app->CurrentCabinet())));
+      LeadTestForFont(context_.settings.enableCharSetCheck != 0, DisplayFontCharSet(context_.CurrentCabinet())));
   return true;
 }
 
@@ -63,15 +61,17 @@ bool CNorbDoc::OnNewDocument() {
 
 bool CNorbDoc::OnOpenDocument(const std::string& path) {
   if (!CreateStore()) return false;
-  return OpenTextDocument(*this, path);
+  return context_.documentFiles.Open(*this, path);
 }
 
-bool CNorbDoc::OnSaveDocument(const std::string& path) { return SaveTextDocument(*this, path).ok; }
+bool CNorbDoc::OnSaveDocument(const std::string& path) { return context_.documentFiles.Save(*this, path); }
 
-bool CNorbDoc::SaveModified() { return SaveModifiedTextDocument(*this); }
+bool CNorbDoc::SaveModified() { return context_.documentFiles.SaveModified(*this); }
 
-bool CNorbDoc::OnCommand(UINT id) { return OnTextFileCommand(*this, id); }
+bool CNorbDoc::OnCommand(UINT id) { return context_.documentFiles.OnCommand(*this, id); }
 
-bool CNorbDoc::OnUpdateCommand(UINT id, CommandState& state) { return OnUpdateTextFileCommand(*this, id, state); }
+bool CNorbDoc::OnUpdateCommand(UINT id, CommandState& state) {
+  return context_.documentFiles.OnUpdateCommand(*this, id, state);
+}
 
 }  // namespace quelt::win

@@ -1,4 +1,5 @@
 #include "view/norb_ev.h"
+#include "view/edit_context.h"
 
 #include "record/operation_recorder.h"
 
@@ -6,7 +7,6 @@
 
 #include <algorithm>
 
-#include "app/quelt_app.h"
 #include "cabinet/cabinet_settings.h"
 #include "framework/win_text.h"
 #include "view/display_font.h"
@@ -38,12 +38,11 @@ bool CNorbEV::RegisterClass(HINSTANCE instance) {
 
 bool CNorbEV::Create(HWND parent) {
   RegisterClass(GetModuleHandleW(nullptr));
-  CQueltApp* app = CQueltApp::Get();
   // The store already reads its text with the display font's lead-byte
   // test; the layout starts with the same one.
   LayoutParams params;
   params.lead = doc_.Store().Lead();
-  layout_ = std::make_unique<Layout>(doc_.Store(), params, &app->GetHost());
+  layout_ = std::make_unique<Layout>(doc_.Store(), params, &context_.host);
   hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
                           parent, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) return false;
@@ -56,7 +55,7 @@ bool CNorbEV::Create(HWND parent) {
 bool CNorbEV::FreeCursor() const { return layout_->Params().freeCursor; }
 
 void CNorbEV::MakeFont() {
-  const CabinetSettings& cabinet = CQueltApp::Get()->CurrentCabinet();
+  const CabinetSettings& cabinet = context_.CurrentCabinet();
   HDC dc = GetDC(hwnd_);
   const LOGFONTW lf = DisplayLogFont(cabinet, GetDeviceCaps(dc, LOGPIXELSY));
   ReleaseDC(hwnd_, dc);
@@ -112,16 +111,15 @@ GridMetrics CNorbEV::Grid() const {
 }
 
 void CNorbEV::RefreshLayout(bool full) {
-  CQueltApp* app = CQueltApp::Get();
   // Note the top line's and the caret's offsets to come back to them.
   const bool hadLayout = layout_->LineCount() > 0;
   const TextOffset topOffset = hadLayout ? layout_->LineStart(topLine_) : 0;
   const TextOffset caretOffset = hadLayout ? CaretOffset() : 0;
   MakeFont();
   ComputeMetrics();  // reads the font's character set for the lead-byte test
-  const CabinetSettings& cabinet = app->CurrentCabinet();
+  const CabinetSettings& cabinet = context_.CurrentCabinet();
   const std::uint32_t replaced =
-      layout_->SetParams(MakeLayoutParams(cabinet, app->Settings(), doc_.Store().Layout().lineWidth, fontCharSet_));
+      layout_->SetParams(MakeLayoutParams(cabinet, context_.settings, doc_.Store().Layout().lineWidth, fontCharSet_));
   if (replaced > 0) {
     doc_.SetModified(true);
     doc_.UpdateAllViews(owner_, kHintTextLoaded);
@@ -277,7 +275,7 @@ void CNorbEV::SetCaret(const CaretPos& target, bool recreate, bool noScroll) {
   }
   caret_.pos = pos;
   PlaceSystemCaret(recreate);
-  CQueltApp::Get()->OnCaretMoved(this);
+  context_.status.OnCaretMoved(this);
   NotifyObserver();
 }
 

@@ -17,6 +17,8 @@
 #include "find/find_record.h"
 #include "find/find_run.h"
 #include "framework/command.h"
+#include "framework/text_window.h"
+#include "record/playback_target.h"
 #include "text/undo_history.h"
 #include "view/caret_moves.h"
 #include "view/layout.h"
@@ -47,7 +49,7 @@ class View;
 class EvDropTarget;
 class FindService;
 class TagJumps;
-class CQueltApp;
+struct EditContext;
 
 // The hint an edit window sends the other views of its document after it
 // changed the text and laid it out again.
@@ -108,7 +110,7 @@ class EvObserver {
   ~EvObserver() = default;
 };
 
-class CNorbEV {
+class CNorbEV : public TextWindow, public PlaybackTarget {
  public:
   static constexpr const wchar_t* kWindowClass = L"QueltNorbEV";
   // owner: the view that holds the window, named in update hints.
@@ -119,9 +121,11 @@ class CNorbEV {
 
   static bool RegisterClass(HINSTANCE instance);
   bool Create(HWND parent);
-  HWND Hwnd() const { return hwnd_; }
+  HWND Hwnd() const override { return hwnd_; }
   CNorbDoc& Doc() { return doc_; }
-  Layout& TextLayout() { return *layout_; }
+  Document& OwnerDocument() override;
+  TextStore& Store() override;
+  Layout& TextLayout() override { return *layout_; }
 
   // Re-reads the cabinet's format, colours and font; with full, lays the
   // whole text out again. The caret and top line keep their text offsets.
@@ -133,17 +137,17 @@ class CNorbEV {
   // The single place that moves the caret.
   void SetCaret(const CaretPos& pos, bool recreate = false, bool noScroll = false);
   const Caret& CaretState() const { return caret_; }
-  int CaretColumn() const { return caret_.pos.column; }
-  std::uint32_t CaretLine() const { return caret_.pos.line; }
+  int CaretColumn() const override { return caret_.pos.column; }
+  std::uint32_t CaretLine() const override { return caret_.pos.line; }
   int DesiredColumn() const { return caret_.desiredColumn; }
   bool FreeCursor() const;
-  TextOffset CaretOffset() { return quelt::CaretOffset(*layout_, caret_.pos); }
+  TextOffset CaretOffset() override { return quelt::CaretOffset(*layout_, caret_.pos); }
   // Puts the caret on the character at p; the desired column follows.
-  void SetCaretOffset(TextOffset p, bool noScroll = false);
+  void SetCaretOffset(TextOffset p, bool noScroll = false) override;
   // Moves the caret to a 0-based line and column as the jump does: false
   // (nothing moved) for a line past the end; a column past the line's text
   // becomes 0.
-  bool JumpTo(std::uint32_t line, int column);
+  bool JumpTo(std::uint32_t line, int column) override;
   // The cabinet's positions of a reopened document: ignored when the top
   // line lies beyond the end.
   void RestorePositions(std::uint32_t topLine, std::uint32_t caretLine, std::uint32_t caretColumn);
@@ -154,14 +158,14 @@ class CNorbEV {
 
   // ---- Selection ----
   bool HasSelection() const { return selection_.active; }
-  bool HasBoxSelection() const { return selection_.active && selection_.box; }
+  bool HasBoxSelection() const override { return selection_.active && selection_.box; }
   // The cells of the box selection, its last line clamped to the text.
   BoxRect SelectionBox() const;
   // Whether a client point lies on a selected character (or box cell).
   bool PointInSelection(int x, int y);
   // The stream selection [from, to); false when there is none.
-  bool SelectionRange(TextOffset& from, TextOffset& to) const;
-  void SetSelection(TextOffset anchor, TextOffset caret);
+  bool SelectionRange(TextOffset& from, TextOffset& to) const override;
+  void SetSelection(TextOffset anchor, TextOffset caret) override;
   const EvSelection& Selection() const { return selection_; }
   // Selects whole display lines from anchorLine to line (the line ruler's
   // selection); the view does not scroll for it.
@@ -187,17 +191,19 @@ class CNorbEV {
 
   // ---- Playback of recorded operations (norb_ev_playback.cpp) ----
   // A navigation key with the recorded Shift and Ctrl (modifier bits 1, 2).
-  void PlayKey(UINT vk, std::uint32_t modifiers);
+  void PlayKey(UINT vk, std::uint32_t modifiers) override;
   // Typed text as recorded: Backspace and Tab act as their keys.
-  void TypeRecordedText(std::string_view text);
+  void TypeRecordedText(std::string_view text) override;
   // The Delete key, count times.
-  void PlayDelete(std::uint32_t count);
+  void PlayDelete(std::uint32_t count) override;
+  void PlayViewCommand(UINT id) override;
+  void PlaybackEnded() override;
   // Deletes the selection, if any (automation `DeleteString`).
   void DeleteSelectedText();
-  void PasteText(const std::string& clip, bool asSelection);
+  void PasteText(const std::string& clip, bool asSelection) override;
   // Appends text at the end without an undo record (the result lines of
   // the global search); the caret stays where it is.
-  bool AppendText(std::string_view text);
+  bool AppendText(std::string_view text) override;
 
   // ---- OLE drop target (norb_ev_drop.cpp) ----
   bool DropAllowed();
@@ -212,14 +218,14 @@ class CNorbEV {
   // The find, replace, find-box, jump and bracket commands; false for others.
   bool OnSearchCommand(UINT id);
   // One notification of the find or replace dialog (or one played back).
-  void OnFindReplaceMessage(const FindRequest& request);
+  void OnFindReplaceMessage(const FindRequest& request) override;
   bool FindNext(const std::string& text, bool down, bool matchCase);
   bool ReplaceAndFindNext(const std::string& text, const std::string& replacement, bool down, bool matchCase);
   void ReplaceAll(const std::string& text, const std::string& replacement, bool matchCase);
   // Searches for the tool bar's find box text.
   void FindBoxNext(bool down);
   // Searches for a find-box text (1 to 80 bytes) with the last options.
-  void FindBoxSearch(const std::string& text, bool down);
+  void FindBoxSearch(const std::string& text, bool down) override;
   void OpenFindDialog(bool findOnly);
 
   // ---- Marks (norb_ev_marks.cpp) ----
@@ -234,9 +240,6 @@ class CNorbEV {
   void SetObserver(EvObserver* observer) { observer_ = observer; }
 
  private:
-  // The application hands over the settings, the host, searching and the
-  // recorder once.
-  CNorbEV(CNorbDoc& doc, View* owner, CQueltApp& app);
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -354,6 +357,7 @@ class CNorbEV {
 
   CNorbDoc& doc_;
   View* owner_;
+  const EditContext& context_;
   EvObserver* observer_ = nullptr;
   HWND hwnd_ = nullptr;
   std::unique_ptr<Layout> layout_;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "view/edit_context.h"
 #include "view/edit_command_rules.h"
 #include "framework/win_text.h"
 #include "view/clipboard_text.h"
@@ -128,7 +128,9 @@ bool CNorbEV::OnClipboardCommand(UINT id) {
         case ClipboardWrite::kOutOfMemory: host.ShowMessage(kMsgOutOfMemory); return true;
         case ClipboardWrite::kNotOpened: host.Beep(); return true;
       }
-      CQueltApp::Get()->OnTextCopied(text);
+      // The clipboard history keeps what was copied.
+      context_.clips.Configure(settings_.clipHistory != 0, settings_.maxClipLength);
+      context_.clips.Add(text);
       if (id == kCmdEditCut || id == kCmdAppendCut) {
         EditSession session(doc_.History(), MakeEditOptions());
         if (session.Allowed()) DeleteSelection(session);

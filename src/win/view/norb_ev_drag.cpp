@@ -6,8 +6,8 @@
 #include <ole2.h>
 #include <shlobj.h>
 
-#include "app/quelt_app.h"
 #include "framework/com_object.h"
+#include "view/edit_context.h"
 #include "framework/win_text.h"
 #include "view/edit_ops.h"
 #include "view/norb_doc.h"

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "app/quelt_app.h"
 #include "framework/com_object.h"
+#include "view/edit_context.h"
 #include "view/edit_command_rules.h"
 #include "view/edit_ops.h"
 #include "view/norb_doc.h"

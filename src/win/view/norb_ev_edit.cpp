@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/clipboard_state.h"
+#include "view/edit_context.h"
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
 #include "view/convert_ops.h"
 #include "view/edit_command_rules.h"
 #include "base/clock.h"
@@ -30,9 +30,8 @@
 namespace quelt::win {
 
 EditOptions CNorbEV::MakeEditOptions() const {
-  CQueltApp* app = CQueltApp::Get();
-  const AppSettings& settings = app->Settings();
-  const FormatBlock& block = app->CurrentCabinet().block;
+  const AppSettings& settings = context_.settings;
+  const FormatBlock& block = context_.CurrentCabinet().block;
   EditOptions o;
   o.tabWidth = layout_->Params().tabWidth;
   o.tabTypesBlanks = block[kWordTabInsertsBlanks] != 0 || GlobalEditModes().tabToSpace;
@@ -219,7 +218,7 @@ bool CNorbEV::RunCommand(UINT id) {
     if (id == kCmdTagWindow) {
       tags_.ShowTagWindow();
     } else {
-      tags_.Jump(id, dynamic_cast<CNorbView*>(owner_));
+      tags_.Jump(id, dynamic_cast<CNorbView*>(owner_) ? this : nullptr);
     }
     return true;
   }
@@ -329,7 +328,7 @@ bool CNorbEV::OnEditCommand(UINT id) {
 }
 
 void CNorbEV::PasteFromHistory(UINT id) {
-  ClipHistory& clips = CQueltApp::Get()->Clips();
+  ClipHistory& clips = context_.clips;
   if (clips.Count() == 0 || !clips.HasCurrent()) return;
   const std::string* text = nullptr;
   switch (id) {
@@ -338,7 +337,7 @@ void CNorbEV::PasteFromHistory(UINT id) {
     case kCmdPasteHistoryPrev: text = clips.Previous(); break;
     default: {
       int index = 0;
-      if (!ChooseClipHistoryEntry(CQueltApp::Get()->MainHwnd(), clips, index)) return;
+      if (!ChooseClipHistoryEntry(context_.owner.MainHwnd(), clips, index)) return;
       text = clips.Choose(index);
       break;
     }
@@ -350,7 +349,7 @@ void CNorbEV::InsertStringCommand() {
   AppSettings& settings = settings_;
   std::string format = settings.insertionString;
   int position = settings.insertionPosition;
-  if (!AskInsertString(CQueltApp::Get()->MainHwnd(), format, position)) return;
+  if (!AskInsertString(context_.owner.MainHwnd(), format, position)) return;
   settings.insertionString = format;
   settings.insertionPosition = position;
   EditSession session(doc_.History(), MakeEditOptions());
@@ -403,17 +402,16 @@ bool CNorbEV::OnUpdateEditCommand(UINT id, CommandState& state) {
     default:
       break;
   }
-  CQueltApp* app = CQueltApp::Get();
   TextOffset from = 0, to = 0;
   EditCommandContext c;
-  c.editable = doc_.Store().EditAllowed(app->Settings().viewMode != 0);
+  c.editable = doc_.Store().EditAllowed(context_.settings.viewMode != 0);
   c.hasSelection = selection_.active;
   c.streamSelection = SelectionRange(from, to);
   c.textEmpty = doc_.Store().Length() == 0;
   c.canUndo = doc_.History().CanUndo();
   c.canRedo = doc_.History().CanRedo();
   c.clipboardHasText = EditCommandReadsClipboard(static_cast<CommandId>(id)) && ClipboardHasText();
-  c.clipHistoryHasCurrent = app->Clips().HasCurrent();
+  c.clipHistoryHasCurrent = context_.clips.HasCurrent();
   bool known = false;
   const bool enabled = EditCommandEnabled(id, c, known);
   if (known) state.enabled = enabled;

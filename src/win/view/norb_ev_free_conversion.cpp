@@ -2,7 +2,7 @@
 // back, the recorded rules), the run over the selection or the whole text,
 // and the result in place or in a new untitled document.
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "view/edit_context.h"
 #include "base/messages.h"
 #include "cabinet/cabinet_recorder.h"
 #include "convert/free_conversion_dialog.h"
@@ -16,8 +16,8 @@ namespace {
 
 // A new untitled document holding text; it counts as changed, so closing it
 // asks before the text is lost.
-void OpenResultDocument(CQueltApp& app, const std::string& text) {
-  CNorbView* view = FirstTextView(app.NewTextDocument());
+void OpenResultDocument(const EditContext& context, const std::string& text) {
+  CNorbView* view = FirstTextView(context.opener.NewTextDocument());
   CNorbEV* edit = view ? view->EditWindow() : nullptr;
   if (edit && !text.empty()) edit->AppendText(text);
 }
@@ -25,7 +25,6 @@ void OpenResultDocument(CQueltApp& app, const std::string& text) {
 }  // namespace
 
 void CNorbEV::FreeConversionCommand() {
-  CQueltApp* app = CQueltApp::Get();
   if (HasBoxSelection()) {
     host_.Beep();
     return;
@@ -38,10 +37,10 @@ void CNorbEV::FreeConversionCommand() {
       return;
     }
   } else {
-    rules = app->State().Data().freeConversion;
-    if (!RunFreeConversionDialog(app->MainHwnd(), rules)) return;
+    rules = context_.state.Data().freeConversion;
+    if (!RunFreeConversionDialog(context_.owner.MainHwnd(), rules)) return;
     // Kept for the next time, and in the state file at exit.
-    app->State().Data().freeConversion = rules;
+    context_.state.Data().freeConversion = rules;
   }
   EditSession session(doc_.History(), MakeEditOptions());
   TextOffset from = 0, to = 0;
@@ -54,7 +53,7 @@ void CNorbEV::FreeConversionCommand() {
   const bool converted = o.status == FreeConversionStatus::kDone || o.status == FreeConversionStatus::kOutputFull;
   if (!converted) return;
   if (o.toNewDocument) {
-    OpenResultDocument(*app, o.newDocument);
+    OpenResultDocument(context_, o.newDocument);
   } else {
     Finish(o.edit);
   }

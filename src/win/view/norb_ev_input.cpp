@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/quelt_app.h"
 #include "app/command_ids.h"
+#include "view/edit_context.h"
 #include "view/edit_modes.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
@@ -274,13 +274,12 @@ bool CNorbEV::OnSetCursor() {
   POINT pt;
   GetCursorPos(&pt);
   ScreenToClient(hwnd_, &pt);
-  CQueltApp* app = CQueltApp::Get();
   // Margins and the area outside the text show the arrow.
   if (pt.x < metrics_.leftMargin || pt.y < metrics_.topMargin) {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     return true;
   }
-  if (app->Settings().clickableUrlEmail && !selection_.active && layout_->LineCount() > 0) {
+  if (context_.settings.clickableUrlEmail && !selection_.active && layout_->LineCount() > 0) {
     int column = 0;
     std::uint32_t line = 0;
     CellAt(pt.x, pt.y, column, line);
@@ -292,12 +291,12 @@ bool CNorbEV::OnSetCursor() {
         // A hand, and the status bar says what a double click does.
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         const std::wstring target = SjisToWide(ReadText(doc_.Store(), span.offset, span.length));
-        app->ShowStatusPrompt(target + Utf8ToWide(url ? " を開く" : " へﾒｰﾙ作成"));
+        context_.status.ShowStatusPrompt(target + Utf8ToWide(url ? " を開く" : " へﾒｰﾙ作成"));
         return true;
       }
     }
   }
-  const bool overSelection = app->Settings().enableDragDropEdit && PointInSelection(pt.x, pt.y);
+  const bool overSelection = context_.settings.enableDragDropEdit && PointInSelection(pt.x, pt.y);
   SetCursor(LoadCursorW(nullptr, overSelection ? IDC_ARROW : IDC_IBEAM));
   return true;
 }
@@ -342,22 +341,21 @@ void CNorbEV::OnLButtonDblClk(int x, int y, WPARAM wp) {
   ReleaseCapture();
   // A result line of the global search jumps to the file and line it names.
   if (!(wp & MK_CONTROL)) {
-    if (auto* view = dynamic_cast<CNorbView*>(owner_)) {
+    if (dynamic_cast<CNorbView*>(owner_)) {
       CancelSelection();
       SetCaretOffset(p);
-      if (tags_.JumpFromCaretLine(*view)) return;
+      if (tags_.JumpFromCaretLine(*this)) return;
     }
     // Over a URL or an e-mail address: the browser or the mail program.
     if (settings_.clickableUrlEmail && !layout_->OffsetOfColumn(column, line, false).pastEnd) {
       TextSpan span;
       if (FindUrlAt(doc_.Store(), p, span)) {
-        OpenUrl(ReadText(doc_.Store(), span.offset, span.length), settings_, CQueltApp::Get()->Paths().exeFolder);
+        OpenUrl(ReadText(doc_.Store(), span.offset, span.length), settings_, context_.paths.exeFolder);
         return;
       }
       if (FindMailAddressAt(doc_.Store(), p, span)) {
-        CQueltApp* app = CQueltApp::Get();
-        StartMailer(ReadText(doc_.Store(), span.offset, span.length), settings_, app->Paths().exeFolder,
-                    app->UserTools());
+        StartMailer(ReadText(doc_.Store(), span.offset, span.length), settings_, context_.paths.exeFolder,
+                    context_.tools);
         return;
       }
     }
@@ -380,7 +378,7 @@ void CNorbEV::OnContextMenu(LPARAM screenPoint) {
   // The frame owns the menu: a child window as owner leaves the menu's
   // keyboard with the child under some systems.
   HWND frame = GetAncestor(hwnd_, GA_ROOT);
-  ShowTextPopupMenu(frame, frame, pt, popupItems_);
+  ShowTextPopupMenu(frame, frame, pt, popupItems_, context_.route);
 }
 
 void CNorbEV::OnMouseWheel(int delta) {

@@ -3,7 +3,7 @@
 // this file passes the caret and the selection and redraws what changed.
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "view/edit_context.h"
 #include "cabinet/cabinet_settings.h"
 #include "marks/doc_marks.h"
 #include "text/text_store.h"
@@ -14,7 +14,7 @@
 namespace quelt::win {
 
 void CNorbEV::MarksChanged(bool lineMarks) {
-  const FormatBlock& block = CQueltApp::Get()->CurrentCabinet().block;
+  const FormatBlock& block = context_.CurrentCabinet().block;
   // With the cabinet saving them, marks are part of what a save writes.
   if (block[lineMarks ? kWordSaveLineMarks : kWordSaveStringMarks]) doc_.SetModified(true);
   doc_.UpdateAllViews(owner_, kHintMarksChanged);

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/quelt_app.h"
 #include "cabinet/cabinet_settings.h"
+#include "view/edit_context.h"
 #include "framework/sjis_glyphs.h"
 #include "marks/doc_marks.h"
 #include "record/operation_recorder.h"
@@ -59,17 +59,16 @@ void DrawTabMark(HDC dc, HPEN pen, int left, int right, int cy) {
 }  // namespace
 
 // Built here, where the colouring types are complete.
-CNorbEV::CNorbEV(CNorbDoc& doc, View* owner) : CNorbEV(doc, owner, *CQueltApp::Get()) {}
-
-CNorbEV::CNorbEV(CNorbDoc& doc, View* owner, CQueltApp& app)
+CNorbEV::CNorbEV(CNorbDoc& doc, View* owner)
     : doc_(doc),
       owner_(owner),
-      settings_(app.Settings()),
-      host_(app.GetHost()),
-      find_(app.Find()),
-      recorder_(app.GetRecording().Recorder()),
-      tags_(app.Tags()),
-      popupItems_(app.State().Data().popupMenu) {}
+      context_(doc.Context()),
+      settings_(context_.settings),
+      host_(context_.host),
+      find_(context_.find),
+      recorder_(context_.recording.Recorder()),
+      tags_(context_.tagJumps),
+      popupItems_(context_.state.Data().popupMenu) {}
 
 CNorbEV::~CNorbEV() {
   if (hwnd_) {
@@ -79,8 +78,7 @@ CNorbEV::~CNorbEV() {
 }
 
 void CNorbEV::RebuildColourScheme() {
-  CQueltApp* app = CQueltApp::Get();
-  scheme_ = std::make_unique<ColourScheme>(ColourOptionsFrom(app->CurrentCabinet(), app->Settings(), doc_.IsHtml()));
+  scheme_ = std::make_unique<ColourScheme>(ColourOptionsFrom(context_.CurrentCabinet(), context_.settings, doc_.IsHtml()));
   if (!cells_) cells_ = std::make_unique<CellArray>();
 }
 
@@ -102,7 +100,7 @@ void CNorbEV::OnPaint() {
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
   SetViewportOrgEx(dc, -update.left, -update.top, nullptr);
 
-  const FormatBlock& block = CQueltApp::Get()->CurrentCabinet().block;
+  const FormatBlock& block = context_.CurrentCabinet().block;
   HBRUSH back = CreateSolidBrush(Rgb(block[kWordTextBack]));
   FillRect(dc, &update, back);
   DeleteObject(back);
@@ -147,7 +145,7 @@ void CNorbEV::OnPaint() {
 }
 
 void CNorbEV::PaintRange(HDC dc, TextOffset from, TextOffset to) {
-  const CabinetSettings& cabinet = CQueltApp::Get()->CurrentCabinet();
+  const CabinetSettings& cabinet = context_.CurrentCabinet();
   const FormatBlock& block = cabinet.block;
   PaintView view;
   view.topLine = topLine_;
@@ -275,7 +273,7 @@ void CNorbEV::PaintSelection(HDC dc) {
 
 void CNorbEV::DrawCaretUnderline(HDC dc, std::uint32_t line, bool draw) {
   if (line < topLine_ || line > topLine_ + static_cast<std::uint32_t>(metrics_.visibleRows)) return;
-  const CabinetSettings& cabinet = CQueltApp::Get()->CurrentCabinet();
+  const CabinetSettings& cabinet = context_.CurrentCabinet();
   const POINT pt = CellPoint(firstColumn_, line);
   int y = pt.y - 1 + metrics_.fontHeight;
   if (metrics_.lineHeight - metrics_.fontHeight >= 2) y += 2;

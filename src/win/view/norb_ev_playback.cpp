@@ -4,7 +4,11 @@
 
 #include "view/norb_ev.h"
 
+#include "framework/view.h"
 #include "record/operation_recorder.h"
+#include "view/edit_context.h"
+#include "view/norb_doc.h"
+#include "view/status_sink.h"
 
 namespace quelt::win {
 
@@ -31,5 +35,17 @@ void CNorbEV::TypeRecordedText(std::string_view text) {
 void CNorbEV::PlayDelete(std::uint32_t count) {
   for (std::uint32_t i = 0; i < count; ++i) DeleteKey(false);
 }
+
+// The view forwards a command to whichever of its windows is in use.
+void CNorbEV::PlayViewCommand(UINT id) { owner_->OnCommand(id); }
+
+void CNorbEV::PlaybackEnded() {
+  context_.status.OnCaretMoved(this);
+  ShowSystemCaret();
+}
+
+Document& CNorbEV::OwnerDocument() { return doc_; }
+
+TextStore& CNorbEV::Store() { return doc_.Store(); }
 
 }  // namespace quelt::win

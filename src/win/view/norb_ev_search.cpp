@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/command_ids.h"
+#include "view/edit_context.h"
 #include "app/settings.h"
 #include "base/messages.h"
 #include "record/operation_recorder.h"
@@ -19,7 +20,6 @@
 #include "view/jump_target.h"
 #include "view/norb_doc.h"
 #include "view/norb_ev.h"
-#include "app/quelt_app.h"
 
 namespace quelt::win {
 
@@ -229,7 +229,7 @@ void CNorbEV::JumpToLine() {
   std::string record = text;
   record.push_back('\0');
   recorder_.Record(kOpViewCommand, kCmdJump, record);
-  const bool logical = CQueltApp::Get()->CurrentCabinet().block[kWordLineCounting] == 1;
+  const bool logical = context_.CurrentCabinet().block[kWordLineCounting] == 1;
   const std::optional<std::uint32_t> number = ParseJumpNumber(text, false);
   const std::optional<std::uint32_t> line = number ? JumpTargetLine(doc_.Store(), *number, logical) : std::nullopt;
   if (!line || !JumpTo(*line, 0)) host_.Beep();

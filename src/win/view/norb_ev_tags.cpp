@@ -4,7 +4,7 @@
 // form is recorded with its prefix and suffix, repeat inserts the last pair
 // again and tag erase strips the tags of a stream selection.
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
+#include "view/edit_context.h"
 #include "html/page_tags.h"
 #include "html/tag_commands.h"
 #include "html/tag_dialogs.h"
@@ -38,7 +38,7 @@ void CNorbEV::RunTagEdit(Run run) {
 }
 
 bool CNorbEV::OnTagCommand(UINT id) {
-  HtmlTagService& tags = CQueltApp::Get()->HtmlTags();
+  HtmlTagService& tags = context_.htmlTags;
   TagRepeat& repeat = tags.Repeat();
   switch (id) {
     case kCmdInsertTag:
@@ -63,7 +63,7 @@ bool CNorbEV::OnTagCommand(UINT id) {
   TextOffset from = 0, to = 0;
   const bool stream = SelectionRange(from, to);
   if (id == kCmdTagLink && ShowsLinkText(stream, to - from)) context.linkText = SelectedText();
-  if (!ShowTagCommandDialog(id, CQueltApp::Get()->MainHwnd(), settings, context)) return true;
+  if (!ShowTagCommandDialog(id, context_.owner.MainHwnd(), settings, context)) return true;
   const TagPair pair = *TagPairOfCommand(id, settings);
   if (const std::optional<ListItems> items = LineItemsOfCommand(id)) {
     RunTagEdit([&](TagWindow& w) { return InsertListTags(w, repeat, pair, items->itemA, items->itemB); });
@@ -74,7 +74,7 @@ bool CNorbEV::OnTagCommand(UINT id) {
 }
 
 void CNorbEV::TagFormCommand() {
-  HtmlTagService& tags = CQueltApp::Get()->HtmlTags();
+  HtmlTagService& tags = context_.htmlTags;
   TagPair values = tags.Settings().formPair;
   if (recorder_.IsPlaying()) {
     // Played back: the recorded prefix and suffix, without the dialog.
@@ -84,7 +84,7 @@ void CNorbEV::TagFormCommand() {
       return;
     }
     values = *played;
-  } else if (!RunTagFormDialog(CQueltApp::Get()->MainHwnd(), values)) {
+  } else if (!RunTagFormDialog(context_.owner.MainHwnd(), values)) {
     return;
   }
   recorder_.Record(kOpViewCommand, kCmdInsertTag, EncodeTagFormRecord(values));
@@ -92,7 +92,7 @@ void CNorbEV::TagFormCommand() {
 }
 
 bool CNorbEV::OnUpdateTagCommand(UINT id, CommandState& state) {
-  HtmlTagService& tags = CQueltApp::Get()->HtmlTags();
+  HtmlTagService& tags = context_.htmlTags;
   switch (id) {
     case kCmdTagRepeat:
       state.enabled = tags.Repeat().CanRepeat();

@@ -4,7 +4,6 @@
 
 #include "app/command_ids.h"
 #include "app/settings.h"
-#include "app/quelt_app.h"
 #include "framework/window_class.h"
 #include "text/text_store.h"
 #include "view/norb_doc.h"
@@ -16,7 +15,7 @@ constexpr wchar_t kClassName[] = L"QueltNorbView";
 
 }  // namespace
 
-CNorbView::CNorbView() = default;
+CNorbView::CNorbView(const EditContext& context) : context_(context) {}
 
 CNorbView::~CNorbView() {
   if (edit_) edit_->SetObserver(nullptr);
@@ -63,7 +62,7 @@ void CNorbView::OnInitialUpdate() {
   RECT rc;
   GetClientRect(hwnd_, &rc);
   if (doc->Store().Kind() == DocumentKind::kBinary) {
-    binary_ = std::make_unique<CNorbBV>(*doc, this, *CQueltApp::Get());
+    binary_ = std::make_unique<CNorbBV>(*doc, this);
     if (!binary_->Create(hwnd_)) {
       binary_.reset();
       return;
@@ -78,7 +77,7 @@ void CNorbView::OnInitialUpdate() {
     edit_.reset();
     return;
   }
-  AppSettings& settings = CQueltApp::Get()->Settings();
+  AppSettings& settings = context_.settings;
   ruler_ = std::make_unique<CRulerBar>(settings);
   lineBar_ = std::make_unique<CLineBar>(settings);
   if (!ruler_->Create(hwnd_)) ruler_.reset();
@@ -90,7 +89,7 @@ void CNorbView::OnInitialUpdate() {
   if (GetFocus() == hwnd_) SetFocus(edit_->Hwnd());
   // A document reopened from the cabinet goes back to its positions.
   CabinetPositions p;
-  if (CabinetService::Get().TakePendingPositions(doc, p)) edit_->RestorePositions(p.position1, p.position2, p.position3);
+  if (context_.cabinet.TakePendingPositions(doc, p)) edit_->RestorePositions(p.position1, p.position2, p.position3);
 }
 
 CabinetPositions CNorbView::CurrentCabinetPositions() const {
@@ -111,7 +110,7 @@ void CNorbView::LayOutChildren() {
     return;
   }
   if (!edit_) return;
-  const AppSettings& settings = CQueltApp::Get()->Settings();
+  const AppSettings& settings = context_.settings;
   const bool showRuler = ruler_ && settings.displayRulerBar != 0;
   const bool showLines = lineBar_ && settings.displayLineBar != 0;
   const int top = showRuler ? std::min<int>(ruler_->Height(), rc.bottom) : 0;
@@ -140,8 +139,8 @@ void CNorbView::ApplyRulerSettings() {
   LayOutChildren();
 }
 
-void ApplyRulerSettingsToAllViews() {
-  for (Document* doc : CQueltApp::Get()->AllDocuments()) {
+void ApplyRulerSettingsToAllViews(const DocumentList& documents) {
+  for (Document* doc : documents.AllDocuments()) {
     for (View* v : doc->Views()) {
       if (auto* view = dynamic_cast<CNorbView*>(v)) view->ApplyRulerSettings();
     }
@@ -188,10 +187,10 @@ bool CNorbView::OnCommand(UINT id) {
   }
   if ((id == kCmdColumnRuler || id == kCmdLineRuler) && edit_) {
     // The rulers of every text view show or hide; the setting is kept.
-    AppSettings& s = CQueltApp::Get()->Settings();
+    AppSettings& s = context_.settings;
     int& shown = id == kCmdColumnRuler ? s.displayRulerBar : s.displayLineBar;
     shown = !shown;
-    ApplyRulerSettingsToAllViews();
+    ApplyRulerSettingsToAllViews(context_.documents);
     return true;
   }
   if (id == kCmdAllowOverwrite && Doc()) {
@@ -205,7 +204,7 @@ bool CNorbView::OnCommand(UINT id) {
 
 bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {
   if (id == kCmdColumnRuler || id == kCmdLineRuler) {
-    const AppSettings& s = CQueltApp::Get()->Settings();
+    const AppSettings& s = context_.settings;
     state.enabled = edit_ != nullptr;
     state.checked = (id == kCmdColumnRuler ? s.displayRulerBar : s.displayLineBar) != 0;
     return true;
@@ -216,7 +215,7 @@ bool CNorbView::OnUpdateCommand(UINT id, CommandState& state) {
   }
   if (id == kCmdAllowOverwrite && Doc()) {
     state.checked = Doc()->Store().OverwritePermit();
-    state.enabled = CQueltApp::Get()->Settings().viewMode != 0;
+    state.enabled = context_.settings.viewMode != 0;
     return true;
   }
   if (binary_) return binary_->OnUpdateCommand(id, state);

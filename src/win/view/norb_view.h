@@ -10,16 +10,18 @@
 #include "framework/view.h"
 #include "view/norb_bv.h"
 #include "view/line_bar.h"
+#include "view/edit_context.h"
 #include "view/norb_ev.h"
 #include "view/ruler_bar.h"
 
 namespace quelt::win {
 
 class CNorbDoc;
+class DocumentList;
 
 class CNorbView : public View, public CabinetPositionSource, private EvObserver {
  public:
-  CNorbView();
+  explicit CNorbView(const EditContext& context);
   ~CNorbView() override;
   bool Create(HWND parent) override;
   void OnInitialUpdate() override;
@@ -50,6 +52,7 @@ class CNorbView : public View, public CabinetPositionSource, private EvObserver 
   void LayOutChildren();
   void EvChanged(bool textChanged) override;
 
+  const EditContext& context_;
   std::unique_ptr<CNorbEV> edit_;
   std::unique_ptr<CNorbBV> binary_;
   std::unique_ptr<CRulerBar> ruler_;
@@ -57,7 +60,7 @@ class CNorbView : public View, public CabinetPositionSource, private EvObserver 
 };
 
 // Every text view shows or hides its rulers after the settings changed.
-void ApplyRulerSettingsToAllViews();
+void ApplyRulerSettingsToAllViews(const DocumentList& documents);
 
 // The first text view of a document, or null.
 CNorbView* FirstTextView(const Document* doc);

@@ -3,15 +3,14 @@
 #include <string>
 
 #include "app/popup_menu_items.h"
-#include "framework/win_app.h"
+#include "framework/command_route.h"
 #include "framework/win_text.h"
 #include "keys/bindable_commands.h"
 
 namespace quelt::win {
-void ShowTextPopupMenu(HWND owner, HWND frame, POINT screen, const PopupMenuItems& items) {
+void ShowTextPopupMenu(HWND owner, HWND frame, POINT screen, const PopupMenuItems& items, CommandRoute& route) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return;
-  WinApp* app = WinApp::Instance();
   bool separatorDue = false;
   int shown = 0;
   for (const std::int32_t item : items.items()) {
@@ -24,10 +23,10 @@ void ShowTextPopupMenu(HWND owner, HWND frame, POINT screen, const PopupMenuItem
     const BindableCommand* command = FindBindableCommand(static_cast<CommandId>(id));
     if (!command) continue;
     CommandState state;
-    if (app) app->RouteUpdate(id, state);
+    route.RouteUpdate(id, state);
     std::wstring text = Utf8ToWide(command->name);
     if (state.text) text = *state.text;
-    const std::wstring key = app ? app->MenuKeyText(id) : std::wstring();
+    const std::wstring key = route.MenuKeyText(id);
     if (!key.empty()) text += L"\t" + key;
     if (separatorDue) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     separatorDue = false;

@@ -11,7 +11,9 @@ class PopupMenuItems;
 
 namespace quelt::win {
 
+class CommandRoute;
+
 // frame receives the chosen command; owner holds the menu while it is open.
-void ShowTextPopupMenu(HWND owner, HWND frame, POINT screen, const PopupMenuItems& items);
+void ShowTextPopupMenu(HWND owner, HWND frame, POINT screen, const PopupMenuItems& items, CommandRoute& route);
 
 }  // namespace quelt::win

@@ -1,7 +1,6 @@
 #include "html/visual/hyl_doc.h"
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
 #include "cabinet/cabinet_recorder.h"
 #include "html/tag_dialogs.h"
 #include "html/visual_fonts.h"
@@ -12,6 +11,12 @@
 #include "res/resource.h"
 #include "text/file_commands.h"
 #include "text/save_dialog.h"
+#include "app/settings.h"
+#include "base/host.h"
+#include "cabinet/cabinet_service.h"
+#include "framework/owner_window.h"
+#include "html/tag_service.h"
+#include "html/visual/visual_context.h"
 
 namespace quelt::win {
 namespace {
@@ -24,10 +29,15 @@ VisualFont BaseFontOf(const HtmlModeSettings& s) {
   return VisualBaseFont(s.defaultFontNo, s.defaultFontPoint, IsEnglishInterface());
 }
 
+// The page is read and written as a text document's file is.
+FileContext FileContextOf(const VisualContext& c) {
+  return DocumentFileContext(c.files, c.host, c.paths, c.settings, c.cipher, c.owner);
+}
+
 }  // namespace
 
-CHylDoc::CHylDoc(CQueltApp& app) : app_(app), editor_(model_, app.GetHost()) {
-  model_.SetBaseFont(BaseFontOf(app.Settings().htmlMode));
+CHylDoc::CHylDoc(const VisualContext& context) : context_(context), editor_(model_, context_.host) {
+  model_.SetBaseFont(BaseFontOf(context_.settings.htmlMode));
 }
 
 bool CHylDoc::OnNewDocument() {
@@ -42,7 +52,7 @@ bool CHylDoc::OnNewDocument() {
 bool CHylDoc::OnOpenDocument(const std::string& path) {
   const CharCodeId forced = TakeForcedOpenCode();
   VisualOpenNotes notes;
-  if (!LoadVisualDocument(DocumentFileContext(), path, forced, model_, &notes)) return false;
+  if (!LoadVisualDocument(FileContextOf(context_), path, forced, model_, &notes)) return false;
   bodyUnread_ = notes.noBody;
   charsUnkept_ = notes.lostChars != 0;
   editor_.History().Clear();
@@ -52,7 +62,7 @@ bool CHylDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CHylDoc::OnSaveDocument(const std::string& path) {
-  if (!SaveVisualDocument(DocumentFileContext(), path, model_)) return false;
+  if (!SaveVisualDocument(FileContextOf(context_), path, model_)) return false;
   SetModified(false);
   UpdateAllViews(nullptr, kHintNone);
   return true;
@@ -68,7 +78,7 @@ void CHylDoc::Changed(View* sender) {
 
 bool CHylDoc::SaveAs() {
   if (bodyUnread_) {
-    app_.GetHost().Beep();
+    context_.host.Beep();
     return false;
   }
   SaveAsRequest request;
@@ -76,10 +86,10 @@ bool CHylDoc::SaveAs() {
   request.code = model_.code;
   request.lineEnd = model_.lineEnd;
   SaveAsChoice choice;
-  WinSaveAsDialog dialog(app_.MainHwnd(), true);
-  TellLostOnSaveAs(app_.GetHost(), model_.lostChars);
+  WinSaveAsDialog dialog(context_.owner.MainHwnd(), context_.cabinet.Working(), true);
+  TellLostOnSaveAs(context_.host, model_.lostChars);
   if (!dialog.Run(request, choice)) return false;
-  if (!MaySaveOverOriginal(app_.GetHost(), model_.lostChars, choice.path, PathName())) return false;
+  if (!MaySaveOverOriginal(context_.host, model_.lostChars, choice.path, PathName())) return false;
   const VisualDocument before = model_;
   if (choice.code != CharCodeId::kAuto) model_.code = choice.code;
   if (choice.lineEnd != LineEndId::kAuto) model_.lineEnd = choice.lineEnd;
@@ -92,18 +102,18 @@ bool CHylDoc::SaveAs() {
   // The file saved holds what the document shows.
   model_.lostChars = 0;
   SetPathName(choice.path);
-  app_.OnFrameTitleChanged();
+  context_.owner.OnFrameTitleChanged();
   return true;
 }
 
 void CHylDoc::PageCommand() {
-  if (!MayWrite(ReadOnly(), app_.Settings())) {
-    app_.GetHost().Beep();
+  if (!MayWrite(ReadOnly(), context_.settings)) {
+    context_.host.Beep();
     return;
   }
-  PageTagSettings& last = app_.HtmlTags().Settings().page;
+  PageTagSettings& last = context_.htmlTags.Settings().page;
   PageTagSettings sheet = PageSheetOfBody(model_.body, last);
-  if (!RunPageTagSheet(app_.MainHwnd(), sheet)) return;
+  if (!RunPageTagSheet(context_.owner.MainHwnd(), sheet)) return;
   last = sheet;
   const BodySettings body = BodyOfPageSheet(sheet);
   if (body == model_.body) return;
@@ -114,11 +124,11 @@ void CHylDoc::PageCommand() {
 bool CHylDoc::OnCommand(UINT id) {
   switch (id) {
     case ID_FILE_SAVE:
-      if (!MayWrite(ReadOnly(), app_.Settings())) {
-        app_.GetHost().Beep();
+      if (!MayWrite(ReadOnly(), context_.settings)) {
+        context_.host.Beep();
         return true;
       }
-      if (PathName().empty() || SaveNeedsDialog(app_.Files(), PathName())) return SaveAs(), true;
+      if (PathName().empty() || SaveNeedsDialog(context_.files, PathName())) return SaveAs(), true;
       // Recorded as the text document's Save is: the command alone.
       CabinetRecorder().RecordOperation(id, {});
       OnSaveDocument(PathName());
@@ -134,7 +144,7 @@ bool CHylDoc::OnCommand(UINT id) {
       PageCommand();
       return true;
     case kCmdHylCommonSettings:
-      RunVisualSettingsSheet(app_);
+      RunVisualSettingsSheet(context_);
       return true;
     default:
       return false;
@@ -144,7 +154,7 @@ bool CHylDoc::OnCommand(UINT id) {
 bool CHylDoc::OnUpdateCommand(UINT id, CommandState& state) {
   switch (id) {
     case ID_FILE_SAVE:
-      state.enabled = MayWrite(ReadOnly(), app_.Settings());
+      state.enabled = MayWrite(ReadOnly(), context_.settings);
       return true;
     case ID_FILE_SAVE_AS:
       state.enabled = !bodyUnread_;
@@ -153,7 +163,7 @@ bool CHylDoc::OnUpdateCommand(UINT id, CommandState& state) {
       state.enabled = true;
       return true;
     case kCmdHylPage:
-      state.enabled = MayWrite(ReadOnly(), app_.Settings());
+      state.enabled = MayWrite(ReadOnly(), context_.settings);
       return true;
     case kCmdHylCommonSettings:
       state.enabled = true;

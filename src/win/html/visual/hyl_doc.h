@@ -10,7 +10,7 @@
 
 namespace quelt::win {
 
-class CQueltApp;
+struct VisualContext;
 
 // The hints the document sends its views.
 constexpr int kHintVisualLoaded = 16;   // a new model: lay out, caret to the start
@@ -18,7 +18,7 @@ constexpr int kHintVisualChanged = 40;  // the text or its attributes changed
 
 class CHylDoc : public Document {
  public:
-  explicit CHylDoc(CQueltApp& app);
+  explicit CHylDoc(const VisualContext& context);
   bool OnNewDocument() override;
   bool OnOpenDocument(const std::string& path) override;
   bool OnSaveDocument(const std::string& path) override;
@@ -32,6 +32,7 @@ class CHylDoc : public Document {
   // lose: nothing may change it.
   bool ReadOnly() const { return readOnly_ || bodyUnread_ || charsUnkept_; }
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  void OpenedReadOnly(bool readOnly) override { SetReadOnly(readOnly); }
   // After an edit: the document is modified and its views follow.
   void Changed(View* sender);
   // Save As: the save dialog, then the save under the chosen name.
@@ -40,7 +41,7 @@ class CHylDoc : public Document {
   void PageCommand();
 
  private:
-  CQueltApp& app_;
+  const VisualContext& context_;
   VisualDocument model_;
   VisualEditor editor_;
   bool readOnly_ = false;

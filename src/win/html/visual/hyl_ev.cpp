@@ -1,10 +1,10 @@
 #include "html/visual/hyl_ev.h"
+#include "html/visual/visual_context.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 
-#include "app/quelt_app.h"
 #include "framework/window_class.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_painter.h"
@@ -14,7 +14,7 @@
 
 namespace quelt::win {
 
-CHylEV::CHylEV(CHylDoc& doc, View* view, CQueltApp& app) : doc_(doc), view_(view), app_(app) {}
+CHylEV::CHylEV(CHylDoc& doc, View* view, const VisualContext& context) : doc_(doc), view_(view), context_(context) {}
 
 CHylEV::~CHylEV() {
   metrics_.reset();
@@ -125,7 +125,7 @@ void CHylEV::OnDocumentChanged(bool loaded) {
 void CHylEV::Relayout() {
   if (!metrics_) return;
   metrics_->Refresh();
-  layout_.Build(doc_.Model(), *metrics_, VisualLayoutOptionsOf(app_.Settings().htmlMode), app_.GetHost());
+  layout_.Build(doc_.Model(), *metrics_, VisualLayoutOptionsOf(context_.settings.htmlMode), context_.host);
   UpdateScrollBars();
 }
 
@@ -180,7 +180,7 @@ void CHylEV::ScrollTo(int x, int y) {
 void CHylEV::OnScroll(int bar, int code) {
   SCROLLINFO si{sizeof si, SIF_ALL};
   GetScrollInfo(hwnd_, bar, &si);
-  const int line = bar == SB_VERT ? 20 : app_.Settings().htmlMode.hScrollUnit;
+  const int line = bar == SB_VERT ? 20 : context_.settings.htmlMode.hScrollUnit;
   int pos = si.nPos;
   switch (code) {
     case SB_LINEUP: pos -= line; break;
@@ -242,7 +242,7 @@ void CHylEV::Paint(HDC dc, const RECT& client, const RECT& dirty) {
   HBRUSH ground = CreateSolidBrush(RGB(128, 128, 128));
   FillRect(dc, &client, ground);
   DeleteObject(ground);
-  HylPainter painter(doc_.Model(), layout_, *metrics_, app_.Settings().htmlMode, true);
+  HylPainter painter(doc_.Model(), layout_, *metrics_, context_.settings.htmlMode, true);
   for (int page = 0; page < layout_.PageCount(); ++page) painter.PaintPage(dc, page, PageOrigin(page), dirty, Selection());
 }
 
@@ -252,12 +252,12 @@ void CHylEV::Notify() {
 }
 
 void CHylEV::ShowPosition() {
-  MdiChild* child = app_.ActiveChild();
+  MdiChild* child = context_.documents.ActiveChild();
   if (!child || child->GetView() != view_) return;
   // "DisplayCursorPosition": the caret's line and column (in characters),
   // counted from 1.
   std::wstring line, column;
-  if (app_.Settings().htmlMode.displayCursorPosition && layout_.LineCount() > 0) {
+  if (context_.settings.htmlMode.displayCursorPosition && layout_.LineCount() > 0) {
     const std::size_t index = CaretLine(layout_, caret_);
     const std::string& text = doc_.Model().text;
     std::size_t chars = 0;
@@ -270,9 +270,10 @@ void CHylEV::ShowPosition() {
     swprintf(buffer, 32, L"%03u", static_cast<unsigned>(chars + 1));
     column = buffer;
   }
-  SetStatusPane(1, line);
-  SetStatusPane(2, column);
-  SetStatusPane(3, L"");
+  HWND frame = context_.owner.MainHwnd();
+  SetStatusPane(frame, 1, line);
+  SetStatusPane(frame, 2, column);
+  SetStatusPane(frame, 3, L"");
 }
 
 }  // namespace quelt::win

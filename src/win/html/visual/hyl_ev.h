@@ -20,7 +20,7 @@
 namespace quelt::win {
 
 class CHylDoc;
-class CQueltApp;
+struct VisualContext;
 class View;
 
 // Told when the caret, the scroll position or the layout may have changed
@@ -37,11 +37,11 @@ class CHylEV {
   // Pages stand this many pixels apart and from the window's edges.
   static constexpr int kPageGap = 16;
 
-  CHylEV(CHylDoc& doc, View* view, CQueltApp& app);
+  CHylEV(CHylDoc& doc, View* view, const VisualContext& context);
   ~CHylEV();
   bool Create(HWND parent);
   HWND Hwnd() const { return hwnd_; }
-  CQueltApp& App() const { return app_; }
+  const VisualContext& Context() const { return context_; }
   void SetObserver(HylObserver* observer) { observer_ = observer; }
 
   // The document changed (loaded, or edited through another window).
@@ -114,7 +114,7 @@ class CHylEV {
 
   CHylDoc& doc_;
   View* view_;
-  CQueltApp& app_;
+  const VisualContext& context_;
   HWND hwnd_ = nullptr;
   HylObserver* observer_ = nullptr;
   HDC screenDc_ = nullptr;

@@ -1,8 +1,8 @@
 // The character command of the visual view: the character dialog in its
 // visual mode for the selection, what the user changed applied as one
 // undo step.
-#include "app/quelt_app.h"
 #include "html/visual/hyl_doc.h"
+#include "html/visual/visual_context.h"
 #include "html/visual/hyl_ev.h"
 #include "html/visual/visual_char_dialog.h"
 #include "html/visual_char_dialog.h"
@@ -14,7 +14,7 @@ void CHylEV::CharacterDialog() {
   const VisualSelection sel = Selection();
   const VisualCharValues shown = CharValuesOf(doc_.Model(), AttrsOfRange(doc_.Editor(), sel.Start(), sel.End()));
   VisualCharValues chosen = shown;
-  if (!RunVisualCharDialog(app_.MainHwnd(), chosen, app_.Settings().htmlMode.measureType == 1)) return;
+  if (!RunVisualCharDialog(context_.owner.MainHwnd(), chosen, context_.settings.htmlMode.measureType == 1)) return;
   if (sel.Empty()) {
     pending_ = CharChangeBetween(shown, chosen);
     pendingAt_ = caret_.offset;

@@ -4,10 +4,10 @@
 
 #include "framework/clipboard_state.h"
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
 #include "framework/win_text.h"
 #include "html/tag_dialogs.h"
 #include "html/visual/hyl_doc.h"
+#include "html/visual/visual_context.h"
 #include "html/visual/hyl_ev.h"
 #include "html/visual_clip.h"
 #include "html/visual_format.h"
@@ -60,7 +60,7 @@ bool CHylEV::OnCommand(UINT id) {
 }
 
 bool CHylEV::OnUpdateCommand(UINT id, CommandState& state) {
-  const bool editable = !doc_.ReadOnly() && !app_.Settings().viewMode;
+  const bool editable = !doc_.ReadOnly() && !context_.settings.viewMode;
   switch (id) {
     case ID_EDIT_COPY: state.enabled = !Selection().Empty(); return true;
     case ID_EDIT_CUT: state.enabled = editable && !Selection().Empty(); return true;
@@ -89,7 +89,7 @@ void CHylEV::Copy() {
   if (sel.Empty()) return;
   const VisualDocument& doc = doc_.Model();
   if (SetClipboardSjis(hwnd_, doc.text.substr(sel.Start(), sel.End() - sel.Start())) != ClipboardWrite::kDone) {
-    app_.GetHost().Beep();
+    context_.host.Beep();
     return;
   }
   // Beside the text, the formatted clip for pasting into a visual window.
@@ -145,12 +145,12 @@ void CHylEV::LinkDialog() {
   const LinkRange range = LinkRangeOf(doc_.Model(), Selection());
   const std::optional<std::string> destination = LinkForDialog(doc_.Editor(), range);
   if (!destination) return;
-  HtmlTagSettings settings = app_.HtmlTags().Settings().html;
+  HtmlTagSettings settings = context_.htmlTags.Settings().html;
   settings.linkUrl = *destination;
   const std::string shown = doc_.Model().text.substr(range.start, range.end - range.start);
-  if (!RunLinkTagDialog(app_.MainHwnd(), settings, shown)) return;
+  if (!RunLinkTagDialog(context_.owner.MainHwnd(), settings, shown)) return;
   if (range.Empty()) {
-    app_.GetHost().DefaultBeep();
+    context_.host.DefaultBeep();
     return;
   }
   if (SetLink(doc_.Editor(), range, settings.linkUrl)) Reformatted();

@@ -1,10 +1,10 @@
 // Keys, typed characters and the mouse in the visual edit window.
 #include <algorithm>
 
-#include "app/quelt_app.h"
-#include "frame/menu_builder.h"
+#include "framework/menu_builder.h"
 #include "framework/win_text.h"
 #include "html/visual/hyl_doc.h"
+#include "html/visual/visual_context.h"
 #include "html/visual/hyl_ev.h"
 #include "res/resource.h"
 
@@ -16,8 +16,8 @@ bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 }  // namespace
 
 bool CHylEV::EditAllowed() {
-  if (!doc_.ReadOnly() && !app_.Settings().viewMode) return true;
-  app_.GetHost().Beep();
+  if (!doc_.ReadOnly() && !context_.settings.viewMode) return true;
+  context_.host.Beep();
   return false;
 }
 
@@ -39,7 +39,7 @@ void CHylEV::TakeChange(std::size_t caret, std::size_t anchor, bool scroll) {
 
 bool CHylEV::OnKeyDown(UINT key) {
   const bool ctrl = Held(VK_CONTROL), shift = Held(VK_SHIFT);
-  const bool freeCursor = app_.Settings().htmlMode.freeCursor != 0;
+  const bool freeCursor = context_.settings.htmlMode.freeCursor != 0;
   RECT rc{};
   GetClientRect(hwnd_, &rc);
   auto move = [&](VisualMove m) {
@@ -107,7 +107,7 @@ void CHylEV::OnChar(wchar_t ch) {
 }
 
 void CHylEV::OnMouseDown(POINT p, bool shift) {
-  const bool freeCursor = app_.Settings().htmlMode.freeCursor != 0;
+  const bool freeCursor = context_.settings.htmlMode.freeCursor != 0;
   SetCaret(CaretAtPoint(layout_, PagePointAt(p), freeCursor), shift);
   dragging_ = true;
   SetCapture(hwnd_);
@@ -135,13 +135,13 @@ void CHylEV::OnContextMenu(POINT screen) {
   MenuHandle menu = BuildMenu(kMenuTagPopup);
   HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
   if (!popup) {
-    app_.GetHost().Beep();
+    context_.host.Beep();
     return;
   }
   // The frame updates the items and routes the chosen command to this
   // window, as from the menu bar.
   TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0,
-                 app_.MainHwnd(), nullptr);
+                 context_.owner.MainHwnd(), nullptr);
 }
 
 }  // namespace quelt::win

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "app/command_ids.h"
-#include "app/quelt_app.h"
 #include "html/visual/hyl_doc.h"
+#include "html/visual/visual_context.h"
 #include "html/visual/hyl_ev.h"
 #include "html/visual/hyl_painter.h"
 #include "print/print_preview.h"
@@ -16,9 +16,9 @@ namespace {
 
 class HylPrintPages : public PrintPages {
  public:
-  HylPrintPages(HDC printer, const VisualDocument& doc, std::string title, CQueltApp& app)
-      : doc_(doc), settings_(app.Settings().htmlMode), metrics_(printer, doc), title_(std::move(title)) {
-    layout_.Build(doc, metrics_, VisualLayoutOptionsOf(settings_), app.GetHost());
+  HylPrintPages(HDC printer, const VisualDocument& doc, std::string title, const VisualContext& context)
+      : doc_(doc), settings_(context.settings.htmlMode), metrics_(printer, doc), title_(std::move(title)) {
+    layout_.Build(doc, metrics_, VisualLayoutOptionsOf(settings_), context.host);
     paper_.width = GetDeviceCaps(printer, PHYSICALWIDTH);
     paper_.height = GetDeviceCaps(printer, PHYSICALHEIGHT);
     paper_.offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX);
@@ -49,7 +49,7 @@ class HylPrintPages : public PrintPages {
 }  // namespace
 
 void CHylEV::Print(bool preview) {
-  PrintService& printing = app_.Printing();
+  PrintService& printing = context_.printing;
   if (preview) {
     // The preview's pages on the kept printer; its print button goes on to
     // the print dialog as the print command does.
@@ -57,8 +57,8 @@ void CHylEV::Print(bool preview) {
     if (!dc) return;
     bool print = false;
     {
-      HylPrintPages pages(dc, doc_.Model(), doc_.Title(), app_);
-      print = ShowPrintPreview(app_.MainHwnd(), pages) == PreviewResult::kPrint;
+      HylPrintPages pages(dc, doc_.Model(), doc_.Title(), context_);
+      print = ShowPrintPreview(context_.owner.MainHwnd(), pages) == PreviewResult::kPrint;
     }
     DeleteDC(dc);
     if (!print) return;
@@ -67,7 +67,7 @@ void CHylEV::Print(bool preview) {
   PrintRequest request;
   if (!printing.AskPrint(false, request, dc) || !dc) return;
   {
-    HylPrintPages pages(dc, doc_.Model(), doc_.Title(), app_);
+    HylPrintPages pages(dc, doc_.Model(), doc_.Title(), context_);
     const auto [first, last] = PagesToPrint(request, pages.PageCount());
     if (first <= last) printing.RunJob(dc, pages, first, last);
   }

@@ -1,10 +1,10 @@
 #include "html/visual/hyl_rulers.h"
+#include "html/visual/visual_context.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "app/quelt_app.h"
 #include "framework/buffered_paint.h"
 #include "framework/window_class.h"
 #include "html/visual/hyl_ev.h"
@@ -61,7 +61,7 @@ LRESULT CALLBACK HylRulerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
 int CHylRulerBar::Height() const { return 22; }
 
 void CHylRulerBar::Draw(HDC dc, const RECT& rc) {
-  const AppSettings& s = edit_.App().Settings();
+  const AppSettings& s = edit_.Context().settings;
   HBRUSH back = CreateSolidBrush(s.rulerBackColorref & 0xFFFFFF);
   FillRect(dc, &rc, back);
   DeleteObject(back);
@@ -105,7 +105,7 @@ void CHylRulerBar::Draw(HDC dc, const RECT& rc) {
 int CHylLineBar::Width() const { return 32; }
 
 void CHylLineBar::Draw(HDC dc, const RECT& rc) {
-  const AppSettings& s = edit_.App().Settings();
+  const AppSettings& s = edit_.Context().settings;
   HBRUSH back = CreateSolidBrush(s.lineBackColorref & 0xFFFFFF);
   FillRect(dc, &rc, back);
   DeleteObject(back);

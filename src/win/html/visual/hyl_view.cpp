@@ -1,13 +1,13 @@
 #include "html/visual/hyl_view.h"
+#include "html/visual/visual_context.h"
 
-#include "app/quelt_app.h"
 #include "framework/window_class.h"
 #include "html/visual/hyl_doc.h"
 #include "html/visual/hyl_rulers.h"
 
 namespace quelt::win {
 
-CHylView::CHylView(CQueltApp& app) : app_(app) {}
+CHylView::CHylView(const VisualContext& context) : context_(context) {}
 
 CHylView::~CHylView() {
   lineBar_.reset();
@@ -50,7 +50,7 @@ LRESULT CALLBACK CHylView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void CHylView::OnInitialUpdate() {
   CHylDoc* doc = Doc();
   if (!doc || !hwnd_) return;
-  edit_ = std::make_unique<CHylEV>(*doc, this, app_);
+  edit_ = std::make_unique<CHylEV>(*doc, this, context_);
   if (!edit_->Create(hwnd_)) {
     edit_.reset();
     return;
@@ -68,7 +68,7 @@ void CHylView::LayOutChildren() {
   RECT rc;
   GetClientRect(hwnd_, &rc);
   if (!edit_) return;
-  const HtmlModeSettings& s = app_.Settings().htmlMode;
+  const HtmlModeSettings& s = context_.settings.htmlMode;
   const bool showRuler = ruler_ && s.hylDisplayRulerBar != 0;
   const bool showLines = lineBar_ && s.hylDisplayLineBar != 0;
   const int top = showRuler ? std::min<int>(ruler_->Height(), rc.bottom) : 0;

@@ -13,14 +13,14 @@
 namespace quelt::win {
 
 class CHylDoc;
-class CQueltApp;
+struct VisualContext;
 class CHylRulerBar;
 class CHylLineBar;
 
 class CHylView : public View, public HylObserver {
  public:
   static constexpr wchar_t kClassName[] = L"QueltHylView";
-  explicit CHylView(CQueltApp& app);
+  explicit CHylView(const VisualContext& context);
   ~CHylView() override;
   bool Create(HWND parent) override;
   void OnInitialUpdate() override;
@@ -38,7 +38,7 @@ class CHylView : public View, public HylObserver {
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void LayOutChildren();
 
-  CQueltApp& app_;
+  const VisualContext& context_;
   std::unique_ptr<CHylEV> edit_;
   std::unique_ptr<CHylRulerBar> ruler_;
   std::unique_ptr<CHylLineBar> lineBar_;

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "app/quelt_app.h"
 #include "framework/handles.h"
 #include "framework/win_text.h"
 #include "html/tag_dialog_util.h"

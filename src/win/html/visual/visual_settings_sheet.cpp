@@ -1,11 +1,11 @@
 #include "html/visual/visual_settings_sheet.h"
+#include "html/visual/visual_context.h"
 
 #include <commctrl.h>
 
 #include <string>
 #include <vector>
 
-#include "app/quelt_app.h"
 #include "framework/property_sheet.h"
 #include "framework/win_text.h"
 #include "html/tag_dialog_util.h"
@@ -107,19 +107,19 @@ INT_PTR CALLBACK PageProc(HWND page, UINT msg, WPARAM, LPARAM lp) {
 
 }  // namespace
 
-bool RunVisualSettingsSheet(CQueltApp& app) {
-  SheetState state{app.Settings().htmlMode};
+bool RunVisualSettingsSheet(const VisualContext& context) {
+  SheetState state{context.settings.htmlMode};
   g_state = &state;
   PROPSHEETPAGEW page{};
   page.dwSize = sizeof page;
   page.hInstance = GetModuleHandleW(nullptr);
   page.pszTemplate = MAKEINTRESOURCEW(IDD_VISUAL_SETTINGS);
   page.pfnDlgProc = &PageProc;
-  const bool confirmed = RunPropertySheet(app.MainHwnd(), IDS_VISUAL_SETTINGS_TITLE, std::span(&page, 1));
+  const bool confirmed = RunPropertySheet(context.owner.MainHwnd(), IDS_VISUAL_SETTINGS_TITLE, std::span(&page, 1));
   g_state = nullptr;
   if (!confirmed || !state.applied) return false;
-  app.Settings().htmlMode = state.values;
-  for (Document* doc : app.AllDocuments())
+  context.settings.htmlMode = state.values;
+  for (Document* doc : context.documents.AllDocuments())
     if (auto* visual = dynamic_cast<CHylDoc*>(doc)) visual->UpdateAllViews(nullptr, kHintVisualChanged);
   return true;
 }

@@ -6,10 +6,10 @@
 
 namespace quelt::win {
 
-class CQueltApp;
+struct VisualContext;
 
 // Shows the sheet over the main frame; true when it was confirmed (the
 // settings changed).
-bool RunVisualSettingsSheet(CQueltApp& app);
+bool RunVisualSettingsSheet(const VisualContext& context);
 
 }  // namespace quelt::win

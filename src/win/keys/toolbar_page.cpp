@@ -1,4 +1,4 @@
-#include "frame/toolbar_page.h"
+#include "keys/toolbar_page.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "settings/colour_chooser.h"
+#include "framework/colour_chooser.h"
 
 #include <commdlg.h>
 

@@ -1,4 +1,4 @@
-#include "frame/menu_builder.h"
+#include "framework/menu_builder.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "app/recent_menu.h"
+#include "frame/recent_menu.h"
 
 #include <string>
 
-#include "frame/menu_builder.h"
+#include "framework/menu_builder.h"
 #include "framework/win_text.h"
 #include "res/resource.h"
 
