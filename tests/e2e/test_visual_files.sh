@@ -45,6 +45,18 @@ open_visual() {
   xdotool key Return
 }
 md5() { md5sum <"$1" | cut -d' ' -f1; }
+# Waits for the page's window to open and its popups to go, clicks into its
+# visual window and puts the caret at the start.
+click_into() {
+  check "$1 opens" wait_window "$1" 20
+  check "the popups are gone" wait_no_popup
+  sleep 1
+  read -r vl vt _ _ _ <<<"$(probe rect QueltHylEV)"
+  focus "$1"
+  xdotool mousemove $((vl + 200)) $((vt + 200)) click 1
+  sleep 0.3
+  xdotool key ctrl+Home
+}
 
 e2e_begin visual_files
 printf '[Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,0,0,1000,800\r\n' >"$E2E_APP/quelt.INI"
@@ -146,14 +158,7 @@ expect_eq "the page's window stays" "1" "$(probe titles | grep -cF limit.html)"
 # 3. EUC-JP with LF: typed text, Japanese included, and the file keeps its
 # code and line end.
 open_visual "$euc"
-check "the EUC-JP page opens" wait_window "euc.html" 20
-check "the popups are gone" wait_no_popup
-sleep 1
-read -r vl vt _ _ _ <<<"$(probe rect QueltHylEV)"
-focus "euc.html"
-xdotool mousemove $((vl + 200)) $((vt + 200)) click 1
-sleep 0.3
-xdotool key ctrl+Home
+click_into euc.html
 # Typed as the characters the keyboard's translation posts (WM_CHAR):
 # xdotool types a character that is on no key by remapping a spare key, and
 # under load Wine sometimes reads the key before the new mapping (the first
@@ -265,19 +270,12 @@ printf '%s\r\n十六\r\n</BODY></HTML>' "$head16" | iconv -f UTF-8 -t UTF-16BE >
 lost="$E2E_WORK/lost.html"
 printf '<HTML><BODY>\r\ncafé 漢字\r\n</BODY></HTML>' >"$lost"
 lost_sum=$(md5 "$lost")
-# Opens a page, clicks into it and types its characters (code points in hex)
-# at the start, then saves.
+# Waits for a page's window, clicks into it and types its characters (code
+# points in hex) at the start, then saves.
 type_and_save() {
   local name=$1
   shift
-  check "$name opens" wait_window "$name" 20
-  check "the popups are gone" wait_no_popup
-  sleep 1
-  read -r vl vt _ _ _ <<<"$(probe rect QueltHylEV)"
-  focus "$name"
-  xdotool mousemove $((vl + 200)) $((vt + 200)) click 1
-  sleep 0.3
-  xdotool key ctrl+Home
+  click_into "$name"
   probe chars QueltHylEV "$@" >/dev/null
   probe command 57603 >/dev/null
   sleep 1
