@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "search/multi_text.h"
-#include "search/regex_match.h"
+#include "search/regex_search.h"
 #include "search/search_core.h"
 #include "search/search_options.h"
 

@@ -1,0 +1,139 @@
+#include "search/regex_dfa.h"
+
+#include <algorithm>
+
+namespace quelt {
+namespace {
+
+// The table holds at most this many states, and this many entries.
+constexpr std::size_t kMaxStates = 4000;
+constexpr std::size_t kMaxEntries = std::size_t{1} << 20;
+
+}  // namespace
+
+void LazyDfa::Init(const Program* program, const CharClasses* classes, const Config& config) {
+  program_ = program;
+  classes_ = classes;
+  config_ = config;
+  classCount_ = classes->Count();
+  visited_.assign(program->code.size(), 0);
+  stamp_ = 0;
+  Reset();
+}
+
+void LazyDfa::Reset() {
+  states_.clear();
+  flags_.clear();
+  table_.clear();
+  index_.clear();
+  // The initial states, in the order of Initial's ids.
+  for (int id = 0; id < 4; ++id) {
+    building_ = State{};
+    building_.ways.clear();
+    building_.injecting = id >= 2;
+    if (id & 1) {
+      ++stamp_;
+      Follow(program_->start, false);
+    }
+    Intern(building_);
+  }
+}
+
+bool LazyDfa::Follow(std::uint16_t pc, bool consumed) {
+  stack_.clear();
+  stack_.push_back(pc);
+  while (!stack_.empty()) {
+    const std::uint16_t at = stack_.back();
+    stack_.pop_back();
+    if (visited_[at] == stamp_) continue;
+    visited_[at] = stamp_;
+    const Instruction& i = program_->code[at];
+    switch (i.op) {
+      case Op::kConsume:
+        building_.ways.push_back(at);
+        break;
+      case Op::kSplit:
+        stack_.push_back(i.y);
+        stack_.push_back(i.x);
+        break;
+      case Op::kMatch:
+        if (!consumed) break;
+        if (!config_.firstWins) {
+          building_.match = true;
+        } else if (config_.conditionalMatch) {
+          if (building_.marker < 0) building_.marker = static_cast<std::int16_t>(building_.ways.size());
+        } else {
+          building_.match = true;
+          return true;
+        }
+        break;
+    }
+  }
+  return false;
+}
+
+std::int32_t LazyDfa::Intern(const State& s) {
+  key_.clear();
+  key_ += static_cast<char>(s.marker & 0xFF);
+  key_ += static_cast<char>((s.marker >> 8) & 0xFF);
+  key_ += static_cast<char>((s.injecting ? 1 : 0) | (s.match ? 2 : 0));
+  for (std::uint16_t w : s.ways) {
+    key_ += static_cast<char>(w & 0xFF);
+    key_ += static_cast<char>(w >> 8);
+  }
+  const auto found = index_.find(key_);
+  if (found != index_.end()) return found->second;
+  const auto id = static_cast<std::int32_t>(states_.size());
+  states_.push_back(s);
+  std::uint8_t f = 0;
+  if (s.match) f |= kMatch;
+  if (s.marker >= 0) f |= kMarker;
+  if (s.ways.empty() && s.marker < 0 && !s.injecting) f |= kDead;
+  flags_.push_back(f);
+  table_.resize(table_.size() + classCount_, -1);
+  index_.emplace(key_, id);
+  return id;
+}
+
+std::int32_t LazyDfa::Compute(std::int32_t state, std::uint16_t cls) {
+  if (states_.size() >= kMaxStates || table_.size() + classCount_ > kMaxEntries) {
+    const State keep = states_[state];
+    Reset();
+    state = Intern(keep);
+  }
+  const State& from = states_[state];
+  building_.ways.clear();
+  building_.marker = -1;
+  building_.match = false;
+  bool injecting = from.injecting;
+  std::size_t take = from.ways.size();
+  if (from.marker >= 0 && classes_->Passes(CharClasses::kIsCr, cls)) {
+    // The conditional match holds: the ways after it are dropped.
+    take = static_cast<std::size_t>(from.marker);
+    injecting = false;
+  }
+  ++stamp_;
+  bool cut = false;
+  for (std::size_t k = 0; k < take && !cut; ++k) {
+    const Instruction& i = program_->code[states_[state].ways[k]];
+    if (classes_->Passes(i.test, cls)) cut = Follow(i.x, true);
+  }
+  if (cut) injecting = false;
+  if (injecting && (config_.injectTest == kNoTest || classes_->Passes(config_.injectTest, cls))) {
+    Follow(program_->start, false);
+  }
+  building_.injecting = injecting;
+  if (!config_.firstWins) std::sort(building_.ways.begin(), building_.ways.end());
+  const std::int32_t next = Intern(building_);
+  table_[static_cast<std::size_t>(state) * classCount_ + cls] = next;
+  return next;
+}
+
+std::int32_t LazyDfa::WithoutInjecting(std::int32_t state) {
+  State s = states_[state];
+  s.injecting = false;
+  if (states_.size() >= kMaxStates || table_.size() + classCount_ > kMaxEntries) Reset();
+  return Intern(s);
+}
+
+}  // namespace quelt

@@ -1,0 +1,92 @@
+// A deterministic automaton built lazily from a program: each state is the
+// ordered list of the program's consume instructions that are alive at a
+// position, and a state's step over a character class is computed the first
+// time it is needed and kept in a table. The table is bounded: when it is
+// full it is emptied and refilled as the scan goes on, so a step costs at
+// most one pass over the program and the time stays linear in the text.
+//
+// Two kinds:
+//   first wins  the ways of the list in priority order (greedy repetitions
+//               first, earlier starts before later ones); a match drops every
+//               way after it, so the last match the scan meets is the one a
+//               backtracking matcher would return for the leftmost start
+//   any         the list as a set; a state tells that some match ends here
+// A match reached without consuming a character (a zero-length one) is never
+// a match. An injecting state starts the program anew after each character
+// (after each passing the inject test, when there is one), which makes the
+// scan find matches at every start; a first-wins match stops the injecting.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "search/regex_classes.h"
+#include "search/regex_program.h"
+
+namespace quelt {
+
+class LazyDfa {
+ public:
+  static constexpr CharTest kNoTest = 0xFFFF;
+  static constexpr std::uint8_t kMatch = 1;   // a match ends at this state's position
+  static constexpr std::uint8_t kMarker = 2;  // a match ends here if a CR follows (or the text ends)
+  static constexpr std::uint8_t kDead = 4;    // no way is left and none starts
+
+  struct Config {
+    bool firstWins = true;
+    // First wins: the match holds only before a CR or at the text's end; it is
+    // kept as a marker in the list and decided by the next character.
+    bool conditionalMatch = false;
+    CharTest injectTest = kNoTest;
+  };
+
+  void Init(const Program* program, const CharClasses* classes, const Config& config);
+  // False after the owner was copied or moved: Init again.
+  bool BoundTo(const Program* program) const { return program_ == program; }
+
+  // The states the scans start from, with the program's start or without it,
+  // injecting or not. Their ids stay the same when the table is emptied.
+  static std::int32_t Initial(bool threads, bool injecting) { return (threads ? 1 : 0) + (injecting ? 2 : 0); }
+
+  std::int32_t Next(std::int32_t state, std::uint16_t cls) {
+    const std::int32_t n = table_[static_cast<std::size_t>(state) * classCount_ + cls];
+    return n >= 0 ? n : Compute(state, cls);
+  }
+  std::uint8_t Flags(std::int32_t state) const { return flags_[state]; }
+  // The same state with the injecting stopped.
+  std::int32_t WithoutInjecting(std::int32_t state);
+
+ private:
+  struct State {
+    std::vector<std::uint16_t> ways;
+    std::int16_t marker = -1;  // index in ways of a conditional match
+    bool injecting = false;
+    bool match = false;
+  };
+
+  std::int32_t Compute(std::int32_t state, std::uint16_t cls);
+  // Adds the consume instructions reachable from pc to ways_, in priority
+  // order. True when a first-wins match cut the list.
+  bool Follow(std::uint16_t pc, bool consumed);
+  std::int32_t Intern(const State& s);
+  void Reset();
+
+  const Program* program_ = nullptr;
+  const CharClasses* classes_ = nullptr;
+  Config config_;
+  std::uint16_t classCount_ = 0;
+  std::vector<State> states_;
+  std::vector<std::uint8_t> flags_;
+  std::vector<std::int32_t> table_;
+  std::unordered_map<std::string, std::int32_t> index_;
+  // Scratch of Compute.
+  State building_;
+  std::vector<std::uint32_t> visited_;
+  std::uint32_t stamp_ = 0;
+  std::vector<std::uint16_t> stack_;
+  std::string key_;
+};
+
+}  // namespace quelt
