@@ -221,6 +221,9 @@ void CharClasses::Build(const ParsedPattern& pattern, bool matchCase, bool foldW
     rows_.emplace_back();
     rowClasses_.emplace_back();
   }
+  flat_.clear();
+  for (const auto& row : rows_) flat_.insert(flat_.end(), row.begin(), row.end());
+  for (int b = 0; b < 256; ++b) rowBase_[b] = static_cast<std::uint32_t>(rowOf_[b]) * 256;
 }
 
 bool CharClasses::FirstByteCanPass(CharTest t, std::uint8_t b) const {

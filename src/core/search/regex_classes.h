@@ -42,7 +42,7 @@ class CharClasses {
   // The class of the one-byte character b.
   std::uint16_t Single(std::uint8_t b) const { return single_[b]; }
   // The class of the double-byte character lead, trail.
-  std::uint16_t Double(std::uint8_t lead, std::uint8_t trail) const { return rows_[rowOf_[lead]][trail]; }
+  std::uint16_t Double(std::uint8_t lead, std::uint8_t trail) const { return flat_[rowBase_[lead] + trail]; }
 
   // Whether a character starting with byte b can pass test t.
   bool FirstByteCanPass(CharTest t, std::uint8_t b) const;
@@ -70,7 +70,9 @@ class CharClasses {
   std::array<std::uint16_t, 256> single_{};
   std::array<std::uint8_t, 256> rowOf_{};
   std::vector<std::array<std::uint16_t, 256>> rows_;
-  std::vector<std::vector<std::uint16_t>> rowClasses_;  // the distinct classes of each row
+  std::vector<std::vector<std::uint16_t>> rowClasses_;
+  std::vector<std::uint16_t> flat_;  // the rows one after another
+  std::array<std::uint32_t, 256> rowBase_{};  // the distinct classes of each row
 };
 
 }  // namespace quelt

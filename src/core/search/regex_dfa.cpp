@@ -31,9 +31,11 @@ void LazyDfa::Reset() {
     building_ = State{};
     building_.ways.clear();
     building_.injecting = id >= 2;
+    building_.initial = true;
     if (id & 1) {
       ++stamp_;
       Follow(program_->start, false);
+      if (config_.firstWins) building_.origin = static_cast<std::uint16_t>(building_.ways.size());
     }
     Intern(building_);
   }
@@ -76,7 +78,9 @@ std::int32_t LazyDfa::Intern(const State& s) {
   key_.clear();
   key_ += static_cast<char>(s.marker & 0xFF);
   key_ += static_cast<char>((s.marker >> 8) & 0xFF);
-  key_ += static_cast<char>((s.injecting ? 1 : 0) | (s.match ? 2 : 0));
+  key_ += static_cast<char>((s.injecting ? 1 : 0) | (s.match ? 2 : 0) | (s.fromOrigin ? 4 : 0) | (s.initial ? 8 : 0));
+  key_ += static_cast<char>(s.origin & 0xFF);
+  key_ += static_cast<char>(s.origin >> 8);
   for (std::uint16_t w : s.ways) {
     key_ += static_cast<char>(w & 0xFF);
     key_ += static_cast<char>(w >> 8);
@@ -88,6 +92,7 @@ std::int32_t LazyDfa::Intern(const State& s) {
   std::uint8_t f = 0;
   if (s.match) f |= kMatch;
   if (s.marker >= 0) f |= kMarker;
+  if (s.fromOrigin) f |= kFromOrigin;
   if (s.ways.empty() && s.marker < 0 && !s.injecting) f |= kDead;
   flags_.push_back(f);
   table_.resize(table_.size() + classCount_, -1);
@@ -105,6 +110,9 @@ std::int32_t LazyDfa::Compute(std::int32_t state, std::uint16_t cls) {
   building_.ways.clear();
   building_.marker = -1;
   building_.match = false;
+  building_.origin = 0;
+  building_.fromOrigin = false;
+  building_.initial = false;
   bool injecting = from.injecting;
   std::size_t take = from.ways.size();
   if (from.marker >= 0 && classes_->Passes(CharClasses::kIsCr, cls)) {
@@ -114,17 +122,27 @@ std::int32_t LazyDfa::Compute(std::int32_t state, std::uint16_t cls) {
   }
   ++stamp_;
   bool cut = false;
-  for (std::size_t k = 0; k < take && !cut; ++k) {
+  const std::size_t origin = from.origin;
+  std::size_t k = 0;
+  for (; k < take && !cut; ++k) {
+    if (k == origin) building_.origin = static_cast<std::uint16_t>(building_.ways.size());
     const Instruction& i = program_->code[states_[state].ways[k]];
-    if (classes_->Passes(i.test, cls)) cut = Follow(i.x, true);
+    if (!classes_->Passes(i.test, cls)) continue;
+    const bool hadMarker = building_.marker >= 0;
+    cut = Follow(i.x, true);
+    if (k < origin && (cut || (!hadMarker && building_.marker >= 0))) building_.fromOrigin = true;
   }
+  if (k <= origin) building_.origin = static_cast<std::uint16_t>(building_.ways.size());
   if (cut) injecting = false;
+  const bool stepLeftNothing = building_.ways.empty() && !building_.match && building_.marker < 0;
   if (injecting && (config_.injectTest == kNoTest || classes_->Passes(config_.injectTest, cls))) {
     Follow(program_->start, false);
   }
   building_.injecting = injecting;
   if (!config_.firstWins) std::sort(building_.ways.begin(), building_.ways.end());
-  const std::int32_t next = Intern(building_);
+  const bool fresh = config_.firstWins && stepLeftNothing && injecting &&
+                     (config_.injectTest == kNoTest || classes_->Passes(config_.injectTest, cls));
+  const std::int32_t next = fresh ? kLastInitial : Intern(building_);
   table_[static_cast<std::size_t>(state) * classCount_ + cls] = next;
   return next;
 }

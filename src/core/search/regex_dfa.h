@@ -33,6 +33,9 @@ class LazyDfa {
   static constexpr std::uint8_t kMatch = 1;   // a match ends at this state's position
   static constexpr std::uint8_t kMarker = 2;  // a match ends here if a CR follows (or the text ends)
   static constexpr std::uint8_t kDead = 4;    // no way is left and none starts
+  // First wins: the match or marker comes from the ways of the origin, the
+  // start the scan began or began anew at (see Initial).
+  static constexpr std::uint8_t kFromOrigin = 8;
 
   struct Config {
     bool firstWins = true;
@@ -48,7 +51,11 @@ class LazyDfa {
 
   // The states the scans start from, with the program's start or without it,
   // injecting or not. Their ids stay the same when the table is emptied.
+  // Their ways are the origin's; a first-wins step that leaves nothing but
+  // a start made after it leads to Initial(true, true) again, so a scan
+  // that meets that id knows the origin moved there.
   static std::int32_t Initial(bool threads, bool injecting) { return (threads ? 1 : 0) + (injecting ? 2 : 0); }
+  static constexpr std::int32_t kLastInitial = 3;
 
   std::int32_t Next(std::int32_t state, std::uint16_t cls) {
     const std::int32_t n = table_[static_cast<std::size_t>(state) * classCount_ + cls];
@@ -62,6 +69,9 @@ class LazyDfa {
   struct State {
     std::vector<std::uint16_t> ways;
     std::int16_t marker = -1;  // index in ways of a conditional match
+    std::uint16_t origin = 0;  // the first ways, those that come from the origin
+    bool fromOrigin = false;   // the match or marker is the origin's
+    bool initial = false;      // one of Initial's: no computed state equals it
     bool injecting = false;
     bool match = false;
   };

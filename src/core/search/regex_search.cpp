@@ -1,5 +1,6 @@
 #include "search/regex_search.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -19,20 +20,16 @@ bool IsLiteral(const PatternElement& e) { return e.kind == ElementKind::kChar &&
 
 }  // namespace
 
-// What one Find scans: the text, its limits and the cancel poll, asked once
-// every kCancelPollInterval characters.
+// What one Find scans: the text, its limits and the cancel poll, asked each
+// time a scan has passed another kCancelPollInterval bytes.
 struct PatternSearcher::Scan {
   const std::uint8_t* bytes;
   std::uint32_t length;
   TextOffset to;
   const CancelPoll* poll;
-  std::uint32_t steps = 0;
   bool cancelled = false;
 
-  bool Stopped(std::uint32_t passed = 1) {
-    steps += passed;
-    if (steps < kCancelPollInterval) return cancelled;
-    steps = 0;
+  bool Poll() {
     if (!cancelled && poll != nullptr && *poll && (*poll)()) cancelled = true;
     return cancelled;
   }
@@ -189,8 +186,9 @@ TextOffset PatternSearcher::SkipTo(Scan& scan, TextOffset p) const {
   return p;
 }
 
-// The end of the leftmost match starting in [from, startTo), or kNone.
-TextOffset PatternSearcher::ForwardEnd(Scan& scan, TextOffset from, TextOffset startTo) const {
+// The end of the leftmost match starting in [from, startTo), or kNone; its
+// start too (origin) when the automaton knows it, else kNone there.
+TextOffset PatternSearcher::ForwardEnd(Scan& scan, TextOffset from, TextOffset startTo, TextOffset& origin) const {
   const std::uint8_t* bytes = scan.bytes;
   const TextOffset to = scan.to;
   LazyDfa& dfa = forwardDfa_;
@@ -199,18 +197,47 @@ TextOffset PatternSearcher::ForwardEnd(Scan& scan, TextOffset from, TextOffset s
   const std::int32_t fresh = LazyDfa::Initial(!anchorStart_, true);
   TextOffset p = from;
   TextOffset end = kNone;
-  TextOffset noSkipBefore = 0;
+  TextOffset originAt = from;
+  TextOffset noSkipBefore = skip_ == Skip::kNone ? to : 0;
+  TextOffset nextPoll = from + kCancelPollInterval;
   bool injecting = true;
+  origin = kNone;
+  auto matchHere = [&](std::uint8_t f) {
+    end = p;
+    origin = (f & LazyDfa::kFromOrigin) ? originAt : kNone;
+  };
   while (true) {
+    // Ordinary states over characters wholly before the range's end and
+    // startTo: a table step each.
+    const TextOffset bound = std::min(injecting ? startTo : to, nextPoll);
+    while (p + 2 < bound) {
+      if (dfa.Flags(s) != 0) break;
+      if (s <= LazyDfa::kLastInitial) {
+        if (s != LazyDfa::kLastInitial || p >= noSkipBefore) break;
+        originAt = p;
+      }
+      const std::uint8_t b = bytes[p];
+      if (lead_(b)) {
+        s = dfa.Next(s, classes_.Double(b, bytes[p + 1]));
+        p += 2;
+      } else {
+        s = dfa.Next(s, classes_.Single(b));
+        p += 1;
+      }
+    }
+    if (p >= nextPoll) {
+      if (scan.Poll()) return kNone;
+      nextPoll = p + kCancelPollInterval;
+    }
+    if (s == LazyDfa::kLastInitial) originAt = p;
     const std::uint8_t f = dfa.Flags(s);
-    if (f & LazyDfa::kMatch) end = p;
+    if (f & LazyDfa::kMatch) matchHere(f);
     if (f & LazyDfa::kDead) break;
     if (p >= to) break;
-    if (s == fresh && injecting && skip_ != Skip::kNone && p >= noSkipBefore) {
+    if (s == fresh && injecting && p >= noSkipBefore) {
       const TextOffset t = SkipTo(scan, p);
       if (t == kNone || t >= startTo) break;
       if (t > p) {
-        if (scan.Stopped(t - p)) return kNone;
         p = t;
         s = LazyDfa::Initial(!anchorStart_ || bytes[p - 1] == kLf, true);
         continue;
@@ -231,12 +258,12 @@ TextOffset PatternSearcher::ForwardEnd(Scan& scan, TextOffset from, TextOffset s
       s = dfa.WithoutInjecting(s);
       injecting = false;
     }
-    if ((f & LazyDfa::kMarker) && classes_.Passes(CharClasses::kIsCr, cls)) end = p;
+    if ((f & LazyDfa::kMarker) && classes_.Passes(CharClasses::kIsCr, cls)) matchHere(f);
     s = dfa.Next(s, cls);
     p = next;
-    if (scan.Stopped()) return kNone;
   }
-  if ((dfa.Flags(s) & LazyDfa::kMarker) && (p == scan.length || bytes[p] == kCr)) end = p;
+  const std::uint8_t f = dfa.Flags(s);
+  if ((f & LazyDfa::kMarker) && (p == scan.length || bytes[p] == kCr)) matchHere(f);
   return end;
 }
 
@@ -246,6 +273,7 @@ TextOffset PatternSearcher::ForwardFrom(Scan& scan, TextOffset start) const {
   std::int32_t s = LazyDfa::Initial(true, false);
   TextOffset p = start;
   TextOffset end = kNone;
+  TextOffset nextPoll = start + kCancelPollInterval;
   while (true) {
     const std::uint8_t f = dfa.Flags(s);
     if (f & LazyDfa::kMatch) end = p;
@@ -256,7 +284,10 @@ TextOffset PatternSearcher::ForwardFrom(Scan& scan, TextOffset start) const {
     if ((f & LazyDfa::kMarker) && classes_.Passes(CharClasses::kIsCr, cls)) end = p;
     s = dfa.Next(s, cls);
     p = next;
-    if (scan.Stopped()) return kNone;
+    if (p >= nextPoll) {
+      if (scan.Poll()) return kNone;
+      nextPoll = p + kCancelPollInterval;
+    }
   }
   if ((dfa.Flags(s) & LazyDfa::kMarker) && (p == scan.length || scan.bytes[p] == kCr)) end = p;
   return end;
@@ -269,15 +300,24 @@ TextOffset PatternSearcher::StartBefore(Scan& scan, TextOffset end, TextOffset f
   std::int32_t s = LazyDfa::Initial(true, false);
   TextOffset p = end;
   TextOffset start = kNone;
+  TextOffset nextPoll = end - from > kCancelPollInterval ? end - kCancelPollInterval : from;
   while (true) {
+    while (p > nextPoll && dfa.Flags(s) == 0) {
+      const TextOffset q = chars.Start(p);
+      s = dfa.Next(s, p - q == 2 ? classes_.Double(scan.bytes[q], scan.bytes[q + 1]) : classes_.Single(scan.bytes[q]));
+      p = q;
+    }
     const std::uint8_t f = dfa.Flags(s);
     if ((f & LazyDfa::kMatch) && (!anchorStart_ || p == 0 || scan.bytes[p - 1] == kLf)) start = p;
     if ((f & LazyDfa::kDead) || p <= from) break;
+    if (p <= nextPoll) {
+      if (scan.Poll()) return kNone;
+      nextPoll = p - from > kCancelPollInterval ? p - kCancelPollInterval : from;
+    }
     const TextOffset q = chars.Start(p);
     TextOffset next;
     s = dfa.Next(s, ClassAt(scan, q, next));
     p = q;
-    if (scan.Stopped()) return kNone;
   }
   return start;
 }
@@ -290,15 +330,24 @@ TextOffset PatternSearcher::LastStart(Scan& scan, TextOffset from, TextOffset st
   const bool lineEnd = !anchorEnd_ || scan.to == scan.length || scan.bytes[scan.to] == kCr;
   std::int32_t s = LazyDfa::Initial(lineEnd, true);
   TextOffset p = scan.to;
+  TextOffset nextPoll = p - from > kCancelPollInterval ? p - kCancelPollInterval : from;
   while (true) {
+    while (p > nextPoll && dfa.Flags(s) == 0) {
+      const TextOffset q = chars.Start(p);
+      s = dfa.Next(s, p - q == 2 ? classes_.Double(scan.bytes[q], scan.bytes[q + 1]) : classes_.Single(scan.bytes[q]));
+      p = q;
+    }
     const std::uint8_t f = dfa.Flags(s);
     if ((f & LazyDfa::kMatch) && p < startTo && (!anchorStart_ || p == 0 || scan.bytes[p - 1] == kLf)) return p;
     if ((f & LazyDfa::kDead) || p <= from) break;
+    if (p <= nextPoll) {
+      if (scan.Poll()) return kNone;
+      nextPoll = p - from > kCancelPollInterval ? p - kCancelPollInterval : from;
+    }
     const TextOffset q = chars.Start(p);
     TextOffset next;
     s = dfa.Next(s, ClassAt(scan, q, next));
     p = q;
-    if (scan.Stopped()) return kNone;
   }
   return kNone;
 }
@@ -315,8 +364,9 @@ SearchHit PatternSearcher::FindStarting(const std::uint8_t* bytes, std::uint32_t
   Scan scan{bytes, length, to, poll};
   TextOffset start = kNone, end = kNone;
   if (down) {
-    end = ForwardEnd(scan, from, startTo);
-    if (end != kNone) start = StartBefore(scan, end, from);
+    TextOffset origin = kNone;
+    end = ForwardEnd(scan, from, startTo, origin);
+    if (end != kNone) start = origin != kNone ? origin : StartBefore(scan, end, from);
   } else {
     start = LastStart(scan, from, startTo);
     if (start != kNone) end = ForwardFrom(scan, start);

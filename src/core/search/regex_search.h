@@ -56,7 +56,7 @@ class PatternSearcher {
 
   void ChooseSkip(const ParsedPattern& parsed, bool matchCase);
   TextOffset SkipTo(Scan& scan, TextOffset p) const;
-  TextOffset ForwardEnd(Scan& scan, TextOffset from, TextOffset startTo) const;
+  TextOffset ForwardEnd(Scan& scan, TextOffset from, TextOffset startTo, TextOffset& origin) const;
   TextOffset ForwardFrom(Scan& scan, TextOffset start) const;
   TextOffset StartBefore(Scan& scan, TextOffset end, TextOffset from) const;
   TextOffset LastStart(Scan& scan, TextOffset from, TextOffset startTo) const;
