@@ -1,4 +1,5 @@
-// The automaton against the backtracking reference: a short pattern with any
+// The automaton (and, for a literal text with widths folded, the folded plain
+// search) against the backtracking reference: a short pattern with any
 // options over a short text (short, so the reference stays fast), searched
 // down and up over a range and with a start point inside it. Any difference
 // in found, start or length is a failure.
@@ -11,6 +12,7 @@
 #include "fuzz_check.h"
 #include "search/regex_backtrack.h"
 #include "search/regex_search.h"
+#include "search/search_engine.h"
 
 namespace {
 
@@ -56,7 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TextOffset from = b[data[2] % b.size()], to = b[data[3] % b.size()];
   if (from > to) std::swap(from, to);
   const TextOffset point = std::clamp(b[data[4] % b.size()], from, to);
+  Searcher folded;
+  const bool foldedPath = !o.regex && !o.distinguishWidth;
+  if (foldedPath) FUZZ_CHECK(folded.Prepare(pattern, o));
   for (bool down : {true, false}) {
+    const SearchHit want = oracle.FindStarting(text.data(), length, from, point, to, down, nullptr);
+    if (foldedPath) Same(folded.FindStarting(text.data(), length, from, point, to, down), want);
     Same(automaton.Find(text.data(), length, from, to, down, nullptr),
          oracle.Find(text.data(), length, from, to, down, nullptr));
     Same(automaton.FindStarting(text.data(), length, from, point, to, down, nullptr),

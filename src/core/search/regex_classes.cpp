@@ -224,6 +224,16 @@ void CharClasses::Build(const ParsedPattern& pattern, bool matchCase, bool foldW
   flat_.clear();
   for (const auto& row : rows_) flat_.insert(flat_.end(), row.begin(), row.end());
   for (int b = 0; b < 256; ++b) rowBase_[b] = static_cast<std::uint32_t>(rowOf_[b]) * 256;
+  std::map<std::uint16_t, std::uint32_t> constantRow;
+  for (int b = 0; b < 256; ++b) {
+    if (lead(static_cast<std::uint8_t>(b))) {
+      pairBase_[b] = rowBase_[b];
+      continue;
+    }
+    const auto [it, added] = constantRow.try_emplace(single_[b], static_cast<std::uint32_t>(flat_.size()));
+    if (added) flat_.insert(flat_.end(), 256, single_[b]);
+    pairBase_[b] = it->second;
+  }
 }
 
 bool CharClasses::FirstByteCanPass(CharTest t, std::uint8_t b) const {

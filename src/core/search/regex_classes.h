@@ -44,6 +44,10 @@ class CharClasses {
   // The class of the double-byte character lead, trail.
   std::uint16_t Double(std::uint8_t lead, std::uint8_t trail) const { return flat_[rowBase_[lead] + trail]; }
 
+  // The class of the character starting with b when next is the byte after
+  // it: of b alone unless b is a lead byte (the caller knows next exists).
+  std::uint16_t Pair(std::uint8_t b, std::uint8_t next) const { return flat_[pairBase_[b] + next]; }
+
   // Whether a character starting with byte b can pass test t.
   bool FirstByteCanPass(CharTest t, std::uint8_t b) const;
 
@@ -72,7 +76,10 @@ class CharClasses {
   std::vector<std::array<std::uint16_t, 256>> rows_;
   std::vector<std::vector<std::uint16_t>> rowClasses_;
   std::vector<std::uint16_t> flat_;  // the rows one after another
-  std::array<std::uint32_t, 256> rowBase_{};  // the distinct classes of each row
+  std::array<std::uint32_t, 256> rowBase_{};
+  // Per byte: its trail row when it is a lead byte, else a row that is its
+  // own class throughout.
+  std::array<std::uint32_t, 256> pairBase_{};  // the distinct classes of each row
 };
 
 }  // namespace quelt

@@ -16,6 +16,8 @@ void LazyDfa::Init(const Program* program, const CharClasses* classes, const Con
   classes_ = classes;
   config_ = config;
   classCount_ = classes->Count();
+  shift_ = 0;
+  while ((1 << shift_) < classCount_) ++shift_;
   visited_.assign(program->code.size(), 0);
   stamp_ = 0;
   Reset();
@@ -95,13 +97,13 @@ std::int32_t LazyDfa::Intern(const State& s) {
   if (s.fromOrigin) f |= kFromOrigin;
   if (s.ways.empty() && s.marker < 0 && !s.injecting) f |= kDead;
   flags_.push_back(f);
-  table_.resize(table_.size() + classCount_, -1);
+  table_.resize(table_.size() + (std::size_t{1} << shift_), kUnknown);
   index_.emplace(key_, id);
   return id;
 }
 
 std::int32_t LazyDfa::Compute(std::int32_t state, std::uint16_t cls) {
-  if (states_.size() >= kMaxStates || table_.size() + classCount_ > kMaxEntries) {
+  if (states_.size() >= kMaxStates || table_.size() + (std::size_t{1} << shift_) > kMaxEntries) {
     const State keep = states_[state];
     Reset();
     state = Intern(keep);
@@ -143,14 +145,14 @@ std::int32_t LazyDfa::Compute(std::int32_t state, std::uint16_t cls) {
   const bool fresh = config_.firstWins && stepLeftNothing && injecting &&
                      (config_.injectTest == kNoTest || classes_->Passes(config_.injectTest, cls));
   const std::int32_t next = fresh ? kLastInitial : Intern(building_);
-  table_[static_cast<std::size_t>(state) * classCount_ + cls] = next;
+  table_[(static_cast<std::size_t>(state) << shift_) + cls] = Special(next) ? -(2 + next) : next << shift_;
   return next;
 }
 
 std::int32_t LazyDfa::WithoutInjecting(std::int32_t state) {
   State s = states_[state];
   s.injecting = false;
-  if (states_.size() >= kMaxStates || table_.size() + classCount_ > kMaxEntries) Reset();
+  if (states_.size() >= kMaxStates || table_.size() + (std::size_t{1} << shift_) > kMaxEntries) Reset();
   return Intern(s);
 }
 

@@ -58,8 +58,37 @@ class LazyDfa {
   static constexpr std::int32_t kLastInitial = 3;
 
   std::int32_t Next(std::int32_t state, std::uint16_t cls) {
-    const std::int32_t n = table_[static_cast<std::size_t>(state) * classCount_ + cls];
-    return n >= 0 ? n : Compute(state, cls);
+    const std::int32_t e = table_[(static_cast<std::size_t>(state) << shift_) + cls];
+    if (e >= 0) return e >> shift_;
+    return e == kUnknown ? Compute(state, cls) : -(e + 2);
+  }
+
+  // A state a scan must look at itself: one with a flag, or an initial one.
+  bool Special(std::int32_t state) const { return flags_[state] != 0 || state <= kLastInitial; }
+
+  // Steps from state over the characters at p while the states are not
+  // special and p + 2 < bound (so every character, and the byte after a
+  // lead byte, lies before bound). classify(at, step) gives the class of
+  // the character at `at` and its size. Returns the state reached.
+  template <class Classify>
+  std::int32_t Run(std::int32_t state, const std::uint8_t* bytes, std::uint32_t& p, std::uint32_t bound,
+                   Classify classify) {
+    if (Special(state)) return state;
+    std::int32_t at = state << shift_;
+    while (p + 2 < bound) {
+      unsigned step;
+      const std::uint16_t cls = classify(bytes + p, step);
+      const std::int32_t e = table_[static_cast<std::size_t>(at) + cls];
+      p += step;
+      if (e >= 0) {
+        at = e;
+        continue;
+      }
+      const std::int32_t next = e == kUnknown ? Compute(at >> shift_, cls) : -(e + 2);
+      if (Special(next)) return next;
+      at = next << shift_;
+    }
+    return at >> shift_;
   }
   std::uint8_t Flags(std::int32_t state) const { return flags_[state]; }
   // The same state with the injecting stopped.
@@ -83,10 +112,15 @@ class LazyDfa {
   std::int32_t Intern(const State& s);
   void Reset();
 
+  // A table entry: a plain state's id shifted (its row), kUnknown, or
+  // -(2 + id) for a special state.
+  static constexpr std::int32_t kUnknown = -1;
+
   const Program* program_ = nullptr;
   const CharClasses* classes_ = nullptr;
   Config config_;
   std::uint16_t classCount_ = 0;
+  int shift_ = 0;  // a row of the table is 1 << shift_ entries
   std::vector<State> states_;
   std::vector<std::uint8_t> flags_;
   std::vector<std::int32_t> table_;

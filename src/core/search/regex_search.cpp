@@ -171,9 +171,10 @@ TextOffset PatternSearcher::SkipTo(Scan& scan, TextOffset p) const {
       if (maxBefore_ != kUnboundedReach) return q - p > maxBefore_ ? boundaryAt(q - maxBefore_) : p;
       // After the last CR or LF before the literal that is a character of
       // its own (the byte before it is no lead byte).
+      // (Only LF is looked for: stopping short at a lone CR is safe.)
       for (TextOffset r = q; r > p;) {
         --r;
-        if ((bytes[r] == kLf || bytes[r] == kCr) && (r == p || !lead_(bytes[r - 1]))) return r + 1;
+        if (bytes[r] == kLf && (r == p || !lead_(bytes[r - 1]))) return r + 1;
       }
       return p;
     }
@@ -210,21 +211,21 @@ TextOffset PatternSearcher::ForwardEnd(Scan& scan, TextOffset from, TextOffset s
     // Ordinary states over characters wholly before the range's end and
     // startTo: a table step each.
     const TextOffset bound = std::min(injecting ? startTo : to, nextPoll);
-    while (p + 2 < bound) {
-      if (dfa.Flags(s) != 0) break;
-      if (s <= LazyDfa::kLastInitial) {
-        if (s != LazyDfa::kLastInitial || p >= noSkipBefore) break;
-        originAt = p;
-      }
-      const std::uint8_t b = bytes[p];
-      if (lead_(b)) {
-        s = dfa.Next(s, classes_.Double(b, bytes[p + 1]));
-        p += 2;
-      } else {
-        s = dfa.Next(s, classes_.Single(b));
-        p += 1;
-      }
+    if (s == LazyDfa::kLastInitial && p < noSkipBefore && p + 2 < bound) {
+      // The fresh start where nothing is skipped: one step on.
+      originAt = p;
+      TextOffset next;
+      s = dfa.Next(s, ClassAt(scan, p, next));
+      p = next;
     }
+    s = dfa.Run(s, bytes, p, bound, [this](const std::uint8_t* at, unsigned& step) {
+      const std::uint8_t b = at[0];
+      // The lead-byte ranges 0x81-0x9F and 0xE0-0xFC are 0xA1-0xDC after
+      // flipping bit 5.
+      const bool two = lead_.enabled() && static_cast<std::uint8_t>((b ^ 0x20) - 0xA1) < 0x3C;
+      step = two ? 2 : 1;
+      return classes_.Pair(b, at[1]);
+    });
     if (p >= nextPoll) {
       if (scan.Poll()) return kNone;
       nextPoll = p + kCancelPollInterval;
