@@ -79,15 +79,18 @@ bool PatternSearcher::Prepare(std::string_view text, const SearchOptions& option
   if (skip_ != Skip::kNone) return true;
   // The bytes a match can start with: those of the leading optional
   // elements and of the first element that must match.
-  firstBytes_.fill(false);
+  std::array<bool, 256> first{};
   for (std::size_t i = 0; i < parsed.elements.size(); ++i) {
     const CharTest t = classes_.TestOf(i);
-    for (int b = 0; b < 256; ++b) firstBytes_[b] = firstBytes_[b] || classes_.FirstByteCanPass(t, static_cast<std::uint8_t>(b));
+    for (int b = 0; b < 256; ++b) first[b] = first[b] || classes_.FirstByteCanPass(t, static_cast<std::uint8_t>(b));
     if (parsed.elements[i].repeat != Repeat::kStar) break;
   }
   int count = 0;
-  for (bool b : firstBytes_) count += b ? 1 : 0;
-  if (count < 256) skip_ = Skip::kFirstBytes;
+  for (bool b : first) count += b ? 1 : 0;
+  if (count < 256) {
+    firstBytes_.Build(first);
+    skip_ = Skip::kFirstBytes;
+  }
   return true;
 }
 
@@ -179,8 +182,7 @@ TextOffset PatternSearcher::SkipTo(Scan& scan, TextOffset p) const {
       return p;
     }
     case Skip::kFirstBytes: {
-      TextOffset x = p;
-      while (x < window && !firstBytes_[bytes[x]]) ++x;
+      const TextOffset x = firstBytes_.Next(bytes, p, window);
       return x < window ? boundaryAt(x) : past(0);
     }
   }

@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "search/byte_scan.h"
 #include "search/regex_classes.h"
 #include "search/regex_dfa.h"
 #include "search/regex_program.h"
@@ -70,7 +71,7 @@ class PatternSearcher {
   Skip skip_ = Skip::kNone;
   SearchCore literal_;
   std::uint32_t maxBefore_ = 0;  // kInner: bytes before the literal, or kUnboundedReach
-  std::array<bool, 256> firstBytes_{};
+  ByteScanner firstBytes_;  // kFirstBytes: the bytes a match can start with
   bool anchorStart_ = false;
   bool anchorEnd_ = false;
   bool never_ = true;

@@ -67,6 +67,9 @@ bool FoldedSearcher::Prepare(std::string_view text, bool matchCase, LeadByteTest
       candidates_ = marks;
     }
   }
+  std::array<bool, 256> set{};
+  for (int b = 0; b < 256; ++b) set[b] = candidates_[b] != 0;
+  scanner_.Build(set);
   return true;
 }
 
@@ -108,16 +111,11 @@ SearchHit FoldedSearcher::FindStarting(const std::uint8_t* bytes, std::uint32_t 
   return ScanRange(bytes, from, startTo, down, poll, lead_,
                    [&](TextOffset pos, TextOffset limit, CharBoundaries& boundaries) {
                      const TextOffset stop = to - limit > ahead ? limit + ahead : to;
-                     const std::uint8_t* const table = candidates_.data();
                      TextOffset x = pos;
                      while (true) {
-                       while (x + 4 <= stop &&
-                              (table[bytes[x]] | table[bytes[x + 1]] | table[bytes[x + 2]] | table[bytes[x + 3]]) == 0) {
-                         x += 4;
-                       }
-                       while (x < stop && table[bytes[x]] == 0) ++x;
+                       x = scanner_.Next(bytes, x, stop);
                        if (x >= stop) return SearchHit{};
-                       const std::uint8_t kind = table[bytes[x]];
+                       const std::uint8_t kind = candidates_[bytes[x]];
                        TextOffset end = 0;
                        // The anchor as a one-byte character at x.
                        if ((kind & kOneByteForm) && (!lead_(bytes[x]) || x + 1 == length) && boundaries.At(x)) {

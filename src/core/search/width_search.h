@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "search/byte_scan.h"
 #include "search/scan_range.h"
 #include "search/search_options.h"
 
@@ -46,6 +47,7 @@ class FoldedSearcher {
   std::vector<std::uint16_t> keys_;  // the folded characters of the text
   std::size_t anchor_ = 0;           // the character candidates are found by
   std::array<std::uint8_t, 256> candidates_{};  // kOneByteForm | kSecondByte per byte
+  ByteScanner scanner_;                         // the bytes with a candidates_ mark
   bool matchCase_ = false;
   LeadByteTest lead_;
 };
