@@ -1,5 +1,7 @@
 #include "search/width_search.h"
 
+#include <cstring>
+
 #include "search/width_fold.h"
 
 namespace quelt {
@@ -8,7 +10,8 @@ namespace {
 constexpr TextOffset kNoStart = 0xFFFFFFFFu;
 
 // A rough weight of how often a byte turns up in Japanese text with ASCII
-// words in it: lower is rarer.
+// words in it: lower is rarer. Lead bytes of kana and kanji are common, the
+// other double-byte lead bytes and most second bytes are not.
 int Weight(std::uint8_t c) {
   static constexpr char kLetters[] = "etaoinsrhldcumfpgwybvkxjqz";
   if (c == ' ' || c == kCr || c == kLf) return 250;
@@ -17,16 +20,18 @@ int Weight(std::uint8_t c) {
     while (kLetters[i] != static_cast<char>(c)) ++i;
     return 180 - 5 * i;
   }
-  if (c >= 0x81 && c <= 0x9F) return 120;
-  if (c >= 0x40 && c <= 0xFC) return c >= 'A' && c <= 'Z' ? 70 : 100;
+  if (c == 0x82 || c == 0x83) return 220;
+  if (c == 0x81 || (c >= 0x88 && c <= 0x9F)) return 150;
+  if (c >= 'A' && c <= 'Z') return 70;
   if (c >= '0' && c <= '9') return 80;
+  if (c >= 0x40 && c <= 0xFC) return 60;
   return 40;
 }
 
 }  // namespace
 
 std::uint16_t FoldedSearcher::Key(std::uint16_t code) const {
-  code = FoldWidth(code);
+  if (code > 0xFF) code = FoldWidth(code);
   if (!matchCase_ && code >= 'A' && code <= 'Z') code = static_cast<std::uint16_t>(code | 0x20);
   return code;
 }
@@ -68,25 +73,19 @@ bool FoldedSearcher::Prepare(std::string_view text, bool matchCase, LeadByteTest
     }
   }
   std::array<bool, 256> set{};
-  for (int b = 0; b < 256; ++b) set[b] = candidates_[b] != 0;
+  few_.clear();
+  for (int b = 0; b < 256; ++b) {
+    set[b] = candidates_[b] != 0;
+    if (set[b]) few_.push_back(static_cast<std::uint8_t>(b));
+  }
+  if (few_.size() > 4) few_.clear();
   scanner_.Build(set);
   return true;
 }
 
 TextOffset FoldedSearcher::MatchAt(const std::uint8_t* bytes, std::uint32_t length, TextOffset from, TextOffset to,
                                    TextOffset c, TextOffset cEnd, TextOffset& end) const {
-  // Backwards over the characters before the anchor.
-  CharsBefore chars(bytes, from, lead_);
-  TextOffset s = c;
-  for (std::size_t k = anchor_; k-- > 0;) {
-    if (s <= from) return kNoStart;
-    const TextOffset q = chars.Start(s);
-    const std::uint16_t code =
-        s - q == 2 ? static_cast<std::uint16_t>(bytes[q] << 8 | bytes[q + 1]) : static_cast<std::uint16_t>(bytes[q]);
-    if (Key(code) != keys_[k]) return kNoStart;
-    s = q;
-  }
-  // Forwards over the characters after it.
+  // Forwards over the characters after the anchor.
   TextOffset p = cEnd;
   for (std::size_t k = anchor_ + 1; k < keys_.size(); ++k) {
     if (p >= to) return kNoStart;
@@ -98,6 +97,19 @@ TextOffset FoldedSearcher::MatchAt(const std::uint8_t* bytes, std::uint32_t leng
     }
     if (next > to || Key(code) != keys_[k]) return kNoStart;
     p = next;
+  }
+  // Backwards over the characters before it.
+  TextOffset s = c;
+  if (anchor_ > 0) {
+    CharsBefore chars(bytes, from, lead_);
+    for (std::size_t k = anchor_; k-- > 0;) {
+      if (s <= from) return kNoStart;
+      const TextOffset q = chars.Start(s);
+      const std::uint16_t code = s - q == 2 ? static_cast<std::uint16_t>(bytes[q] << 8 | bytes[q + 1])
+                                            : static_cast<std::uint16_t>(bytes[q]);
+      if (Key(code) != keys_[k]) return kNoStart;
+      s = q;
+    }
   }
   end = p;
   return s;
@@ -111,9 +123,34 @@ SearchHit FoldedSearcher::FindStarting(const std::uint8_t* bytes, std::uint32_t 
   return ScanRange(bytes, from, startTo, down, poll, lead_,
                    [&](TextOffset pos, TextOffset limit, CharBoundaries& boundaries) {
                      const TextOffset stop = to - limit > ahead ? limit + ahead : to;
+                     // The next place of each of few_, by memchr over a
+                     // stretch at a time (a rare byte is not looked for far
+                     // past a match that ends the search).
+                     constexpr TextOffset kStretch = 4096;
+                     std::array<TextOffset, 4> next{};
+                     std::array<bool, 4> real{};
+                     auto find = [&](std::size_t i, TextOffset at) {
+                       const TextOffset end = stop - at > kStretch ? at + kStretch : stop;
+                       const void* f = at < end ? std::memchr(bytes + at, few_[i], end - at) : nullptr;
+                       real[i] = f != nullptr;
+                       next[i] = real[i] ? static_cast<TextOffset>(static_cast<const std::uint8_t*>(f) - bytes) : end;
+                     };
+                     for (std::size_t i = 0; i < few_.size(); ++i) find(i, pos);
                      TextOffset x = pos;
                      while (true) {
-                       x = scanner_.Next(bytes, x, stop);
+                       if (few_.empty()) {
+                         x = scanner_.Next(bytes, x, stop);
+                       } else {
+                         x = stop;
+                         for (std::size_t i = 0; i < few_.size(); ++i) x = next[i] < x ? next[i] : x;
+                         bool candidate = false;
+                         for (std::size_t i = 0; i < few_.size(); ++i) {
+                           if (next[i] != x) continue;
+                           candidate = candidate || real[i];
+                           find(i, real[i] ? x + 1 : x);
+                         }
+                         if (x < stop && !candidate) continue;
+                       }
                        if (x >= stop) return SearchHit{};
                        const std::uint8_t kind = candidates_[bytes[x]];
                        TextOffset end = 0;

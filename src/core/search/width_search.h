@@ -3,8 +3,9 @@
 // case, unless case is matched). The search text is folded once; candidates
 // are the places of the bytes that end one of the forms of its rarest
 // character (its one-byte forms, and the second bytes of its double-byte
-// ones), and each is checked character by character through the folding
-// table, backwards to the match's start and forwards to its end.
+// ones), found by memchr when they are few, and each is checked character
+// by character through the folding table, backwards to the match's start
+// and forwards to its end.
 #pragma once
 
 #include <array>
@@ -48,6 +49,7 @@ class FoldedSearcher {
   std::size_t anchor_ = 0;           // the character candidates are found by
   std::array<std::uint8_t, 256> candidates_{};  // kOneByteForm | kSecondByte per byte
   ByteScanner scanner_;                         // the bytes with a candidates_ mark
+  std::vector<std::uint8_t> few_;               // the same when at most four: found by memchr each
   bool matchCase_ = false;
   LeadByteTest lead_;
 };
