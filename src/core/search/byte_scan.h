@@ -44,6 +44,8 @@ class ByteScanner {
   }
 
   bool Has(std::uint8_t b) const { return in_[b]; }
+  // Whether Next goes faster than a byte at a time.
+  bool Fast() const { return kind_ != Kind::kTable; }
 
   // The first position in [pos, end) whose byte is in the set, or end.
   TextOffset Next(const std::uint8_t* bytes, TextOffset pos, TextOffset end) const {

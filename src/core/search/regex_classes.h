@@ -51,6 +51,8 @@ class CharClasses {
   // Whether a character starting with byte b can pass test t.
   bool FirstByteCanPass(CharTest t, std::uint8_t b) const;
 
+  LeadByteTest Lead() const { return lead_; }
+
   // The folded comparison key of a character code.
   std::uint16_t Key(std::uint16_t code) const;
 

@@ -24,6 +24,9 @@ void LazyDfa::Init(const Program* program, const CharClasses* classes, const Con
 }
 
 void LazyDfa::Reset() {
+  leavingKnown_.clear();
+  leavingIndex_.clear();
+  leaving_.clear();
   states_.clear();
   flags_.clear();
   table_.clear();
@@ -97,6 +100,8 @@ std::int32_t LazyDfa::Intern(const State& s) {
   if (s.fromOrigin) f |= kFromOrigin;
   if (s.ways.empty() && s.marker < 0 && !s.injecting) f |= kDead;
   flags_.push_back(f);
+  leavingKnown_.push_back(0);
+  leavingIndex_.push_back(0);
   table_.resize(table_.size() + (std::size_t{1} << shift_), kUnknown);
   index_.emplace(key_, id);
   return id;
@@ -154,6 +159,40 @@ std::int32_t LazyDfa::WithoutInjecting(std::int32_t state) {
   s.injecting = false;
   if (states_.size() >= kMaxStates || table_.size() + (std::size_t{1} << shift_) > kMaxEntries) Reset();
   return Intern(s);
+}
+
+}  // namespace quelt
+
+namespace quelt {
+
+const ByteScanner* LazyDfa::Leaving(std::int32_t state) {
+  if (leavingKnown_[state] == 0) {
+    // Every step of the state, computed now, unless that could fill the
+    // table (which would renumber the states under the caller).
+    if (states_.size() + classCount_ + 1 >= kMaxStates ||
+        table_.size() + ((std::size_t{classCount_} + 1) << shift_) > kMaxEntries) {
+      return nullptr;
+    }
+    std::vector<bool> leaves(classCount_, false);
+    for (std::uint16_t c = 0; c < classCount_; ++c) leaves[c] = Next(state, c) != state;
+    std::array<bool, 256> set{};
+    const LeadByteTest lead = classes_->Lead();
+    for (int b = 0; b < 256; ++b) {
+      const auto byte = static_cast<std::uint8_t>(b);
+      bool in = leaves[classes_->Single(byte)];
+      for (int t = 0; !in && lead(byte) && t < 256; ++t) in = leaves[classes_->Double(byte, static_cast<std::uint8_t>(t))];
+      set[b] = in;
+    }
+    ByteScanner scanner;
+    scanner.Build(set);
+    leavingKnown_[state] = -1;
+    if (scanner.Fast()) {
+      leavingKnown_[state] = 1;
+      leavingIndex_[state] = static_cast<std::uint32_t>(leaving_.size());
+      leaving_.push_back(scanner);
+    }
+  }
+  return leavingKnown_[state] > 0 ? &leaving_[leavingIndex_[state]] : nullptr;
 }
 
 }  // namespace quelt

@@ -22,6 +22,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "search/byte_scan.h"
 #include "search/regex_classes.h"
 #include "search/regex_program.h"
 
@@ -69,27 +70,43 @@ class LazyDfa {
   // Steps from state over the characters at p while the states are not
   // special and p + 2 < bound (so every character, and the byte after a
   // lead byte, lies before bound). classify(at, step) gives the class of
-  // the character at `at` and its size. Returns the state reached.
-  template <class Classify>
+  // the character at `at` and its size; boundary(from, x) the character
+  // boundary at or before x (from <= x, from a boundary). A state that
+  // keeps stepping to itself and is left only by characters starting with
+  // a few bytes is passed over to the next of those bytes at once. Returns
+  // the state reached.
+  template <class Classify, class Boundary>
   std::int32_t Run(std::int32_t state, const std::uint8_t* bytes, std::uint32_t& p, std::uint32_t bound,
-                   Classify classify) {
+                   Classify classify, Boundary boundary) {
     if (Special(state)) return state;
     std::int32_t at = state << shift_;
+    int same = 0;
     while (p + 2 < bound) {
       unsigned step;
       const std::uint16_t cls = classify(bytes + p, step);
       const std::int32_t e = table_[static_cast<std::size_t>(at) + cls];
       p += step;
       if (e >= 0) {
-        at = e;
+        if (e != at) {
+          at = e;
+          same = 0;
+        } else if (++same == kSameBeforeSkip) {
+          same = 0;
+          if (const ByteScanner* leave = Leaving(at >> shift_)) {
+            const std::uint32_t x = leave->Next(bytes, p, bound - 2);
+            p = boundary(p, x);
+          }
+        }
         continue;
       }
       const std::int32_t next = e == kUnknown ? Compute(at >> shift_, cls) : -(e + 2);
       if (Special(next)) return next;
       at = next << shift_;
+      same = 0;
     }
     return at >> shift_;
   }
+
   std::uint8_t Flags(std::int32_t state) const { return flags_[state]; }
   // The same state with the injecting stopped.
   std::int32_t WithoutInjecting(std::int32_t state);
@@ -111,6 +128,10 @@ class LazyDfa {
   bool Follow(std::uint16_t pc, bool consumed);
   std::int32_t Intern(const State& s);
   void Reset();
+  // The bytes that start the characters leading out of a state that steps
+  // to itself on every other character, when they are few; else null.
+  const ByteScanner* Leaving(std::int32_t state);
+  static constexpr int kSameBeforeSkip = 8;
 
   // A table entry: a plain state's id shifted (its row), kUnknown, or
   // -(2 + id) for a special state.
@@ -131,6 +152,11 @@ class LazyDfa {
   std::uint32_t stamp_ = 0;
   std::vector<std::uint16_t> stack_;
   std::string key_;
+  // Per state: 0 not looked at, 1 leaving_[leavingIndex_[state]], -1 none.
+  std::vector<std::int8_t> leavingKnown_;
+  std::vector<std::uint32_t> leavingIndex_;
+  std::vector<ByteScanner> leaving_;
+
 };
 
 }  // namespace quelt

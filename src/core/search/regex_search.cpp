@@ -227,6 +227,10 @@ TextOffset PatternSearcher::ForwardEnd(Scan& scan, TextOffset from, TextOffset s
       const bool two = lead_.enabled() && static_cast<std::uint8_t>((b ^ 0x20) - 0xA1) < 0x3C;
       step = two ? 2 : 1;
       return classes_.Pair(b, at[1]);
+    }, [this, bytes](TextOffset from, TextOffset x) {
+      if (x == from || !lead_.enabled()) return x;
+      CharBoundaries boundaries(bytes, from, lead_);
+      return boundaries.At(x) ? x : x - 1;
     });
     if (p >= nextPoll) {
       if (scan.Poll()) return kNone;

@@ -156,6 +156,52 @@ TEST(RegexOracle, StatesBeyondTheTable) {
   }
 }
 
+// Texts of many lines, where the forward scan skips to literals and line
+// starts and passes over runs of characters that keep its state: the hits,
+// one Find after another as the editor's find next makes them, are those
+// of the reference.
+TEST(RegexOracle, SkipsOverLongTexts) {
+  std::mt19937 rng(77);
+  const char* const patterns[] = {".*bar", "a.*b$", "[^x]*y", "b[a-z]*r", "^.*\x82\xA0", "x*a*b*c",
+                                  ".*\x83\x5C.", "[0-9]+", "ba+r", "\x82\x60+b", ".ar", "r$"};
+  for (int round = 0; round < 6; ++round) {
+    std::string text;
+    for (int line = 0; line < 60; ++line) {
+      const int pieces = static_cast<int>(rng() % 60);
+      for (int i = 0; i < pieces; ++i) {
+        const unsigned r = rng() % 10;
+        text += r < 2 ? "bar" : r < 4 ? "\x82\xA0" : kPieces[rng() % std::size(kPieces)];
+      }
+      text += "\r\n";
+    }
+    const testing::ExactText buffer(text);
+    for (const char* pattern : patterns) {
+      for (bool matchCase : {true, false}) {
+        PatternSearcher automaton;
+        BacktrackSearcher oracle;
+        ASSERT_TRUE(automaton.Prepare(pattern, testing::RegexOptions(matchCase)));
+        ASSERT_TRUE(oracle.Prepare(pattern, testing::RegexOptions(matchCase)));
+        for (bool down : {true, false}) {
+          TextOffset from = 0, to = buffer.size();
+          for (int k = 0; k < 400 && from < to; ++k) {
+            const SearchHit want = oracle.Find(buffer.data(), buffer.size(), from, to, down, nullptr);
+            const SearchHit got = automaton.Find(buffer.data(), buffer.size(), from, to, down, nullptr);
+            ASSERT_EQ(got.found, want.found) << pattern << " [" << from << "," << to << ") down " << down;
+            if (!want.found) break;
+            ASSERT_EQ(got.start, want.start) << pattern << " [" << from << "," << to << ") down " << down;
+            ASSERT_EQ(got.length, want.length) << pattern << " at " << want.start;
+            if (down) {
+              from = want.start + want.length;
+            } else {
+              to = want.start;
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
 double Seconds(const std::string& text, const char* pattern, bool down, SearchHit& hit) {
   PatternSearcher s;
   EXPECT_TRUE(s.Prepare(pattern, testing::RegexOptions(true)));
