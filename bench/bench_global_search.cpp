@@ -15,6 +15,7 @@
 #include <random>
 #include <string>
 
+#include "bench_grep.h"
 #include "bench_text.h"
 #include "global_search/global_search.h"
 #include "posix_file_system.h"
@@ -95,7 +96,7 @@ BENCHMARK(BM_GlobalSearch)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRe
 void BM_GrepTree(benchmark::State& state) {
   MakeTree();
   const std::string command =
-      std::string("LC_ALL=C grep -r ") + (state.range(0) ? "-c " : "") + "-F needle " + kRoot + " >/dev/null";
+      std::string("LC_ALL=C grep -r ") + (state.range(0) ? "-c " : "") + "-F needle " + kRoot + bench::ToGrepOutput();
   double seconds = 0;
   for (auto _ : state) {
     const auto t0 = std::chrono::steady_clock::now();

@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include "search/search_engine.h"
+#include "bench_grep.h"
 #include "bench_text.h"
 
 namespace quelt {
@@ -98,8 +99,11 @@ void CountMatches(benchmark::State& state, const std::string& text, std::string_
 }
 
 void Grep(benchmark::State& state, const char* file, std::size_t bytes, const std::string& flags,
-          const std::string& what) {
-  const std::string command = "LC_ALL=C grep -c " + flags + " '" + what + "' " + file + " >/dev/null";
+          const std::string& what, bool eachMatch = false) {
+  // -c counts lines (grep may stop at a line's first match); -o writes every
+  // match with its bounds, as Find gives them.
+  const std::string command =
+      "LC_ALL=C grep " + std::string(eachMatch ? "-o " : "-c ") + flags + " '" + what + "' " + file + bench::ToGrepOutput();
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     const int status = std::system(command.c_str());
@@ -168,6 +172,14 @@ void Register() {
                                  })
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
+    if (c.regex && !c.longLine) {
+      benchmark::RegisterBenchmark((std::string("BM_GrepEachMatch") + c.name).c_str(),
+                                   [file, &text, flags, what](benchmark::State& s) {
+                                     Grep(s, file, text.size(), flags, what, true);
+                                   })
+          ->UseManualTime()
+          ->Unit(benchmark::kMillisecond);
+    }
   }
 }
 

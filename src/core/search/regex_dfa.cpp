@@ -149,7 +149,10 @@ std::int32_t LazyDfa::Compute(std::int32_t state, std::uint16_t cls) {
   if (!config_.firstWins) std::sort(building_.ways.begin(), building_.ways.end());
   const bool fresh = config_.firstWins && stepLeftNothing && injecting &&
                      (config_.injectTest == kNoTest || classes_->Passes(config_.injectTest, cls));
-  const std::int32_t next = fresh ? kLastInitial : Intern(building_);
+  // A state with nothing in it that waits for the next start is
+  // Initial(false, true) again.
+  const bool empty = injecting && building_.ways.empty() && !building_.match && building_.marker < 0;
+  const std::int32_t next = fresh ? kLastInitial : empty ? Initial(false, true) : Intern(building_);
   table_[(static_cast<std::size_t>(state) << shift_) + cls] = Special(next) ? -(2 + next) : next << shift_;
   return next;
 }

@@ -62,6 +62,15 @@ bool PatternSearcher::Prepare(std::string_view text, const SearchOptions& option
   // Literals compare bytes only while widths are distinguished.
   const bool literals = options.distinguishWidth;
   skip_ = Skip::kNone;
+  // The bytes a match can start with: those of the leading optional
+  // elements and of the first element that must match.
+  std::array<bool, 256> first{};
+  for (std::size_t i = 0; i < parsed.elements.size(); ++i) {
+    const CharTest t = classes_.TestOf(i);
+    for (int b = 0; b < 256; ++b) first[b] = first[b] || classes_.FirstByteCanPass(t, static_cast<std::uint8_t>(b));
+    if (parsed.elements[i].repeat != Repeat::kStar) break;
+  }
+  lineFirst_ = first;
   if (anchorStart_) {
     skip_ = Skip::kLines;
     return true;
@@ -77,14 +86,6 @@ bool PatternSearcher::Prepare(std::string_view text, const SearchOptions& option
   }
   if (literals) ChooseSkip(parsed, options.matchCase);
   if (skip_ != Skip::kNone) return true;
-  // The bytes a match can start with: those of the leading optional
-  // elements and of the first element that must match.
-  std::array<bool, 256> first{};
-  for (std::size_t i = 0; i < parsed.elements.size(); ++i) {
-    const CharTest t = classes_.TestOf(i);
-    for (int b = 0; b < 256; ++b) first[b] = first[b] || classes_.FirstByteCanPass(t, static_cast<std::uint8_t>(b));
-    if (parsed.elements[i].repeat != Repeat::kStar) break;
-  }
   int count = 0;
   for (bool b : first) count += b ? 1 : 0;
   if (count < 256) {
@@ -157,8 +158,14 @@ TextOffset PatternSearcher::SkipTo(Scan& scan, TextOffset p) const {
     case Skip::kNone:
       return p;
     case Skip::kLines: {
-      const void* lf = std::memchr(bytes + p, kLf, window - p);
-      return lf != nullptr ? static_cast<TextOffset>(static_cast<const std::uint8_t*>(lf) - bytes) + 1 : past(0);
+      // The next line start whose first byte can start a match.
+      for (TextOffset at = p; at < window;) {
+        const void* lf = std::memchr(bytes + at, kLf, window - at);
+        if (lf == nullptr) break;
+        at = static_cast<TextOffset>(static_cast<const std::uint8_t*>(lf) - bytes) + 1;
+        if (at >= scan.to || lineFirst_[bytes[at]]) return at;
+      }
+      return past(0);
     }
     case Skip::kPrefix: {
       const TextOffset q = literal_.NextCandidate(bytes, p, window, scan.to);

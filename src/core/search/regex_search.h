@@ -72,6 +72,7 @@ class PatternSearcher {
   SearchCore literal_;
   std::uint32_t maxBefore_ = 0;  // kInner: bytes before the literal, or kUnboundedReach
   ByteScanner firstBytes_;  // kFirstBytes: the bytes a match can start with
+  std::array<bool, 256> lineFirst_{};  // kLines: the same
   bool anchorStart_ = false;
   bool anchorEnd_ = false;
   bool never_ = true;
