@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "bench_grep.h"
 #include "bench_text.h"
 #include "extract/line_extraction.h"
 
@@ -112,7 +113,7 @@ void BM_GrepFiveStrings(benchmark::State& state) {
   const char* path = "/tmp/quelt_bench_extract.txt";
   std::ofstream(path, std::ios::binary) << Text();
   const std::string command = std::string("LC_ALL=C grep -F -B1 -A1 --no-group-separator -e ERROR -e WARNING ") +
-                              "-e FATAL -e timeout -e denied " + path + " >/dev/null";
+                              "-e FATAL -e timeout -e denied " + path + bench::ToGrepOutput();
   double seconds = 0;
   for (auto _ : state) {
     const auto t0 = std::chrono::steady_clock::now();

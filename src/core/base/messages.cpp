@@ -98,6 +98,7 @@ constexpr Entry kMessages[] = {
      "属性ファイルの情報がテキストファイルの情報と一致しないため、属性情報を読み込めません。",
      "The attribute information does not match the text file and cannot be read."},
     {kMsgReplaceTitle, "文字列の置換", "Replace"},
+    {kMsgFindTitle, "文字列の検索", "Find"},
     {kMsgBadKeyFile, "キー定義ファイルの内容が不正です。読み込めません。",
      "The key definition file is invalid and cannot be read."},
     {kMsgKeyFileWriteError,

@@ -57,6 +57,7 @@ enum MessageId : int {
   kMsgAttributeReadError = 61403,
   kMsgAttributeMismatch = 61404,       // the marks do not fit the text
   kMsgReplaceTitle = 61410,            // title of the replace window
+  kMsgFindTitle = 61411,               // title of the find window
   kMsgBadKeyFile = 59428,              // the key-definition file is invalid
   kMsgKeyFileWriteError = 59430,
   kMsgKeyAlreadyBound = 59431,

@@ -40,7 +40,8 @@ bool MatchLines(std::string_view text, const ExtractLines& lines, const std::vec
       // hold one of its own.
       bool inLine = hit.start + hit.length <= lines.TextEnd(line);
       if (!inLine && first[line] == kNoEntry && lines.Start(line) < lines.TextEnd(line)) {
-        inLine = searcher.Find(bytes, length, lines.Start(line), lines.TextEnd(line), true, nullptr).found;
+        inLine = searcher.Find(bytes, length, lines.Start(line), lines.TextEnd(line), true, asked).found;
+        if (stopped) return false;
       }
       if (inLine && first[line] == kNoEntry) first[line] = static_cast<std::int8_t>(e);
       pos = lines.End(line);

@@ -70,12 +70,22 @@ SearchHit FindInScope(const Searcher& searcher, const SearchText& text, const Fi
   const TextRange scope{std::min(pass.scope.start, text.length), std::min(pass.scope.end, text.length)};
   TextOffset start = FindStartPoint(text, pass);
   if (!Inside(scope, start)) start = scope.start;
+  // A poll that stopped the first pass stops the wrapped one too.
+  bool stopped = false;
+  CancelPoll watched;
+  const CancelPoll* asked = nullptr;
+  if (poll != nullptr && *poll) {
+    watched = [&] { return stopped = stopped || (*poll)(); };
+    asked = &watched;
+  }
   // Upwards every start before the start point is tried, and a match may
   // run past it to the end of the scope.
-  SearchHit hit = pass.down ? searcher.Find(text.bytes, text.length, start, scope.end, true, poll)
-                            : searcher.FindStarting(text.bytes, text.length, scope.start, start, scope.end, false, poll);
-  if (!hit.found && pass.wrap) hit = searcher.Find(text.bytes, text.length, scope.start, scope.end, pass.down, poll);
-  return hit;
+  SearchHit hit = pass.down ? searcher.Find(text.bytes, text.length, start, scope.end, true, asked)
+                            : searcher.FindStarting(text.bytes, text.length, scope.start, start, scope.end, false, asked);
+  if (!hit.found && pass.wrap && !stopped) {
+    hit = searcher.Find(text.bytes, text.length, scope.start, scope.end, pass.down, asked);
+  }
+  return stopped ? SearchHit{} : hit;
 }
 
 bool RangeIsHit(const Searcher& searcher, const SearchText& text, TextRange range) {

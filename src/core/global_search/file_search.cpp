@@ -21,6 +21,8 @@ constexpr std::uint32_t kResultTail = kResultPathAndText + 1;
 // is shorter than this; in a longer line a match is taken as the bytes this
 // far on allow.
 constexpr std::uint32_t kLongestReach = 1048576;
+// The sink is asked once every this many polls of the searcher (32 KB).
+constexpr std::uint32_t kPollsPerKeepGoing = 16;
 
 // The CR LF pairs whose LF lies in p[0..n); p[-1] is read. Counted in runs
 // of at most 255 bytes into a byte-wide sum, which the compiler vectorises.
@@ -125,9 +127,22 @@ bool FileSearch::SearchBlock(const std::string& path, const std::string& name, c
     const std::uint32_t reach = std::min(std::max(searcher_.Reach(), kResultTail), kLongestReach);
     startTo = n > reach ? n - reach : 0;
   }
+  // A long scan inside the block asks the sink too, every few polls of the
+  // searcher (each kCancelPollInterval bytes), so a search that runs long in
+  // one file can be stopped.
+  bool stopped = false;
+  std::uint32_t polls = 0;
+  const CancelPoll poll = [&] {
+    if (++polls % kPollsPerKeepGoing != 0) return false;
+    return stopped = stopped || !sink_.KeepGoing(name, outcome_.found);
+  };
   std::uint32_t pos = at.from;
   while (pos < startTo) {
-    const SearchHit hit = searcher_.FindStarting(b, n, pos, startTo, n, true);
+    const SearchHit hit = searcher_.FindStarting(b, n, pos, startTo, n, true, &poll);
+    if (stopped) {
+      outcome_.aborted = true;
+      return false;
+    }
     if (!hit.found || hit.length == 0) {
       pos = startTo;
       break;

@@ -47,6 +47,8 @@ struct ParsedPattern {
 
 // A pattern holds at most 80 bytes.
 constexpr std::size_t kMaxPatternBytes = 80;
+// A pattern with more repetition elements than this never matches.
+constexpr int kMaxRepeatLevels = 10;
 
 // Parses a regular expression (regex) or takes every character of the text
 // literally (!regex). False for an empty or malformed pattern: a regular

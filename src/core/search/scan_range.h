@@ -35,6 +35,39 @@ class CharBoundaries {
   LeadByteTest lead_;
 };
 
+// Walks characters backwards from a character boundary down to `from` (a
+// boundary): the character ending at p is two bytes when the run of
+// lead-range bytes just before p - 1 is odd. A run is measured once, so a
+// walk over any text takes time in proportion to its length.
+class CharsBefore {
+ public:
+  CharsBefore(const std::uint8_t* bytes, TextOffset from, LeadByteTest lead)
+      : bytes_(bytes), from_(from), lead_(lead) {}
+
+  // The start of the character ending at p (from < p).
+  TextOffset Start(TextOffset p) {
+    if (!lead_.enabled() || p - from_ < 2) return p - 1;
+    const TextOffset i = p - 2;  // the byte that may be this character's lead
+    if (!lead_(bytes_[i])) return p - 1;
+    if (!(runKnown_ && i >= runLow_ && i <= runHigh_)) {
+      TextOffset low = i;
+      while (low > from_ && lead_(bytes_[low - 1])) --low;
+      runLow_ = low;
+      runHigh_ = i;
+      runKnown_ = true;
+    }
+    return ((i - runLow_ + 1) & 1) != 0 ? p - 2 : p - 1;
+  }
+
+ private:
+  const std::uint8_t* bytes_;
+  TextOffset from_;
+  LeadByteTest lead_;
+  bool runKnown_ = false;
+  TextOffset runLow_ = 0;
+  TextOffset runHigh_ = 0;
+};
+
 // True when the byte at pos - 1 (pos > 0, pos a character start) is the
 // second byte of a double-byte character. Reads back over lead-range bytes
 // only, possibly before the searched range.

@@ -14,9 +14,12 @@ bool Searcher::Prepare(std::string_view text, const SearchOptions& options) {
   path_ = Path::kNone;
   bool ready = false;
   Path path = Path::kPlain;
-  if (options.regex || !options.distinguishWidth) {
+  if (options.regex) {
     path = Path::kPattern;
     ready = pattern_.Prepare(text, options);
+  } else if (!options.distinguishWidth) {
+    path = Path::kFolded;
+    ready = folded_.Prepare(text, options.matchCase, options.lead);
   } else if (options.multiText) {
     path = Path::kMulti;
     ready = multi_.Prepare(text, options.matchCase, options.lead);
@@ -36,6 +39,8 @@ SearchHit Searcher::FindStarting(const std::uint8_t* bytes, std::uint32_t length
       return multi_.FindStarting(bytes, length, from, startTo, to, down, poll);
     case Path::kPattern:
       return pattern_.FindStarting(bytes, length, from, startTo, to, down, poll);
+    case Path::kFolded:
+      return folded_.FindStarting(bytes, length, from, startTo, to, down, poll);
     case Path::kNone:
       break;
   }
@@ -50,6 +55,8 @@ std::uint32_t Searcher::Reach() const {
       return multi_.Longest() + 1;
     case Path::kPattern:
       return pattern_.Reach();
+    case Path::kFolded:
+      return folded_.Reach();
     case Path::kNone:
       break;
   }

@@ -1,9 +1,9 @@
 // The search engine: a search text prepared once and run over many ranges
 // (the edit window, replace all, a search over the blocks of many files).
-//   regex on, or widths not distinguished -> the pattern search (with regex
-//                                            off every character is literal)
-//   otherwise multiText on                -> several alternatives
-//   otherwise                             -> the plain search
+//   regex on                        -> the pattern search
+//   otherwise widths not distinguished -> the plain search with widths folded
+//   otherwise multiText on          -> several alternatives
+//   otherwise                       -> the plain search
 #pragma once
 
 #include <cstdint>
@@ -11,9 +11,10 @@
 #include <string_view>
 
 #include "search/multi_text.h"
-#include "search/regex_match.h"
+#include "search/regex_search.h"
 #include "search/search_core.h"
 #include "search/search_options.h"
+#include "search/width_search.h"
 
 namespace quelt {
 
@@ -48,9 +49,10 @@ class Searcher {
   std::uint32_t Reach() const;
 
  private:
-  enum class Path { kNone, kPlain, kMulti, kPattern };
+  enum class Path { kNone, kPlain, kMulti, kPattern, kFolded };
   Path path_ = Path::kNone;
   SearchCore plain_;
+  FoldedSearcher folded_;
   MultiTextSearcher multi_;
   PatternSearcher pattern_;
 };

@@ -24,6 +24,9 @@ struct SearchOptions {
   LeadByteTest lead;             // from the document
 };
 
+// The reach of a pattern with a repetition: no bound.
+constexpr std::uint32_t kUnboundedReach = 0xFFFFFFFFu;
+
 struct SearchHit {
   bool found = false;
   TextOffset start = 0;

@@ -108,6 +108,13 @@ bool FindService::TakePendingClickInDialog() {
   return true;
 }
 
+bool FindService::TakePendingEscape() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) || msg.wParam != VK_ESCAPE) return false;
+  PeekMessageW(&msg, msg.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
+  return true;
+}
+
 void FindService::SetScope(const void* owner, std::optional<TextRange> scope) {
   scopeOwner_ = owner;
   scope_ = scope;

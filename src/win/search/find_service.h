@@ -51,6 +51,9 @@ class FindService {
   // A left-button press waits in the replace dialog's queue (replace all
   // asks whether to stop); the press is taken out of the queue.
   bool TakePendingClickInDialog();
+  // An Escape press waits in the queue (a long find next asks whether to
+  // stop); the press is taken out of the queue.
+  bool TakePendingEscape();
 
   // The scope of the open dialog's searches: a range of the window that
   // opened it (owner), forgotten when the dialog closes.

@@ -276,6 +276,9 @@ class CNorbEV : public TextWindow, public PlaybackTarget {
   std::optional<TextRange> LastHitSelected() const;
   TextRange FindScopeRange();
   bool PrepareFind(Searcher& searcher, const std::string& text, bool matchCase);
+  // The cancel poll of a long search: a click in the find or replace dialog
+  // or an Escape press asks "中止しますか？" under title; true for Yes.
+  bool AskToStop(const std::wstring& title, HWND frame);
   void ShowHit(const SearchHit& hit);
   void JumpToLine();
   void MatchBracketCommand();

@@ -79,6 +79,17 @@ void CNorbEV::ShowHit(const SearchHit& hit) {
   lastHit_ = range;
 }
 
+bool CNorbEV::AskToStop(const std::wstring& title, HWND frame) {
+  if (!find_.TakePendingClickInDialog() && !find_.TakePendingEscape()) return false;
+  // The text is read while the question is up: nothing may change it.
+  const std::wstring question = Utf8ToWide(MessageText(kMsgCancelReplace));
+  HWND dlg = find_.Dialog();
+  if (dlg) EnableWindow(dlg, FALSE);
+  const bool stop = MessageBoxW(frame, question.c_str(), title.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+  if (dlg) EnableWindow(dlg, TRUE);
+  return stop;
+}
+
 bool CNorbEV::FindNext(const std::string& text, bool down, bool matchCase) {
   Searcher searcher;
   if (!PrepareFind(searcher, text, matchCase)) return false;
@@ -90,7 +101,16 @@ bool CNorbEV::FindNext(const std::string& text, bool down, bool matchCase) {
   pass.lastHit = LastHitSelected();
   pass.down = down;
   pass.wrap = find_.CurrentSettings().wrap;
-  const SearchHit hit = FindInScope(searcher, CurrentSearchText(), pass);
+  // A long search stops on a click in the find or replace dialog (or Escape),
+  // when the question is answered with Yes.
+  const std::wstring title = Utf8ToWide(MessageText(find_.IsReplaceOpen() ? kMsgReplaceTitle : kMsgFindTitle));
+  HWND frame = GetAncestor(hwnd_, GA_ROOT);
+  const CancelPoll poll = [this, &title, frame] { return AskToStop(title, frame); };
+  HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  find_.SetBusy(true);
+  const SearchHit hit = FindInScope(searcher, CurrentSearchText(), pass, &poll);
+  find_.SetBusy(false);
+  SetCursor(old);
   if (!hit.found) {
     host_.Beep();
     return false;
@@ -137,16 +157,7 @@ void CNorbEV::ReplaceAll(const std::string& text, const std::string& replacement
   CancelSelection();
   const std::wstring title = Utf8ToWide(MessageText(kMsgReplaceTitle));
   HWND frame = GetAncestor(hwnd_, GA_ROOT);
-  const CancelPoll poll = [this, &title, frame] {
-    if (!find_.TakePendingClickInDialog()) return false;
-    // The text is read while the question is up: nothing may change it.
-    const std::wstring question = Utf8ToWide(MessageText(kMsgCancelReplace));
-    HWND dlg = find_.Dialog();
-    if (dlg) EnableWindow(dlg, FALSE);
-    const bool stop = MessageBoxW(frame, question.c_str(), title.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
-    if (dlg) EnableWindow(dlg, TRUE);
-    return stop;
-  };
+  const CancelPoll poll = [this, &title, frame] { return AskToStop(title, frame); };
   HCURSOR old = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   const TextRange scope = FindScopeRange();
   find_.SetBusy(true);

@@ -43,6 +43,27 @@ TEST(FindRun, UpFromTheStartWrapsToTheLastHit) {
   EXPECT_FALSE(FindInScope(Plain("ab"), Over(text), Pass(8, 0, false, false)).found);
 }
 
+// A stopped search ends there: no wrapped pass, no hit, whatever the
+// pattern path; a poll that never stops changes nothing.
+TEST(FindRun, AStoppedSearchDoesNotWrap) {
+  std::string text = "x.*y";
+  text += std::string(100000, 'a');
+  FindFlags regex;
+  regex.regex = true;
+  for (const FindFlags& flags : {FindFlags{}, regex}) {
+    const Searcher s = Plain("x.*y", {}, flags);
+    int polls = 0;
+    const CancelPoll stop = [&] { return ++polls >= 2; };
+    // From the middle down: the hit lies before the start point, past the wrap.
+    EXPECT_FALSE(FindInScope(s, Over(text), Pass(static_cast<std::uint32_t>(text.size()), 50000, true), &stop).found);
+    EXPECT_EQ(polls, 2);
+    const CancelPoll keepOn = [] { return false; };
+    const SearchHit hit = FindInScope(s, Over(text), Pass(static_cast<std::uint32_t>(text.size()), 50000, true), &keepOn);
+    EXPECT_TRUE(hit.found);
+    EXPECT_EQ(hit.start, 0u);
+  }
+}
+
 TEST(FindRun, ASelectedHitMovesTheStartPoint) {
   const std::string text = "aaaa";
   FindPass down = Pass(4, 2, true);

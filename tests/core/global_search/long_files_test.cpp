@@ -205,3 +205,25 @@ TEST_F(LongFileTest, FilesOverTwoMegabytesAreConvertedAsTheyAreRead) {
 
 }  // namespace
 }  // namespace quelt
+
+namespace quelt {
+namespace {
+
+// A long scan inside one file asks the sink as it goes: a "中断" during it
+// stops the search there, with nothing found and the search marked aborted.
+TEST_F(LongFileTest, ALongScanInsideAFileCanBeStopped) {
+  fs.WriteFile("C:\\src\\long.txt", std::string(1500000, 'a') + "b\r\n");
+  fs.WriteFile("C:\\src\\other.txt", "b\r\n");
+  GlobalSearchRequest r = Request(".*b", "C:\\src\\*.txt");
+  r.regex = true;
+  sink.stopAfter = 3;
+  const GlobalSearchOutcome o = RunGlobalSearch(fs, r, {}, sink);
+  EXPECT_TRUE(o.aborted);
+  EXPECT_EQ(o.found, 0u);
+  EXPECT_TRUE(sink.lines.empty());
+  ASSERT_EQ(sink.names.size(), 3u);
+  EXPECT_EQ(sink.names[0], "long.txt");
+}
+
+}  // namespace
+}  // namespace quelt

@@ -1,4 +1,4 @@
-#include "search/regex_match.h"
+#include "search/regex_backtrack.h"
 
 #include <cstring>
 #include <string>
@@ -23,13 +23,13 @@ void AppendCode(std::string& out, std::uint16_t code) {
 
 }  // namespace
 
-std::uint16_t PatternSearcher::Key(std::uint16_t code) const {
+std::uint16_t BacktrackSearcher::Key(std::uint16_t code) const {
   if (foldWidth_) code = FoldWidth(code);
   if (!matchCase_ && IsUpper(code)) code = static_cast<std::uint16_t>(code | 0x20);
   return code;
 }
 
-bool PatternSearcher::Matches(const Step& step, std::uint16_t code) const {
+bool BacktrackSearcher::Matches(const Step& step, std::uint16_t code) const {
   switch (step.kind) {
     case ElementKind::kChar:
       return Key(code) == step.key;
@@ -45,7 +45,7 @@ bool PatternSearcher::Matches(const Step& step, std::uint16_t code) const {
 
 // Marks every code equal to a member after folding: the member's key, its
 // other ASCII case and their full-width forms.
-void PatternSearcher::BuildSet(const CharSet& set, std::vector<std::uint64_t>& bits) const {
+void BacktrackSearcher::BuildSet(const CharSet& set, std::vector<std::uint64_t>& bits) const {
   bits.assign(kSetWords, 0);
   auto mark = [&bits](std::uint16_t c) { bits[c >> 6] |= std::uint64_t{1} << (c & 63); };
   for (const auto& [low, high] : set.ranges) {
@@ -71,7 +71,7 @@ void PatternSearcher::BuildSet(const CharSet& set, std::vector<std::uint64_t>& b
 
 // The bytes a nonempty match can start with: those of the leading optional
 // elements and of the first element that must match.
-void PatternSearcher::BuildFirstBytes() {
+void BacktrackSearcher::BuildFirstBytes() {
   firstBytes_.fill(false);
   for (const Step& step : steps_) {
     if (step.kind == ElementKind::kCrLf) {
@@ -98,7 +98,7 @@ void PatternSearcher::BuildFirstBytes() {
   }
 }
 
-bool PatternSearcher::Prepare(std::string_view text, const SearchOptions& options) {
+bool BacktrackSearcher::Prepare(std::string_view text, const SearchOptions& options) {
   never_ = true;
   ParsedPattern parsed;
   if (!ParsePattern(text, options.regex, options.escapes, options.lead, parsed)) return false;
@@ -135,7 +135,7 @@ bool PatternSearcher::Prepare(std::string_view text, const SearchOptions& option
   return true;
 }
 
-std::uint32_t PatternSearcher::MatchOne(const Step& step, const Context& c, TextOffset pos) const {
+std::uint32_t BacktrackSearcher::MatchOne(const Step& step, const Context& c, TextOffset pos) const {
   if (pos >= c.to) return 0;
   const std::uint8_t b = c.bytes[pos];
   if (step.kind == ElementKind::kCrLf) return b == kCr && pos + 1 < c.to && c.bytes[pos + 1] == kLf ? 2 : 0;
@@ -146,7 +146,7 @@ std::uint32_t PatternSearcher::MatchOne(const Step& step, const Context& c, Text
   return Matches(step, b) ? 1 : 0;
 }
 
-TextOffset PatternSearcher::MatchFrom(const Context& c, std::size_t index, TextOffset pos) const {
+TextOffset BacktrackSearcher::MatchFrom(const Context& c, std::size_t index, TextOffset pos) const {
   for (; index < steps_.size(); ++index) {
     const Step& step = steps_[index];
     if (step.repeat != Repeat::kOne) break;
@@ -187,7 +187,7 @@ TextOffset PatternSearcher::MatchFrom(const Context& c, std::size_t index, TextO
   return result;
 }
 
-TextOffset PatternSearcher::NextCandidate(const std::uint8_t* bytes, TextOffset pos, TextOffset limit,
+TextOffset BacktrackSearcher::NextCandidate(const std::uint8_t* bytes, TextOffset pos, TextOffset limit,
                                           TextOffset to) const {
   if (hasPrefix_) return prefix_.NextCandidate(bytes, pos, limit, to);
   if (anchorStart_) {
@@ -203,7 +203,7 @@ TextOffset PatternSearcher::NextCandidate(const std::uint8_t* bytes, TextOffset 
   return pos;
 }
 
-SearchHit PatternSearcher::FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from,
+SearchHit BacktrackSearcher::FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from,
                                         TextOffset startTo, TextOffset to, bool down, const CancelPoll* poll) const {
   if (never_ || to > length || startTo > to || from >= startTo) return SearchHit{};
   std::vector<TextOffset> stack;

@@ -1,5 +1,6 @@
-// The pattern search: a parsed pattern run by a backtracking matcher over the
-// candidates of a prefilter (a literal prefix found like a plain search, the
+// The backtracking pattern search, kept as the reference the automaton
+// (regex_search.h) is tested against: a parsed pattern run by a backtracking
+// matcher over the candidates of a prefilter (a literal prefix found like a plain search, the
 // line starts of an anchored pattern, or a table of the bytes a match can
 // start with). Characters compare after folding widths (when widths are not
 // distinguished) and ASCII case (when case is not matched).
@@ -9,7 +10,8 @@
 // and an attempt that would need an eleventh level fails: a pattern with more
 // than ten repetition elements never matches. A zero-length match counts as
 // none. Failed states are remembered for the rest of a Find, which keeps
-// patterns such as "a*a*a*b" from taking exponential time.
+// patterns such as "a*a*a*b" from taking exponential time, but the time is
+// still quadratic in a line's length: only tests and fuzz targets use it.
 #pragma once
 
 #include <array>
@@ -24,11 +26,8 @@
 
 namespace quelt {
 
-constexpr int kMaxRepeatLevels = 10;
-// The reach of a pattern with a repetition: no bound.
-constexpr std::uint32_t kUnboundedReach = 0xFFFFFFFFu;
 
-class PatternSearcher {
+class BacktrackSearcher {
  public:
   // options.regex chooses the syntax; with it off every character is literal.
   bool Prepare(std::string_view text, const SearchOptions& options);
