@@ -307,43 +307,10 @@ TextOffset PatternSearcher::ForwardFrom(Scan& scan, TextOffset start) const {
   return end;
 }
 
-// The first start at or after from of a match ending at end.
-TextOffset PatternSearcher::StartBefore(Scan& scan, TextOffset end, TextOffset from) const {
+template <typename AtMatch>
+bool PatternSearcher::ScanBack(Scan& scan, TextOffset from, TextOffset p, std::int32_t s, AtMatch atMatch) const {
   LazyDfa& dfa = reverseDfa_;
   CharsBefore chars(scan.bytes, from, lead_);
-  std::int32_t s = LazyDfa::Initial(true, false);
-  TextOffset p = end;
-  TextOffset start = kNone;
-  TextOffset nextPoll = end - from > kCancelPollInterval ? end - kCancelPollInterval : from;
-  while (true) {
-    while (p > nextPoll && dfa.Flags(s) == 0) {
-      const TextOffset q = chars.Start(p);
-      s = dfa.Next(s, p - q == 2 ? classes_.Double(scan.bytes[q], scan.bytes[q + 1]) : classes_.Single(scan.bytes[q]));
-      p = q;
-    }
-    const std::uint8_t f = dfa.Flags(s);
-    if ((f & LazyDfa::kMatch) && (!anchorStart_ || p == 0 || scan.bytes[p - 1] == kLf)) start = p;
-    if ((f & LazyDfa::kDead) || p <= from) break;
-    if (p <= nextPoll) {
-      if (scan.Poll()) return kNone;
-      nextPoll = p - from > kCancelPollInterval ? p - kCancelPollInterval : from;
-    }
-    const TextOffset q = chars.Start(p);
-    TextOffset next;
-    s = dfa.Next(s, ClassAt(scan, q, next));
-    p = q;
-  }
-  return start;
-}
-
-// The last start in [from, startTo) of a match ending at or before the
-// scan's end, or kNone.
-TextOffset PatternSearcher::LastStart(Scan& scan, TextOffset from, TextOffset startTo) const {
-  LazyDfa& dfa = reverseDfa_;
-  CharsBefore chars(scan.bytes, from, lead_);
-  const bool lineEnd = !anchorEnd_ || scan.to == scan.length || scan.bytes[scan.to] == kCr;
-  std::int32_t s = LazyDfa::Initial(lineEnd, true);
-  TextOffset p = scan.to;
   TextOffset nextPoll = p - from > kCancelPollInterval ? p - kCancelPollInterval : from;
   while (true) {
     while (p > nextPoll && dfa.Flags(s) == 0) {
@@ -352,10 +319,10 @@ TextOffset PatternSearcher::LastStart(Scan& scan, TextOffset from, TextOffset st
       p = q;
     }
     const std::uint8_t f = dfa.Flags(s);
-    if ((f & LazyDfa::kMatch) && p < startTo && (!anchorStart_ || p == 0 || scan.bytes[p - 1] == kLf)) return p;
-    if ((f & LazyDfa::kDead) || p <= from) break;
+    if ((f & LazyDfa::kMatch) && (!anchorStart_ || p == 0 || scan.bytes[p - 1] == kLf) && atMatch(p)) return true;
+    if ((f & LazyDfa::kDead) || p <= from) return true;
     if (p <= nextPoll) {
-      if (scan.Poll()) return kNone;
+      if (scan.Poll()) return false;
       nextPoll = p - from > kCancelPollInterval ? p - kCancelPollInterval : from;
     }
     const TextOffset q = chars.Start(p);
@@ -363,7 +330,30 @@ TextOffset PatternSearcher::LastStart(Scan& scan, TextOffset from, TextOffset st
     s = dfa.Next(s, ClassAt(scan, q, next));
     p = q;
   }
-  return kNone;
+}
+
+// The first start at or after from of a match ending at end: the last
+// place the backward scan meets.
+TextOffset PatternSearcher::StartBefore(Scan& scan, TextOffset end, TextOffset from) const {
+  TextOffset start = kNone;
+  const bool whole = ScanBack(scan, from, end, LazyDfa::Initial(true, false), [&start](TextOffset p) {
+    start = p;
+    return false;
+  });
+  return whole ? start : kNone;
+}
+
+// The last start in [from, startTo) of a match ending at or before the
+// scan's end, or kNone.
+TextOffset PatternSearcher::LastStart(Scan& scan, TextOffset from, TextOffset startTo) const {
+  const bool lineEnd = !anchorEnd_ || scan.to == scan.length || scan.bytes[scan.to] == kCr;
+  TextOffset found = kNone;
+  ScanBack(scan, from, scan.to, LazyDfa::Initial(lineEnd, true), [&found, startTo](TextOffset p) {
+    if (p >= startTo) return false;
+    found = p;
+    return true;
+  });
+  return found;
 }
 
 SearchHit PatternSearcher::FindStarting(const std::uint8_t* bytes, std::uint32_t length, TextOffset from,

@@ -59,6 +59,11 @@ class PatternSearcher {
   TextOffset SkipTo(Scan& scan, TextOffset p) const;
   TextOffset ForwardEnd(Scan& scan, TextOffset from, TextOffset startTo, TextOffset& origin) const;
   TextOffset ForwardFrom(Scan& scan, TextOffset start) const;
+  // The reverse automaton from state s at p back to from: atMatch(p) is
+  // called at each place a match can start, and stops the scan by giving
+  // true. False when the scan was cancelled.
+  template <typename AtMatch>
+  bool ScanBack(Scan& scan, TextOffset from, TextOffset p, std::int32_t s, AtMatch atMatch) const;
   TextOffset StartBefore(Scan& scan, TextOffset end, TextOffset from) const;
   TextOffset LastStart(Scan& scan, TextOffset from, TextOffset startTo) const;
   std::uint16_t ClassAt(const Scan& scan, TextOffset p, TextOffset& next) const;
